@@ -1,0 +1,41 @@
+# make run: set up what is missing, build, start Quorvik.
+# make test: set up what is missing, build every tree, run every test.
+SHELL := /bin/bash
+ROOT := $(CURDIR)
+JOBS ?= $(shell nproc)
+CMAKE_GEN := -G Ninja
+
+.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win64 run clean
+
+all: build
+
+setup:
+	@tools/setup.sh
+
+build-host: setup
+	cmake -S . -B build/host $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/host -j $(JOBS)
+
+build-win64: setup
+	cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/win64 -j $(JOBS)
+
+build-win32: setup
+	cmake -S . -B build/win32 $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/win32 -j $(JOBS)
+
+build: build-host build-win64 build-win32
+
+test-host: build-host
+	ctest --test-dir build/host --output-on-failure -j $(JOBS)
+
+test-win64: build-win64
+	ctest --test-dir build/win64 --output-on-failure
+
+test: test-host test-win64 build-win32
+
+run: build-host
+	@tools/run.sh
+
+clean:
+	rm -rf build/host build/win64 build/win32
