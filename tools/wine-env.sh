@@ -5,7 +5,8 @@
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmd=${1:?start or stop}; state=${2:?state directory}
-export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all
+# QV_WINEPREFIX lets parallel work use a copy of the prefix.
+export WINEPREFIX="${QV_WINEPREFIX:-$root/build/wineprefix}" WINEDEBUG=-all
 
 start() {
   mkdir -p "$state"

@@ -4,7 +4,7 @@
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 state=$1; shift
-export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="${QV_WINEPREFIX:-$root/build/wineprefix}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -f "$state/display" ]; then export DISPLAY=$(cat "$state/display"); else unset DISPLAY; fi
 # Tags every Windows process started here so that leftovers can be found.
 export QUORVIK_TEST_RUN=$$
