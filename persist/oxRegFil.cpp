@@ -68,8 +68,13 @@ bool FieldText(std::string_view Field, std::string_view& Text)
 void ToxRegFile::SetCurrentKey(std::string_view Path)
 {
     std::string Key = NormaliseKeyPath(CutAtNul(Path, Path.size()));
-    if (Key.size() > MaxKeyLen)
+    if (Key.size() > MaxKeyLen) {
         Key.resize(MaxKeyLen);
+        // A cut that ends on a backslash would give a key that loading
+        // normalises differently, and the entry would be lost after a reload.
+        if (Key.back() == '\\')
+            Key.pop_back();
+    }
     FCurrentKey = std::move(Key);
 }
 

@@ -129,6 +129,19 @@ TEST(ToxRegFile, KeyIsNormalisedAndCutTo63Characters)
     EXPECT_EQ(std::string(63, 'k'), Store.CurrentKey());
 }
 
+TEST(ToxRegFile, LongKeyCutAtBackslashSurvivesReload)
+{
+    const std::string LongKey = std::string(62, 'k') + "\\sub";
+    ToxRegFile Store;
+    Store.SetCurrentKey(LongKey);
+    EXPECT_EQ(std::string(62, 'k'), Store.CurrentKey());
+    Store.WriteString("V", "1");
+    ToxRegFile Loaded;
+    Loaded.LoadFromBytes(Store.SaveToBytes());
+    Loaded.SetCurrentKey(LongKey);
+    EXPECT_EQ("1", Loaded.ReadString("V"));
+}
+
 TEST(ToxRegFile, ShortReadBufferCopiesPrefixAndReturnsFullSize)
 {
     ToxRegFile Store;
