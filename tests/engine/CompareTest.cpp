@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include "tests/engine/EngineTestSupport.h"
+
+using Strings = std::vector<std::string>;
+using Line = TRecordingHost::TLine;
+
+class CompareTest : public ::testing::Test, public TEngineFixture {
+protected:
+  const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
+  const uint32_t Later = Dos(2001, 1, 2, 3, 4, 6);
+
+  void SetUp() override
+  {
+    Fs.AddDir("C:\\Out");
+    Fs.AddFile("D:\\Data\\a.txt", 100, T);
+    Fs.AddFile("D:\\Data\\b.txt", 5, T);
+    Fs.AddFile("D:\\Data\\Sub\\c.txt", 7, T);
+  }
+  void ScanAndSave()
+  {
+    Engine.Scan("D:\\Data\\");
+    Engine.SaveCollection("C:\\Out\\s.qv");
+    Fs.SetTime("C:\\Out\\s.qv", T);
+  }
+  Strings Compare()
+  {
+    Engine.Compare("C:\\Out\\s.qv");
+    Strings body(Host.Texts());
+    return body;
+  }
+};
+
+TEST_F(CompareTest, NothingChangedGivesHeaderAndEndLineOnly)
+{
+  ScanAndSave();
+  Fs.SetTickStep(1000);
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "DONE, 00:01"}));
+  EXPECT_EQ(Host.Lines[0].Note, true);
+  EXPECT_EQ(Host.Lines[1].Note, true);
+}
+
+TEST_F(CompareTest, ReportsGrownShrunkRewrittenMissingAndNewFilesInOrder)
+{
+  ScanAndSave();
+  Fs.SetSize("D:\\Data\\a.txt", 150);
+  Fs.SetTime("D:\\Data\\b.txt", Later);
+  Fs.Delete("D:\\Data\\Sub\\c.txt");
+  Fs.AddFile("D:\\Data\\new.txt", 1, Later);
+  Compare();
+  EXPECT_EQ(Host.Lines, (std::vector<Line>{{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", true},
+                                           {"D:\\Data\\a.txt - Size: 50", false},
+                                           {"D:\\Data\\b.txt - 02.01.2001 03:04:06", false},
+                                           {"D:\\Data\\Sub\\c.txt - Missing", true},
+                                           {"D:\\Data\\new.txt - New", false},
+                                           {"DONE, 00:00", true}}));
+}
+
+TEST_F(CompareTest, ShrunkFileGivesNegativeDifferenceAndSizeWinsOverDate)
+{
+  ScanAndSave();
+  Fs.SetSize("D:\\Data\\a.txt", 40);
+  Fs.SetTime("D:\\Data\\a.txt", Later);
+  EXPECT_EQ(Compare()[1], "D:\\Data\\a.txt - Size: -60");
+  EXPECT_EQ(Host.Lines.size(), 3u);
+}
+
+TEST_F(CompareTest, SizeDifferenceWrapsLikeThirtyTwoBitArithmetic)
+{
+  Fs.SetSize("D:\\Data\\a.txt", 0x7FFFFFFF);
+  ScanAndSave();
+  Fs.SetSize("D:\\Data\\a.txt", INT32_MIN);
+  EXPECT_EQ(Compare()[1], "D:\\Data\\a.txt - Size: 1");
+}
+
+TEST_F(CompareTest, MidnightDatesOmitTheTime)
+{
+  ScanAndSave();
+  Fs.SetTime("D:\\Data\\b.txt", Dos(2001, 1, 2));
+  EXPECT_EQ(Compare()[1], "D:\\Data\\b.txt - 02.01.2001");
+}
+
+TEST_F(CompareTest, UnreadableFileIsANoteAndTheCompareGoesOn)
+{
+  ScanAndSave();
+  Fs.SetUnreadable("D:\\Data\\a.txt");
+  Fs.SetSize("D:\\Data\\b.txt", 6);
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - File Access Denied",
+                                "D:\\Data\\b.txt - Size: 1", "DONE, 00:00"}));
+  EXPECT_TRUE(Host.Lines[1].Note);
+}
+
+TEST_F(CompareTest, CaseRenamedFilePassesTheCheckAndIsListedNewByTheWalk)
+{
+  ScanAndSave();
+  Fs.Delete("D:\\Data\\a.txt");
+  Fs.AddFile("D:\\Data\\A.TXT", 100, T);
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\A.TXT - New",
+                                "DONE, 00:00"}));
+}
+
+TEST_F(CompareTest, DriveRootCollectionBuildsPathsWithOneSeparator)
+{
+  Fs.AddFile("E:\\a.txt", 1, T);
+  Engine.Scan("E:\\");
+  Engine.SaveCollection("C:\\Out\\s.qv");
+  Fs.SetTime("C:\\Out\\s.qv", T);
+  Fs.SetSize("E:\\a.txt", 2);
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR E:\\ (05.12.1998 14:03:22)", "E:\\a.txt - Size: 1", "DONE, 00:00"}));
+}
+
+TEST_F(CompareTest, DirectoryExcludedAfterTheScanIsNeitherCheckedNorWalked)
+{
+  ScanAndSave();
+  Fs.Delete("D:\\Data\\Sub\\c.txt");
+  Fs.AddFile("D:\\Data\\Sub\\d.txt", 1, T);
+  Host.Excluded = {"D:\\DATA\\SUB"};
+  EXPECT_EQ(Compare().size(), 2u);
+}
+
+TEST_F(CompareTest, RecursionOffAtCompareListsSubdirectoriesAsNew)
+{
+  ScanAndSave();
+  Host.Recurse = false;
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\Sub - New",
+                                "DONE, 00:00"}));
+}
+
+TEST_F(CompareTest, DirectoryEntriesAreCheckedByTheirOwnSizeAndTime)
+{
+  Fs.AddDir("D:\\Data\\Other", T);
+  Host.Recurse = false;
+  Fs.SetTime("D:\\Data\\Sub", T);
+  ScanAndSave();
+  Fs.AddFile("D:\\Data\\Sub\\more.txt", 1, T);
+  Fs.SetTime("D:\\Data\\Sub", Later);
+  Fs.Delete("D:\\Data\\Other");
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\Sub - 02.01.2001 03:04:06",
+                                "D:\\Data\\Other - Missing", "DONE, 00:00"}));
+}
+
+TEST_F(CompareTest, LinksAreCheckedByTheirOwnSizeAndTime)
+{
+  Fs.AddLink("D:\\Data\\link", 12, T);
+  ScanAndSave();
+  Fs.SetSize("D:\\Data\\link", 20);
+  EXPECT_EQ(Compare()[1], "D:\\Data\\link - Size: 8");
+}
+
+TEST_F(CompareTest, BeepsOnlyWhenEnabledAndOnlyAfterSuccess)
+{
+  ScanAndSave();
+  Compare();
+  EXPECT_EQ(Host.Beeped, 0);
+  Host.Beeps = true;
+  Compare();
+  EXPECT_EQ(Host.Beeped, 1);
+  Fs.Delete("C:\\Out\\s.qd");
+  EXPECT_THROW(Compare(), EFOpenError);
+  EXPECT_EQ(Host.Beeped, 1);
+  EXPECT_FALSE(Host.HourGlass);
+  EXPECT_EQ(Host.Statuses.back(), "");
+}
+
+TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithLinesSoFar)
+{
+  ScanAndSave();
+  Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\nD:\\Data\\\r\nD:\\Data\r\n", T);
+  Fs.SetSize("D:\\Data\\a.txt", 101);
+  try {
+    Compare();
+    FAIL();
+  } catch (const EListError& e) {
+    EXPECT_STREQ(e.what(), "List index out of bounds (2)");
+  }
+  EXPECT_EQ(Host.Texts(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - Size: 1"}));
+}
+
+TEST_F(CompareTest, DirectoryListWithBannerOnlyFailsAtTheHeader)
+{
+  ScanAndSave();
+  Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\n", T);
+  try {
+    Compare();
+    FAIL();
+  } catch (const EListError& e) {
+    EXPECT_STREQ(e.what(), "List index out of bounds (0)");
+  }
+  EXPECT_TRUE(Host.Lines.empty());
+}
+
+TEST_F(CompareTest, EmptyRootLineNeverStartsAWalk)
+{
+  Fs.SetContents("C:\\Out\\e.qv", "", T);
+  Fs.SetContents("C:\\Out\\e.qd", std::string(TQVEngine::Banner) + "\r\n\r\n", T);
+  Engine.Compare("C:\\Out\\e.qv");
+  EXPECT_EQ(Host.Texts(), (Strings{"COLLECTION FOR  (05.12.1998 14:03:22)", "DONE, 00:00"}));
+}
+
+TEST_F(CompareTest, WalkConsumesMatchesSoTheCatalogueKeepsOnlyUnmetEntries)
+{
+  ScanAndSave();
+  Fs.Delete("D:\\Data\\b.txt");
+  Compare();
+  ASSERT_EQ(Engine.Entries().size(), 1u);
+  EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
+}
+
+TEST_F(CompareTest, IsNewFileComparesExactlyAndConsumesTheFirstMatchOnly)
+{
+  ScanAndSave();
+  Compare();
+  Fs.SetContents("C:\\Out\\dup.qv", "", T);
+  std::string recs;
+  // Two records for the same path: the walk meets it once, so one stays.
+  Engine.Clear();
+  Engine.AddFile("D:\\Data", TFindData{"x.txt", false, false, T, 1});
+  Engine.AddFile("D:\\Data", TFindData{"x.txt", false, false, T, 2});
+  EXPECT_TRUE(Engine.IsNewFile("D:\\Data\\X.TXT"));
+  EXPECT_FALSE(Engine.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_FALSE(Engine.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_TRUE(Engine.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_TRUE(Engine.Entries().empty());
+}
+
+TEST(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)
+{
+  TFakeFileSystem fs('/', false);
+  TRecordingHost host;
+  TQVEngine engine(fs, host);
+  fs.AddDir("/out");
+  fs.AddFile("/data/a.txt", 1, 0);
+  fs.AddFile("/data/A.txt", 2, 0);
+  engine.Scan("/data/");
+  engine.SaveCollection("/out/s.qv");
+  fs.Delete("/data/A.txt");
+  engine.Compare("/out/s.qv");
+  EXPECT_EQ(host.Texts()[1], "/data/A.txt - Missing");
+  EXPECT_EQ(host.Texts().size(), 3u);
+}
+
+TEST(CompareLinux, FileSystemRootWalksWithoutDoubleSeparators)
+{
+  TFakeFileSystem fs('/', false);
+  TRecordingHost host;
+  TQVEngine engine(fs, host);
+  fs.AddFile("/a.txt", 1, 0);
+  fs.AddDir("/out");
+  engine.Scan("/");
+  EXPECT_EQ(engine.DirList(), (Strings{"/", ""}));
+  engine.SaveCollection("/out/s.qv");
+  fs.AddFile("/b.txt", 1, 0);
+  engine.Compare("/out/s.qv");
+  EXPECT_EQ(host.Texts()[1], "/out/s.qv - New");
+  EXPECT_EQ(host.Texts()[2], "/out/s.qd - New");
+  EXPECT_EQ(host.Texts()[3], "/b.txt - New");
+}
