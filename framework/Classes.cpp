@@ -280,9 +280,7 @@ void TComponent::ReadState(TReader& Reader)
 
 void TComponent::WriteState(TWriter& Writer)
 {
-  Writer.WriteProperties(this);
-  Writer.WriteListEnd();
-  // Children are written by TWriter::WriteComponent after this returns.
+  Writer.WriteData(this);
 }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}

@@ -8,6 +8,8 @@ set(QV_FRAMEWORK_CORE_SOURCES
   Streams.cpp
   Collection.cpp
   ObjectStream.cpp
+  Font.cpp
+  Picture.cpp
 )
 if(WIN32)
   list(APPEND QV_FRAMEWORK_CORE_SOURCES FileHandle_win32.cpp)

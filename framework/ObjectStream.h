@@ -55,10 +55,10 @@ public:
   TComponent* Root() const { return FRoot; }
   void SetRoot(TComponent* Value) { FRoot = Value; }
 
-  virtual void DefineProperty(const std::string& Name, const std::function<void(TReader&)>& ReadData,
-                              const std::function<void(TWriter&)>& WriteData, bool HasData) = 0;
-  virtual void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream&)>& ReadData,
-                                    const std::function<void(TStream&)>& WriteData, bool HasData) = 0;
+  virtual void DefineProperty(const std::string& Name, const std::function<void(TReader&)>& ReadProc,
+                              const std::function<void(TWriter&)>& WriteProc, bool HasData) = 0;
+  virtual void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream&)>& ReadProc,
+                                    const std::function<void(TStream&)>& WriteProc, bool HasData) = 0;
 
 protected:
   TStream& FStream;
@@ -73,6 +73,8 @@ public:
   // Signature, then Root with its properties and children.
   void WriteRootComponent(TComponent* Root);
   void WriteComponent(TComponent* Component);
+  // Properties up to the end of the list, then the nested objects.
+  void WriteData(TComponent* Instance);
   // Published properties (in declaration order), then defined properties.
   void WriteProperties(TPersistent* Instance);
   void WriteCollection(TCollection* Collection);
@@ -88,15 +90,15 @@ public:
   void WriteIdent(std::string_view Ident);
   void WriteFloat(double Value);
   void WriteChar(char Value);
-  void WriteBinary(const std::function<void(TStream&)>& WriteData);
+  void WriteBinary(const std::function<void(TStream&)>& WriteProc);
   // Length byte + characters; EWriteError above 255 characters.
   void WriteStr(std::string_view Value);
   void WritePrefix(uint8_t Flags, int ChildPos);
 
-  void DefineProperty(const std::string& Name, const std::function<void(TReader&)>& ReadData,
-                      const std::function<void(TWriter&)>& WriteData, bool HasData) override;
-  void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream&)>& ReadData,
-                            const std::function<void(TStream&)>& WriteData, bool HasData) override;
+  void DefineProperty(const std::string& Name, const std::function<void(TReader&)>& ReadProc,
+                      const std::function<void(TWriter&)>& WriteProc, bool HasData) override;
+  void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream&)>& ReadProc,
+                            const std::function<void(TStream&)>& WriteProc, bool HasData) override;
 
 private:
   void WriteProperty(TPersistent* Instance, const TPropInfo& Prop);
@@ -153,10 +155,10 @@ public:
   // (or no handler) raises EReadError.
   std::function<bool(const std::string& Message)> OnError;
 
-  void DefineProperty(const std::string& Name, const std::function<void(TReader&)>& ReadData,
-                      const std::function<void(TWriter&)>& WriteData, bool HasData) override;
-  void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream&)>& ReadData,
-                            const std::function<void(TStream&)>& WriteData, bool HasData) override;
+  void DefineProperty(const std::string& Name, const std::function<void(TReader&)>& ReadProc,
+                      const std::function<void(TWriter&)>& WriteProc, bool HasData) override;
+  void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream&)>& ReadProc,
+                            const std::function<void(TStream&)>& WriteProc, bool HasData) override;
 
 private:
   struct TFixup {
@@ -172,11 +174,9 @@ private:
   int64_t ReadEnumValue(const TTypeInfo& Type);
   uint32_t ReadSetValue(const TTypeInfo& Type);
   TPersistent* ResolvePath(TPersistent* Instance, const std::string& Path, std::string& Last);
-  void PropertyError(const std::string& Message);
   void ResolveFixups();
   void FinishLoading(bool CallLoaded);
-  void Enter();
-  void Leave() { --FDepth; }
+  friend class TReaderNesting;
 
   std::string FPropName;
   bool FPropFound = false;
