@@ -11,7 +11,13 @@
 
 const TClassInfo& TObject::StaticClass()
 {
-  static TClassInfo& info = BuildClassInfo<TObject>("TObject");
+  static TClassInfo info;
+  static int state = 0;
+  if (state == 0) {
+    state = 1;
+    BuildClassInfo<TObject>(info, "TObject");
+    state = 2;
+  }
   return info;
 }
 

@@ -63,11 +63,20 @@ public:                                                                    \
 private:
 
 // In one .cpp file: builds the class information once, on first use, and
-// registers the class by name when the program starts.
+// registers the class by name when the program starts. While it is being
+// built, a property declaration may name the class itself (a reference to
+// another component of the same class): the half-built information is then
+// returned, which is enough since only its address is kept.
 #define QV_IMPLEMENT_CLASS(Class)                                          \
   const TClassInfo& Class::StaticClass()                                   \
   {                                                                        \
-    static TClassInfo& info = BuildClassInfo<Class>(#Class);               \
+    static TClassInfo info;                                                \
+    static int state = 0;                                                  \
+    if (state == 0) {                                                      \
+      state = 1;                                                           \
+      BuildClassInfo<Class>(info, #Class);                                 \
+      state = 2;                                                           \
+    }                                                                      \
     return info;                                                           \
   }                                                                        \
   [[maybe_unused]] static const bool QvRegistered_##Class = (RegisterClassInfo(Class::StaticClass()), true);
@@ -195,9 +204,9 @@ private:
 // ---------------------------------------------------------------------------
 // Templates that need the complete TObject / TComponent.
 
-template <class C> TClassInfo& BuildClassInfo(const char* Name)
+template <class C> void BuildClassInfo(TClassInfo& Info, const char* Name)
 {
-  auto* info = new TClassInfo();  // lives for the whole run, like the class itself
+  TClassInfo* info = &Info;
   info->ClassName = Name;
   if constexpr (!std::is_same_v<C, TObject>)
     info->Parent = &C::inherited::StaticClass();
@@ -212,7 +221,6 @@ template <class C> TClassInfo& BuildClassInfo(const char* Name)
   TClassBuilder<C> builder(*info);
   C::DeclareProperties(builder);
   FinishClassInfo(*info);
-  return *info;
 }
 
 template <class C>

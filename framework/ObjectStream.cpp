@@ -476,9 +476,12 @@ TValueType TReader::ReadValue()
 
 TValueType TReader::NextValue()
 {
-  const TValueType v = ReadValue();
+  // A peek, not a check: before a property the next byte is the length of
+  // its name, which may be any value.
+  uint8_t b;
+  FStream.ReadBuffer(&b, 1);
   FStream.Seek(-1, soCurrent);
-  return v;
+  return static_cast<TValueType>(b);
 }
 
 void TReader::CheckValue(TValueType Value)

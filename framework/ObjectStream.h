@@ -130,6 +130,8 @@ public:
   void ReadProperty(TPersistent* Instance);
   void ReadCollection(TCollection* Collection);
 
+  // ReadValue raises EReadError for a byte that is no value tag; NextValue
+  // only looks at the next byte without moving.
   TValueType ReadValue();
   TValueType NextValue();
   bool EndOfList() { return NextValue() == vaNull; }

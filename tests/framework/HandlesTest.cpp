@@ -1,0 +1,84 @@
+#include "framework/Handles.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/WineTestSupport.h"
+
+namespace {
+
+TEST(HandlesTest, GdiObjectDeletesOnDestruction) {
+  HBRUSH raw = CreateSolidBrush(RGB(1, 2, 3));
+  {
+    qv::BrushHandle brush(raw);
+    EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(brush.get()));
+  }
+  EXPECT_EQ(0u, GetObjectType(raw));
+}
+
+TEST(HandlesTest, MoveTransfersOwnershipOnce) {
+  qv::PenHandle a(CreatePen(PS_SOLID, 1, 0));
+  HPEN raw = a.get();
+  qv::PenHandle b(std::move(a));
+  EXPECT_FALSE(a);
+  EXPECT_EQ(raw, b.get());
+  b = qv::PenHandle();
+  EXPECT_EQ(0u, GetObjectType(raw));
+}
+
+TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue) {
+  qv::FindHandle none;
+  EXPECT_EQ(INVALID_HANDLE_VALUE, none.get());
+  EXPECT_FALSE(none);
+  WIN32_FIND_DATAA data;
+  qv::FindHandle missing(FindFirstFileA("Z:\\no\\such\\dir\\*", &data));
+  EXPECT_FALSE(missing);
+  qv::FindHandle found(FindFirstFileA("C:\\windows\\*", &data));
+  EXPECT_TRUE(found);
+}
+
+TEST(HandlesTest, SelectionGuardPutsOldObjectBack) {
+  qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+  HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_BRUSH);
+  qv::BrushHandle brush(CreateSolidBrush(RGB(9, 9, 9)));
+  {
+    qv::SelectionGuard guard(dc.get(), brush.get());
+    EXPECT_EQ(static_cast<HGDIOBJ>(brush.get()), GetCurrentObject(dc.get(), OBJ_BRUSH));
+  }
+  EXPECT_EQ(original, GetCurrentObject(dc.get(), OBJ_BRUSH));
+}
+
+TEST(HandlesTest, OwnedMenuIsDestroyed) {
+  HMENU raw = CreatePopupMenu();
+  { qv::OwnedMenu menu(raw); }
+  EXPECT_FALSE(IsMenu(raw));
+  qv::OwnedMenu kept(CreatePopupMenu());
+  HMENU released = kept.release();
+  EXPECT_TRUE(IsMenu(released));
+  DestroyMenu(released);
+}
+
+TEST(HandlesTest, RepeatedCreateAndReleaseKeepsGdiCountFlat) {
+  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
+  for (int i = 0; i < 200; ++i) {
+    qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    qv::BitmapHandle bitmap(CreateCompatibleBitmap(dc.get(), 8, 8));
+    qv::SelectionGuard guard(dc.get(), bitmap.get());
+    qv::FontHandle font(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
+  }
+  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
+  EXPECT_EQ(before.gdi, after.gdi);
+}
+
+TEST(HandlesTest, TimerIsKilledOnDestruction) {
+  HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  {
+    qv::TimerHandle timer(window, 7, 10);
+    EXPECT_EQ(7u, timer.id());
+  }
+  qvtest::PumpMessagesFor(50);
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, window, WM_TIMER, WM_TIMER, PM_REMOVE));
+  DestroyWindow(window);
+}
+
+}  // namespace
