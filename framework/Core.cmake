@@ -8,6 +8,8 @@ set(QV_FRAMEWORK_CORE_SOURCES
   Streams.cpp
   Collection.cpp
   ObjectStream.cpp
+  ObjectText.cpp
+  FormFile.cpp
   Font.cpp
   Picture.cpp
 )

@@ -665,7 +665,8 @@ void TReader::ReadRootComponent(TComponent* Root)
   int childPos;
   ReadPrefix(flags, childPos);
   const std::string className = ReadStr();
-  if (!SameText(className, Root->ClassName()))
+  // A derived form also reads the resource of the form it derives from.
+  if (!Root->InheritsFrom(className))
     throw EReadError("Stream holds a " + className + ", not a " + Root->ClassName());
   const std::string name = ReadStr();
   try {

@@ -117,7 +117,7 @@ public:
   ~TReader() override;
 
   // Reads the stream's object into Root (which must exist): checks the
-  // signature and that the stream's class name is Root's, sets csLoading on
+  // signature and that the stream's class is Root's or one it derives from, sets csLoading on
   // every component read (csReading while its own data is read), resolves
   // component references, then calls Loaded on each in creation order.
   void ReadRootComponent(TComponent* Root);
