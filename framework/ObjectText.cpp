@@ -13,6 +13,13 @@ namespace {
 
 const char HexDigits[] = "0123456789ABCDEF";
 
+// Words that start or end an object; no value may be one of them, or the
+// text would not read back.
+bool IsObjectKeyword(std::string_view S)
+{
+  return SameText(S, "object") || SameText(S, "inherited") || SameText(S, "inline") || SameText(S, "end");
+}
+
 bool IsKeyword(std::string_view S)
 {
   return SameText(S, "object") || SameText(S, "inherited") || SameText(S, "inline") || SameText(S, "end") ||
@@ -156,7 +163,10 @@ private:
     case vaString: case vaLString: FOut += QuotedText(FReader.ReadString(), Spaces(Indent + 2)); break;
     case vaIdent: {
       FReader.ReadValue();
-      FOut += Name(false, true);
+      const std::string ident = Name(false, true);
+      if (IsObjectKeyword(ident))
+        throw EReadError("Invalid stream format: bad name");
+      FOut += ident;
       break;
     }
     case vaFalse: case vaTrue: case vaNil: FOut += FReader.ReadIdent(); break;
@@ -527,7 +537,7 @@ private:
       Next();
     } else if (FToken.Kind == tkStringTok) {
       ParseString();
-    } else if (FToken.Kind == tkIdent) {
+    } else if (FToken.Kind == tkIdent && !IsObjectKeyword(FToken.Text)) {
       const std::string s = DottedIdent();
       if (s.size() > 255)
         Error("Identifier too long");

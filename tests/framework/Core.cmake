@@ -1,5 +1,11 @@
 qv_add_test(framework_core_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TestClasses.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TypInfoTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StringListTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StreamsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ObjectStreamTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ObjectTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FormFileTest.cpp
   LIBS qv_framework_core)

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/Classes.h"
+#include "tests/framework/TestClasses.h"
+
+using namespace fwtest;
+
+namespace {
+// Records its own destruction and the removal notices it receives.
+class TWatcher : public TComponent {
+public:
+  TWatcher(TComponent* AOwner, std::vector<std::string>& Log) : TComponent(AOwner), FLog(Log) {}
+  ~TWatcher() override { FLog.push_back("free " + Name()); }
+  void Notification(TComponent* AComponent, TOperation Operation) override
+  {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+      FLog.push_back(Name() + " told " + AComponent->Name() + " goes");
+  }
+
+private:
+  std::vector<std::string>& FLog;
+};
+} // namespace
+
+TEST(Component, FreeingTheOwnerFreesComponentsLastFirst)
+{
+  std::vector<std::string> log;
+  auto* owner = new TComponent(nullptr);
+  for (const char* name : {"A", "B", "C"})
+    (new TWatcher(owner, log))->SetName(name);
+  EXPECT_EQ(3, owner->ComponentCount());
+  delete owner;
+  EXPECT_EQ((std::vector<std::string>{"free C", "free B", "free A"}), log);
+}
+
+TEST(Component, FreeNotificationReachesTheOtherSideWhicheverGoesFirst)
+{
+  std::vector<std::string> log;
+  TComponent form(nullptr);
+  auto* a = new TWatcher(nullptr, log);
+  a->SetName("A");
+  auto* b = new TWatcher(nullptr, log);
+  b->SetName("B");
+  a->FreeNotification(b);
+  delete b;
+  // B's own destructor body runs before the notices go out.
+  EXPECT_EQ((std::vector<std::string>{"free B", "A told B goes"}), log);
+  log.clear();
+  delete a;  // b is gone: nothing may reach it
+  EXPECT_EQ((std::vector<std::string>{"free A"}), log);
+}
+
+TEST(Component, OwnerFreeSendsFreeNotificationsToOutsiders)
+{
+  TGadget outsider(nullptr);
+  auto* owner = new TComponent(nullptr);
+  auto* inner = new TGadget(owner);
+  outsider.SetBuddy(inner);
+  delete owner;
+  EXPECT_EQ(nullptr, outsider.FBuddy);
+  EXPECT_EQ((std::vector<std::string>{"BuddyGone"}), outsider.Log);
+}
+
+TEST(Component, RemovingAComponentTellsTheOwnerAndItsComponents)
+{
+  std::vector<std::string> log;
+  TComponent owner(nullptr);
+  auto* a = new TWatcher(&owner, log);
+  a->SetName("A");
+  auto* b = new TWatcher(&owner, log);
+  b->SetName("B");
+  owner.RemoveComponent(b);
+  EXPECT_EQ(nullptr, b->Owner());
+  EXPECT_EQ(1, owner.ComponentCount());
+  EXPECT_EQ((std::vector<std::string>{"A told B goes", "B told B goes"}), log);
+  delete b;
+}
+
+TEST(Component, FindComponentIgnoresCase)
+{
+  TComponent owner(nullptr);
+  auto* c = new TComponent(&owner);
+  c->SetName("dlgOpen");
+  EXPECT_EQ(c, owner.FindComponent("DLGOPEN"));
+  EXPECT_EQ(c, owner.FindComponent("dlgopen"));
+  EXPECT_EQ(nullptr, owner.FindComponent("dlgSave"));
+  EXPECT_EQ(nullptr, owner.FindComponent(""));
+  EXPECT_EQ(0, c->ComponentIndex());
+}
+
+TEST(Component, NamesMustBeIdentifiersAndUniqueIgnoringCase)
+{
+  TComponent owner(nullptr);
+  auto* a = new TComponent(&owner);
+  a->SetName("Button1");
+  auto* b = new TComponent(&owner);
+  EXPECT_THROW(b->SetName("BUTTON1"), EComponentError);
+  EXPECT_THROW(b->SetName("1st"), EComponentError);
+  EXPECT_THROW(b->SetName("a b"), EComponentError);
+  EXPECT_EQ("", b->Name());
+  b->SetName("Button2");
+  a->SetName("button1");  // its own name in other letters
+  EXPECT_EQ("button1", a->Name());
+  EXPECT_THROW(owner.Components(2), EListError);
+}
+
+TEST(Component, DestroyingStateReachesOwnedComponents)
+{
+  struct TProbe : TComponent {
+    using TComponent::TComponent;
+    bool* Seen = nullptr;
+    ~TProbe() override { *Seen = ComponentState().Contains(csDestroying); }
+  };
+  bool seen = false;
+  auto* owner = new TComponent(nullptr);
+  auto* probe = new TProbe(owner);
+  probe->Seen = &seen;
+  delete owner;
+  EXPECT_TRUE(seen);
+}
+
+TEST(ClassRegistry, CreatesByNameAndKnowsFamilies)
+{
+  std::unique_ptr<TObject> list(CreateObjectByClassName("tstringlist"));
+  EXPECT_EQ("TStringList", list->ClassName());
+  EXPECT_TRUE(list->InheritsFrom("TStrings"));
+  EXPECT_TRUE(list->InheritsFrom(TPersistent::StaticClass()));
+  EXPECT_FALSE(list->InheritsFrom("TFont"));
+
+  TComponent owner(nullptr);
+  TObject* gadget = CreateObjectByClassName("TGadget", &owner);
+  EXPECT_EQ(1, owner.ComponentCount());
+  EXPECT_EQ(gadget, owner.Components(0));
+  EXPECT_TRUE(gadget->InheritsFrom("TComponent"));
+
+  std::unique_ptr<TObject> font(CreateObjectByClassName("TFont"));
+  EXPECT_TRUE(font->ClassNameIs("tfont"));
+  std::unique_ptr<TObject> picture(CreateObjectByClassName("TPicture"));
+  EXPECT_TRUE(picture->InheritsFrom("TPicture"));
+  std::unique_ptr<TObject> bitmap(CreateObjectByClassName("TBitmap"));
+  EXPECT_TRUE(bitmap->InheritsFrom("TGraphic"));
+
+  EXPECT_THROW(CreateObjectByClassName("TNoSuch"), EClassNotFound);
+  EXPECT_THROW(CreateObjectByClassName("TStrings"), EClassNotFound);  // abstract
+  EXPECT_THROW(CreateObjectByClassName("TGraphic"), EClassNotFound);
+}
+
+TEST(Persistent, AssignBetweenUnrelatedClassesFails)
+{
+  TFont font;
+  TStringList list;
+  try {
+    list.Assign(&font);
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ("Cannot assign a TFont to a TStringList", e.what());
+  }
+}

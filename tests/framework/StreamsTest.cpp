@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/StringList.h"
+#include "framework/Streams.h"
+
+namespace {
+class TempDir {
+public:
+  TempDir() : FPath(std::filesystem::temp_directory_path() / ("qv_streams_" + std::to_string(++Counter)))
+  {
+    std::filesystem::remove_all(FPath);
+    std::filesystem::create_directories(FPath);
+  }
+  ~TempDir() { std::filesystem::remove_all(FPath); }
+  std::string File(const char* Name) const { return (FPath / Name).string(); }
+
+private:
+  static inline int Counter = 0;
+  std::filesystem::path FPath;
+};
+} // namespace
+
+TEST(MemoryStream, ReadsWritesSeeksAndGrows)
+{
+  TMemoryStream s;
+  s.WriteBuffer("hello", 5);
+  EXPECT_EQ(5, s.Size());
+  s.SetPosition(8);
+  s.WriteBuffer("!", 1);
+  EXPECT_EQ(9, s.Size());
+  EXPECT_EQ(std::string("hello\0\0\0!", 9), s.DataString());
+  s.SetPosition(3);
+  char buf[10] = {};
+  EXPECT_EQ(6, s.Read(buf, 10));
+  EXPECT_EQ(0, s.Read(buf, 10));
+  s.SetPosition(7);
+  EXPECT_THROW(s.ReadBuffer(buf, 3), EReadError);
+  EXPECT_THROW(s.Seek(-1, soBeginning), EStreamError);
+  EXPECT_EQ(2, s.Seek(-7, soEnd));
+  EXPECT_EQ(7, s.Remaining());
+  s.SetSize(4);
+  EXPECT_EQ(4, s.Size());
+  EXPECT_EQ(2, s.Position());
+  s.Clear();
+  EXPECT_EQ(0, s.Size());
+}
+
+TEST(ReadOnlyMemoryStream, NeverWritesAndStopsAtTheEnd)
+{
+  const char data[] = "abc";
+  TReadOnlyMemoryStream s(data, 3);
+  EXPECT_THROW(s.WriteBuffer("x", 1), EWriteError);
+  char buf[4] = {};
+  s.SetPosition(10);
+  EXPECT_EQ(0, s.Read(buf, 1));
+  EXPECT_EQ(0, s.Remaining());
+  s.SetPosition(1);
+  s.ReadBuffer(buf, 2);
+  EXPECT_EQ("bc", std::string(buf, 2));
+}
+
+TEST(FileStream, CreateWriteReopenAndRead)
+{
+  TempDir dir;
+  const std::string name = dir.File("data.bin");
+  {
+    TFileStream f(name, fmCreate);
+    f.WriteBuffer("0123456789", 10);
+    f.SetSize(6);
+    EXPECT_EQ(6, f.Size());
+  }
+  EXPECT_TRUE(FileExists(name));
+  TFileStream f(name, fmOpenRead | fmShareDenyNone);
+  EXPECT_EQ(6, f.Size());
+  char buf[6];
+  f.ReadBuffer(buf, 6);
+  EXPECT_EQ("012345", std::string(buf, 6));
+  EXPECT_THROW(f.ReadBuffer(buf, 1), EReadError);
+  EXPECT_EQ(0, f.Write("x", 1));  // opened for reading only
+}
+
+TEST(FileStream, FailuresNameTheFile)
+{
+  TempDir dir;
+  const std::string missing = dir.File("missing.txt");
+  try {
+    TFileStream f(missing, fmOpenRead);
+    FAIL();
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ("Cannot open file " + missing, e.what());
+  }
+  const std::string bad = dir.File("no/such/dir/file.txt");
+  try {
+    TFileStream f(bad, fmCreate);
+    FAIL();
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ("Cannot create file " + bad, e.what());
+  }
+  EXPECT_FALSE(FileExists(missing));
+}
+
+TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
+{
+  TempDir dir;
+  const std::string name = dir.File("locked.txt");
+  { TFileStream f(name, fmCreate); }
+  {
+    TFileStream first(name, fmOpenReadWrite | fmShareExclusive);
+    EXPECT_THROW(TFileStream(name, fmOpenRead | fmShareDenyWrite), EFOpenError);
+    EXPECT_THROW(TFileStream(name, fmOpenRead | fmShareExclusive), EFOpenError);
+  }
+  TFileStream a(name, fmOpenRead | fmShareDenyWrite);
+  TFileStream b(name, fmOpenRead | fmShareDenyWrite);  // two readers may share
+  EXPECT_THROW(TFileStream(name, fmOpenReadWrite | fmShareExclusive), EFOpenError);
+}
+
+TEST(StringList, SavesAndLoadsFiles)
+{
+  TempDir dir;
+  const std::string name = dir.File("dirs.qd");
+  TStringList list;
+  list.Add("C:\\");
+  list.Add("C:\\Windows");
+  list.SaveToFile(name);
+  TStringList back;
+  back.LoadFromFile(name);
+  EXPECT_EQ(list.ToVector(), back.ToVector());
+  TMemoryStream s;
+  list.SaveToStream(s);
+  EXPECT_EQ("C:\\\r\nC:\\Windows\r\n", s.DataString());
+}
