@@ -2,8 +2,6 @@
 
 #include <vector>
 
-namespace qv {
-
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& name, LONG code) {
@@ -116,5 +114,3 @@ void TRegistry::WriteBinaryData(const std::string& name, const void* buffer, int
                            static_cast<DWORD>(size));
   if (rc != ERROR_SUCCESS) Fail("Failed to set data for", name, rc);
 }
-
-}  // namespace qv

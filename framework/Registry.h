@@ -4,17 +4,14 @@
 // failures and values of the wrong type as ERegistryException.
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 
+#include "framework/Exceptions.h"
 #include "framework/Handles.h"
 
-namespace qv {
-
-class ERegistryException : public std::runtime_error {
+class ERegistryException : public Exception {
  public:
-  ERegistryException(const std::string& message, LONG code)
-      : std::runtime_error(message), code_(code) {}
+  ERegistryException(const std::string& message, LONG code) : Exception(message), code_(code) {}
   LONG code() const noexcept { return code_; }
 
  private:
@@ -61,8 +58,7 @@ class TRegistry {
   HKEY RequireKey(const std::string& name) const;
 
   HKEY root_ = HKEY_CURRENT_USER;
-  RegKey current_;
+  qv::RegKey current_;
   std::string path_;
 };
 
-}  // namespace qv

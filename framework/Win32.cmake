@@ -1,9 +1,15 @@
 # The Win32 layer of the framework: handles, registry, dialogs, graphics,
 # application, forms, controls and menus over the portable object model.
-add_library(qv_framework STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/DialogSeam.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp)
+set(QV_FRAMEWORK_WIN32_SOURCES
+  DialogSeam.cpp
+  Dialogs.cpp
+  Graphics.cpp
+  ImageList.cpp
+  Registry.cpp
+  WinBitmap.cpp
+)
+list(TRANSFORM QV_FRAMEWORK_WIN32_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
+add_library(qv_framework STATIC ${QV_FRAMEWORK_WIN32_SOURCES})
 if(TARGET qv_framework_core)
   target_link_libraries(qv_framework PUBLIC qv_framework_core)
 endif()

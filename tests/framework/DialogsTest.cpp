@@ -70,7 +70,7 @@ TEST(DialogSeamTest, InstalledAnswererReplacesTheDialogAndIsRemovedAfterwards) {
 
 TEST(FileDialogTest, FilterBecomesNulSeparated) {
   std::string out = qv::FilterToNulSeparated("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
-  EXPECT_EQ(std::string("Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0\0", 45), out);
+  EXPECT_EQ(std::string("Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0\0", 46), out);
 }
 
 TEST(FileDialogTest, RealSaveDialogReturnsTypedNameWithDefaultExtension) {

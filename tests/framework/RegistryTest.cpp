@@ -12,7 +12,7 @@ class RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey); }
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey); }
-  qv::TRegistry reg;
+  TRegistry reg;
 };
 
 TEST_F(RegistryTest, OpenWithoutCreateFailsForMissingKey) {
@@ -76,7 +76,7 @@ TEST_F(RegistryTest, ReadingStringFromBinaryValueThrows) {
   ASSERT_TRUE(reg.OpenKey(kTestKey, true));
   const char data[] = {'a', 'b'};
   reg.WriteBinaryData("Font", data, 2);
-  EXPECT_THROW(reg.ReadString("Font"), qv::ERegistryException);
+  EXPECT_THROW(reg.ReadString("Font"), ERegistryException);
 }
 
 TEST_F(RegistryTest, ReadingBinaryFromStringValueThrows) {
@@ -84,7 +84,7 @@ TEST_F(RegistryTest, ReadingBinaryFromStringValueThrows) {
   reg.WriteString("EnableBeeps", "True");
   char buffer[16];
   EXPECT_THROW(reg.ReadBinaryData("EnableBeeps", buffer, sizeof(buffer)),
-               qv::ERegistryException);
+               ERegistryException);
 }
 
 TEST_F(RegistryTest, ReadingDwordAsStringThrows) {
@@ -92,7 +92,7 @@ TEST_F(RegistryTest, ReadingDwordAsStringThrows) {
   DWORD value = 7;
   RegSetValueExA(reg.CurrentKey(), "Number", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value),
                  sizeof(value));
-  EXPECT_THROW(reg.ReadString("Number"), qv::ERegistryException);
+  EXPECT_THROW(reg.ReadString("Number"), ERegistryException);
 }
 
 TEST_F(RegistryTest, BinaryBufferTooSmallThrowsInsteadOfTruncating) {
@@ -100,11 +100,11 @@ TEST_F(RegistryTest, BinaryBufferTooSmallThrowsInsteadOfTruncating) {
   const char data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
   reg.WriteBinaryData("Blob", data, 8);
   char small[4];
-  EXPECT_THROW(reg.ReadBinaryData("Blob", small, sizeof(small)), qv::ERegistryException);
+  EXPECT_THROW(reg.ReadBinaryData("Blob", small, sizeof(small)), ERegistryException);
 }
 
 TEST_F(RegistryTest, ReadWithoutOpenKeyThrows) {
-  EXPECT_THROW(reg.WriteString("x", "y"), qv::ERegistryException);
+  EXPECT_THROW(reg.WriteString("x", "y"), ERegistryException);
   EXPECT_FALSE(reg.ValueExists("x"));
 }
 

@@ -8,4 +8,5 @@ qv_add_test(framework_win32_test
     ${CMAKE_CURRENT_LIST_DIR}/RegistryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HandlesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CanvasTest.cpp
   LIBS qv_framework qv_test_support)

@@ -1,0 +1,212 @@
+#include "framework/Graphics.h"
+#include "framework/ImageList.h"
+#include "framework/WinBitmap.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/WineTestSupport.h"
+
+namespace {
+
+TEST(ColorTest, SystemColoursResolveThroughGetSysColor)
+{
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ColorToRGB(clBtnFace));
+  EXPECT_EQ(GetSysColor(COLOR_INFOBK), ColorToRGB(clInfoBk));
+  EXPECT_EQ(RGB(0x12, 0x34, 0x56), ColorToRGB(0x563412));
+}
+
+TEST(FontTest, LogFontRoundTripKeepsNameHeightAndStyle)
+{
+  TFont font;
+  font.SetName("Courier New");
+  font.SetHeight(-12);
+  font.SetStyle(TFontStyles{fsBold, fsItalic});
+  LOGFONTA lf = FontToLogFont(font);
+  EXPECT_STREQ("Courier New", lf.lfFaceName);
+  EXPECT_EQ(FW_BOLD, lf.lfWeight);
+  EXPECT_EQ(1, lf.lfItalic);
+  TFont back;
+  LogFontToFont(lf, back);
+  EXPECT_EQ("Courier New", back.Name());
+  EXPECT_EQ(lf.lfHeight, back.Height());
+  EXPECT_EQ((TFontStyles{fsBold, fsItalic}), back.Style());
+}
+
+class CanvasTest : public ::testing::Test {
+protected:
+  void SetUp() override { bitmap.SetSize(40, 30); }
+  TWinBitmap bitmap;
+};
+
+TEST_F(CanvasTest, FillRectPaintsExactlyTheRectangle)
+{
+  TCanvas& c = bitmap.Canvas();
+  c.SetBrushColor(clRed);
+  c.FillRect(RECT{5, 5, 10, 8});
+  qvtest::Pixels px = qvtest::CaptureDC(c.Handle(), 40, 30);
+  EXPECT_EQ(RGB(255, 0, 0), px.at(5, 5));
+  EXPECT_EQ(RGB(255, 0, 0), px.at(9, 7));
+  EXPECT_EQ(RGB(255, 255, 255), px.at(10, 7));
+  EXPECT_EQ(RGB(255, 255, 255), px.at(9, 8));
+  EXPECT_EQ(RGB(255, 255, 255), px.at(4, 5));
+}
+
+TEST_F(CanvasTest, LineToLeavesOutTheEndPoint)
+{
+  TCanvas& c = bitmap.Canvas();
+  c.SetPenColor(clBlue);
+  c.MoveTo(2, 3);
+  c.LineTo(12, 3);
+  qvtest::Pixels px = qvtest::CaptureDC(c.Handle(), 40, 30);
+  EXPECT_EQ(RGB(0, 0, 255), px.at(2, 3));
+  EXPECT_EQ(RGB(0, 0, 255), px.at(11, 3));
+  EXPECT_EQ(RGB(255, 255, 255), px.at(12, 3));
+}
+
+TEST_F(CanvasTest, PolylineAndFrameRect)
+{
+  TCanvas& c = bitmap.Canvas();
+  c.SetPenColor(clLime);
+  c.Polyline({{0, 20}, {0, 10}, {10, 10}});
+  c.SetBrushColor(clNavy);
+  c.FrameRect(RECT{20, 20, 25, 25});
+  qvtest::Pixels px = qvtest::CaptureDC(c.Handle(), 40, 30);
+  EXPECT_EQ(RGB(0, 255, 0), px.at(0, 15));
+  EXPECT_EQ(RGB(0, 255, 0), px.at(5, 10));
+  EXPECT_EQ(RGB(0, 0, 128), px.at(20, 20));
+  EXPECT_EQ(RGB(0, 0, 128), px.at(24, 24));
+  EXPECT_EQ(RGB(255, 255, 255), px.at(22, 22));
+}
+
+TEST_F(CanvasTest, ClearBrushTextLeavesBackgroundAndDrawsInFontColour)
+{
+  TCanvas& c = bitmap.Canvas();
+  c.SetBrushColor(clYellow);
+  c.FillRect(RECT{0, 0, 40, 30});
+  c.SetBrushStyle(bsClear);
+  c.Font().SetColor(clBlack);
+  c.Font().SetName("Arial");
+  c.Font().SetHeight(-20);
+  c.TextOut(2, 2, "W");
+  qvtest::Pixels px = qvtest::CaptureDC(c.Handle(), 40, 30);
+  int black = 0, yellow = 0, other = 0;
+  for (COLORREF p : px.data) {
+    if (p == RGB(0, 0, 0)) ++black;
+    else if (p == RGB(255, 255, 0)) ++yellow;
+    else ++other;
+  }
+  EXPECT_GT(black, 10);
+  EXPECT_GT(yellow, 900);
+  EXPECT_GT(c.TextWidth("WW"), c.TextWidth("W"));
+  EXPECT_GT(c.TextHeight("y"), 10);
+}
+
+TEST_F(CanvasTest, BrushCopyLeavesOutTheTransparentColour)
+{
+  TWinBitmap source;
+  source.SetSize(4, 4);
+  source.Canvas().SetBrushColor(0x008080);  // dark yellow background
+  source.Canvas().FillRect(RECT{0, 0, 4, 4});
+  source.Canvas().SetBrushColor(clRed);
+  source.Canvas().FillRect(RECT{1, 1, 3, 3});
+  EXPECT_EQ(0x008080, source.TransparentColor());
+  TCanvas& c = bitmap.Canvas();
+  c.SetBrushColor(clBlue);
+  c.BrushCopy(RECT{10, 10, 14, 14}, source, RECT{0, 0, 4, 4}, source.TransparentColor());
+  qvtest::Pixels px = qvtest::CaptureDC(c.Handle(), 40, 30);
+  EXPECT_EQ(RGB(0, 0, 255), px.at(10, 10));
+  EXPECT_EQ(RGB(255, 0, 0), px.at(11, 11));
+  EXPECT_EQ(RGB(255, 255, 255), px.at(14, 14));
+}
+
+TEST_F(CanvasTest, CopyRectWithAndModeCombines)
+{
+  TWinBitmap source;
+  source.SetSize(2, 1);
+  source.Canvas().SetPixel(0, 0, clBlack);
+  source.Canvas().SetPixel(1, 0, clWhite);
+  TCanvas& c = bitmap.Canvas();
+  c.SetBrushColor(clRed);
+  c.FillRect(RECT{0, 0, 2, 1});
+  c.SetCopyMode(cmSrcAnd);
+  c.CopyRect(RECT{0, 0, 2, 1}, source.Canvas(), RECT{0, 0, 2, 1});
+  EXPECT_EQ(RGB(0, 0, 0), c.Pixel(0, 0));
+  EXPECT_EQ(RGB(255, 0, 0), c.Pixel(1, 0));
+}
+
+TEST_F(CanvasTest, FontHandleSetExplicitlyIsKeptUntilFontChanges)
+{
+  TCanvas& c = bitmap.Canvas();
+  LOGFONTA lf{};
+  lf.lfHeight = -14;
+  lf.lfEscapement = 900;
+  lstrcpyA(lf.lfFaceName, "Arial");
+  HFONT rotated = CreateFontIndirectA(&lf);
+  c.SetFontHandle(rotated);
+  EXPECT_EQ(rotated, c.FontHandle());
+  EXPECT_EQ("Arial", c.Font().Name());
+  c.Font().SetHeight(-20);
+  EXPECT_NE(rotated, c.FontHandle());
+}
+
+TEST_F(CanvasTest, MonochromeConversionKeepsBlackAndWhite)
+{
+  bitmap.Canvas().SetPixel(3, 3, clBlack);
+  bitmap.SetMonochrome(true);
+  EXPECT_TRUE(bitmap.Monochrome());
+  EXPECT_EQ(RGB(0, 0, 0), bitmap.Canvas().Pixel(3, 3));
+  EXPECT_EQ(RGB(255, 255, 255), bitmap.Canvas().Pixel(4, 3));
+}
+
+TEST(ImageListTest, CountDrawAndMask)
+{
+  TImageList images(nullptr);
+  images.SetWidth(4);
+  images.SetHeight(4);
+  TWinBitmap strip;
+  strip.SetSize(8, 4);
+  strip.Canvas().SetBrushColor(clFuchsia);
+  strip.Canvas().FillRect(RECT{0, 0, 8, 4});
+  strip.Canvas().SetBrushColor(clGreen);
+  strip.Canvas().FillRect(RECT{0, 0, 2, 4});
+  EXPECT_EQ(0, images.AddMasked(strip, clFuchsia));
+  EXPECT_EQ(2, images.Count());
+  TWinBitmap target;
+  target.SetSize(4, 4);
+  images.Draw(target.Canvas(), 0, 0, 0);
+  EXPECT_EQ(RGB(0, 128, 0), target.Canvas().Pixel(0, 0));
+  EXPECT_EQ(RGB(255, 255, 255), target.Canvas().Pixel(3, 0));
+  TWinBitmap mask;
+  images.GetMask(0, mask);
+  EXPECT_TRUE(mask.Monochrome());
+  EXPECT_EQ(RGB(0, 0, 0), mask.Canvas().Pixel(1, 1));
+  EXPECT_EQ(RGB(255, 255, 255), mask.Canvas().Pixel(3, 1));
+}
+
+TEST(GuiCountTest, CreatingABrushIsCounted)
+{
+  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
+  HBRUSH brush = CreateSolidBrush(RGB(1, 1, 1));
+  qvtest::GuiCounts during = qvtest::CurrentGuiCounts();
+  DeleteObject(brush);
+  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
+  EXPECT_EQ(before.gdi + 1, during.gdi);
+  EXPECT_EQ(before.gdi, after.gdi);
+}
+
+TEST(GuiCountTest, CreatingAWindowAndAMenuIsCounted)
+{
+  // The first window of a thread brings helper windows with it; warm up.
+  DestroyWindow(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
+  HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  HMENU menu = CreatePopupMenu();
+  qvtest::GuiCounts during = qvtest::CurrentGuiCounts();
+  DestroyMenu(menu);
+  DestroyWindow(window);
+  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
+  EXPECT_EQ(before.user + 2, during.user);
+  EXPECT_EQ(before.user, after.user);
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+// Small helpers for Win32 tests under Wine: message pumping without spinning,
+// waiting for a window, reading pixels back and counting handles.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qvtest {
+
+// Dispatches the messages that arrive within ms, sleeping between them.
+void PumpMessagesFor(DWORD ms);
+// Pumps until condition() holds or timeoutMs passes; returns condition().
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// First visible top-level window of this thread whose class is className
+// (and whose title is title when not empty); null when there is none.
+HWND FindThreadWindow(const std::string& className, const std::string& title = "");
+// Pumps until FindThreadWindow finds one.
+HWND WaitForThreadWindow(const std::string& className, const std::string& title, DWORD timeoutMs);
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// The window's client area as COLORREF values, row by row (width × height),
+// copied with BitBlt from a window DC into a memory bitmap.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<COLORREF> data;
+  COLORREF at(int x, int y) const { return data[static_cast<size_t>(y) * width + x]; }
+};
+Pixels CaptureClient(HWND window);
+// The same for any DC area (e.g. a memory DC a canvas drew on).
+Pixels CaptureDC(HDC dc, int width, int height);
+
+struct GuiCounts {
+  DWORD gdi = 0;
+  DWORD user = 0;
+};
+GuiCounts CurrentGuiCounts();
+
+}  // namespace qvtest
