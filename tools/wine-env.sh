@@ -29,6 +29,8 @@ start() {
   # Exit status 2 means a server for this prefix already runs (make run, say):
   # it is used as it is and left alone at stop.
   wineserver -p 2>/dev/null && touch "$state/server"
+  # Starts Wine's own services now, detached from any test's output.
+  DISPLAY=$(cat "$state/display") wine cmd /c exit </dev/null >/dev/null 2>&1
   echo "wine-env: display $(cat "$state/display")"
 }
 

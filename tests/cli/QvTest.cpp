@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/QvCommands.h"
+#include "cli/QvOptions.h"
+#include "engine/FileSystem.h"
+#include "platform/PlatformFileSystem.h"
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+struct TRun {
+  int Status;
+  std::string Out;
+  std::string Err;
+};
+
+Strings SplitLines(const std::string& Text)
+{
+  Strings lines;
+  std::istringstream in(Text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+// qv run in-process on a real temporary tree, with stdout and stderr captured.
+class QvTest : public ::testing::Test {
+protected:
+  std::unique_ptr<TFileSystem> Fs = CreatePlatformFileSystem();
+  fs::path Dir;
+  std::string Root, Sep = std::string(1, Fs->Separator());
+
+  void SetUp() override
+  {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    Dir = fs::temp_directory_path() / ("qv_test_" + std::string(info->name()));
+    fs::remove_all(Dir);
+    fs::create_directories(Dir / "tree" / "sub");
+    fs::create_directories(Dir / "tree" / "skip");
+    Write("tree/a.txt", "0123456789");
+    Write("tree/sub/b.txt", "b");
+    Write("tree/skip/c.txt", "c");
+    Root = Fs->FullPath((Dir / "tree").string()) + Sep;
+  }
+  void TearDown() override { fs::remove_all(Dir); }
+
+  void Write(const std::string& Rel, const std::string& Data)
+  {
+    std::ofstream(Dir / Rel, std::ios::binary) << Data;
+  }
+  std::string Read(const std::string& Rel)
+  {
+    std::ifstream in(Dir / Rel, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  std::string P(const std::string& Rel) { return (Dir / Rel).make_preferred().string(); }
+  std::string Full(const std::string& Rel) { return Fs->FullPath(P(Rel)); }
+
+  TRun Qv(Strings Args)
+  {
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const int status = RunQv(Args, *Fs, false);
+    std::fflush(stdout);
+    TRun run{status, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
+    return run;
+  }
+};
+
+TEST_F(QvTest, UnchangedTreeComparesCleanWithExitZero)
+{
+  ASSERT_EQ(Qv({"scan", P("tree"), "-o", P("s.qv")}).Status, 0);
+  const TRun run = Qv({"compare", P("s.qv")});
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  const Strings lines = SplitLines(run.Out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].rfind("COLLECTION FOR " + Root + " (", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("DONE, 00:0", 0), 0u);
+  EXPECT_EQ(run.Err, "");
+}
+
+TEST_F(QvTest, RootBecomesAbsoluteWithOneTrailingSeparator)
+{
+  ASSERT_EQ(Qv({"scan", P("tree") + Sep + Sep, "-o", P("s.qv")}).Status, 0);
+  const Strings dirs = SplitLines(Read("s.qd"));
+  ASSERT_GE(dirs.size(), 2u);
+  EXPECT_EQ(dirs[0], std::string("*** DO NOT MODIFY THIS FILE UNLESS YOU KNOW WHAT YOU ARE DOING!!! ***\r"));
+  EXPECT_EQ(dirs[1], Root + "\r");
+}
+
+TEST_F(QvTest, ChangesGiveExitOneAndTheReportFileHasCrLfLines)
+{
+  ASSERT_EQ(Qv({"scan", P("tree"), "-o", P("s.qv")}).Status, 0);
+  Write("tree/a.txt", "01234567890123");
+  fs::remove(Dir / "tree" / "sub" / "b.txt");
+  Write("tree/new.txt", "n");
+  const TRun run = Qv({"compare", P("s.qv"), "-o", P("report.txt")});
+  EXPECT_EQ(run.Status, 1) << run.Err;
+  Strings lines = SplitLines(run.Out);
+  ASSERT_EQ(lines.size(), 5u);
+  const Strings middle(lines.begin() + 1, lines.end() - 1);
+  EXPECT_NE(std::find(middle.begin(), middle.end(), Root + "a.txt - Size: 4"), middle.end());
+  EXPECT_NE(std::find(middle.begin(), middle.end(), Root + "sub" + Sep + "b.txt - Missing"), middle.end());
+  EXPECT_EQ(middle.back(), Root + "new.txt - New");
+  std::string expected;
+  for (const std::string& line : lines)
+    expected += line + "\r\n";
+  EXPECT_EQ(Read("report.txt"), expected);
+}
+
+TEST_F(QvTest, ExcludedDirectoryIsNeitherRecordedNorWalked)
+{
+  ASSERT_EQ(Qv({"scan", "--exclude", P("tree/skip"), P("tree"), "-o", P("s.qv")}).Status, 0);
+  EXPECT_EQ(Read("s.qd").find("skip"), std::string::npos);
+  Write("tree/skip/d.txt", "d");
+  EXPECT_EQ(Qv({"compare", "--exclude", P("tree/skip"), P("s.qv")}).Status, 0);
+  const TRun run = Qv({"compare", P("s.qv")});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(SplitLines(run.Out).size(), 4u);  // c.txt and d.txt are new
+}
+
+TEST_F(QvTest, NoRecurseRecordsSubdirectoriesAsEntries)
+{
+  ASSERT_EQ(Qv({"scan", "--no-recurse", P("tree"), "-o", P("s.qv")}).Status, 0);
+  EXPECT_EQ(SplitLines(Read("s.qd")).size(), 3u);  // banner, root, root's own directory
+  Write("tree/sub/more.txt", "m");
+  EXPECT_EQ(Qv({"compare", "--no-recurse", P("s.qv")}).Status, 0);
+  // With recursion on, the subdirectories are walked and their files are new.
+  EXPECT_EQ(Qv({"compare", P("s.qv")}).Status, 1);
+}
+
+TEST_F(QvTest, ErrorsGoToStderrWithExitTwo)
+{
+  TRun run = Qv({"compare", P("none.qv")});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(run.Err, "qv: Cannot open file " + Full("none.qv") + "\n");
+  EXPECT_EQ(run.Out, "");
+
+  run = Qv({"scan", P("missing"), "-o", P("s.qv")});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(run.Err, "qv: Directory " + Full("missing") + " not found\n");
+  EXPECT_FALSE(fs::exists(Dir / "s.qv"));
+
+  run = Qv({"scan", P("tree/a.txt"), "-o", P("s.qv")});
+  EXPECT_EQ(run.Status, 2);
+
+  run = Qv({"scan", P("tree"), "-o", P("nodir/s.qv")});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(run.Err, "qv: Cannot create file " + Full("nodir/s.qv") + "\n");
+}
+
+TEST_F(QvTest, DamagedCollectionIsNamedAndGivesExitTwo)
+{
+  ASSERT_EQ(Qv({"scan", P("tree"), "-o", P("s.qv")}).Status, 0);
+  Write("s.qv", Read("s.qv").substr(0, 7));
+  const TRun run = Qv({"compare", P("s.qv")});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(run.Err, "qv: Collection file " + Full("s.qv") + " is damaged.\n");
+}
+
+TEST_F(QvTest, UsageErrorsPrintTheUsage)
+{
+  for (const Strings& args : {Strings{}, Strings{"frobnicate"}, Strings{"scan", P("tree")},
+                              Strings{"compare"}, Strings{"scan", "--bogus", P("tree"), "-o", "x"},
+                              Strings{"compare", "a", "b"}, Strings{"compare", "a", "-o"}}) {
+    const TRun run = Qv(args);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err.rfind("qv: ", 0), 0u) << run.Err;
+    EXPECT_NE(run.Err.find("usage: qv scan"), std::string::npos);
+  }
+  EXPECT_EQ(Qv({"--help"}).Status, 0);
+  EXPECT_EQ(Qv({"--version"}).Out, "qv 5.0 (Quorvik V5.0)\n");
+}
