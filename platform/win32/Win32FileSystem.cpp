@@ -83,7 +83,8 @@ TEntryState TWin32FileSystem::Examine(const std::string& Path)
   if (!GetFileAttributesExA(Path.c_str(), GetFileExInfoStandard, &data))
     return {NothingThere(GetLastError()) ? TEntryState::Missing : TEntryState::Denied, 0, 0};
   if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
-    return {TEntryState::Present, LocalDosDateTime(data.ftLastWriteTime), LowSize(data)};
+    return {TEntryState::Present, LocalDosDateTime(data.ftLastWriteTime), LowSize(data),
+            (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
   return ExamineFile(Path);
 }
 
