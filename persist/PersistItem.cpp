@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "framework/SysUtils.h"
 #include "persist/PersistText.h"
 
 namespace {
@@ -51,7 +52,7 @@ std::string ItemField(std::string_view Line, size_t Index)
     size_t Start, End;
     if (!FindField(Line, Index, Start, End))
         return std::string();
-    return TrimText(Line.substr(Start, End - Start));
+    return Trim(Line.substr(Start, End - Start));
 }
 
 std::string ReplaceItemField(std::string_view Line, size_t Index, std::string_view Text)

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "framework/Exceptions.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -35,23 +37,17 @@ bool WriteAll(const std::string& FileName, std::string_view Bytes, bool& Created
 
 } // namespace
 
-bool FileExists(const std::string& FileName)
-{
-    std::ifstream In(FileName, std::ios::binary);
-    return In.is_open();
-}
-
 std::string ReadWholeFile(const std::string& FileName)
 {
     std::ifstream In(FileName, std::ios::binary);
     if (!In.is_open())
-        throw ESettingsFileError("Cannot open file " + FileName);
+        throw EFOpenError("Cannot open file " + FileName);
     std::string Bytes;
     char Buffer[4096];
     while (In.read(Buffer, sizeof Buffer) || In.gcount() > 0)
         Bytes.append(Buffer, static_cast<size_t>(In.gcount()));
     if (In.bad())
-        throw ESettingsFileError("Cannot read file " + FileName);
+        throw EReadError("Cannot read file " + FileName);
     return Bytes;
 }
 
@@ -63,5 +59,7 @@ void ReplaceFileContents(const std::string& FileName, std::string_view Bytes)
         return;
     if (Created)
         std::remove(TempName.c_str());
-    throw ESettingsFileError((Created ? "Cannot write file " : "Cannot create file ") + FileName);
+    if (!Created)
+        throw EFCreateError("Cannot create file " + FileName);
+    throw EWriteError("Cannot write file " + FileName);
 }

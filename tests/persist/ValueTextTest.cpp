@@ -2,120 +2,104 @@
 
 #include <gtest/gtest.h>
 
-#include "persist/StdIdents.h"
+#include "framework/Font.h"
+#include "framework/StdIdents.h"
 
 namespace {
 
-const TOrdinalNames FontStyles{0, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
+const TTypeInfo& Styles() { return *TypeInfo_TFontStyles(); }
+const TTypeInfo& Color() { return *TypeInfo_TColor(); }
+const TTypeInfo& Cursor() { return *TypeInfo_TCursor(); }
+const TTypeInfo& Integer() { return *TypeInfo_Integer(); }
 constexpr uint32_t Bold = 1, Italic = 2, StrikeOut = 8;
-constexpr int32_t WindowText = static_cast<int32_t>(0x80000008u);
 
 } // namespace
 
-TEST(ValueText, IntegerTextAcceptsDecimalAndHex)
-{
-    EXPECT_EQ(-20, TryStrToInt("-20"));
-    EXPECT_EQ(12, TryStrToInt("  +12"));
-    EXPECT_EQ(255, TryStrToInt("$FF"));
-    EXPECT_EQ(WindowText, TryStrToInt("$80000008"));
-    EXPECT_EQ(16, TryStrToInt("0x10"));
-    EXPECT_EQ(INT32_MIN, TryStrToInt("-2147483648"));
-    EXPECT_EQ(std::nullopt, TryStrToInt("2147483648"));
-    EXPECT_EQ(std::nullopt, TryStrToInt("$100000000"));
-    EXPECT_EQ(std::nullopt, TryStrToInt("12 "));
-    EXPECT_EQ(std::nullopt, TryStrToInt("abc"));
-    EXPECT_EQ(std::nullopt, TryStrToInt("-"));
-    EXPECT_EQ(std::nullopt, TryStrToInt("$"));
-    EXPECT_EQ(std::nullopt, TryStrToInt(""));
-}
-
 TEST(ValueText, ColorWithStandardNameIsWrittenAsIdentifier)
 {
-    EXPECT_EQ("clWindowText", EncodeIntegerText("TColor", WindowText));
-    EXPECT_EQ("clInfoBk", EncodeIntegerText("TColor", static_cast<int32_t>(0x80000018u)));
-    EXPECT_EQ("clRed", EncodeIntegerText("TColor", 0x0000FF));
-    EXPECT_EQ("1193046", EncodeIntegerText("TColor", 0x123456));
-    EXPECT_EQ("-2147483623", EncodeIntegerText("TColor", static_cast<int32_t>(0x80000019u)));
-    EXPECT_EQ("-8", EncodeIntegerText("Integer", -8));
+    EXPECT_EQ("clWindowText", EncodeIntegerText(Color(), clWindowText));
+    EXPECT_EQ("clInfoBk", EncodeIntegerText(Color(), clInfoBk));
+    EXPECT_EQ("clRed", EncodeIntegerText(Color(), clRed));
+    EXPECT_EQ("1193046", EncodeIntegerText(Color(), 0x123456));
+    EXPECT_EQ("-2147483623", EncodeIntegerText(Color(), SysColor(25)));
     // Only colour and cursor types use identifiers.
-    EXPECT_EQ("255", EncodeIntegerText("Integer", 255));
+    EXPECT_EQ("255", EncodeIntegerText(Integer(), 255));
+    EXPECT_EQ("1", EncodeIntegerText(*TypeInfo_TFontCharset(), 1));
+}
+
+TEST(ValueText, UnsignedValuesKeepTheir32Bits)
+{
+    EXPECT_EQ("-1", EncodeIntegerText(*TypeInfo_Cardinal(), 0xFFFFFFFFll));
+    EXPECT_EQ(-1, DecodeIntegerText(*TypeInfo_Cardinal(), "-1"));
 }
 
 TEST(ValueText, ColorReadsIdentifierNumberOrZero)
 {
-    EXPECT_EQ(WindowText, DecodeIntegerText("TColor", "clwindowtext"));
-    EXPECT_EQ(0x123456, DecodeIntegerText("TColor", "1193046"));
-    EXPECT_EQ(0x123456, DecodeIntegerText("TColor", "$123456"));
-    EXPECT_EQ(0, DecodeIntegerText("TColor", "clNoSuchColour"));
-    EXPECT_EQ(std::nullopt, DecodeIntegerText("TColor", ""));
-    EXPECT_EQ(0, DecodeIntegerText("Integer", "clRed"));
+    EXPECT_EQ(clWindowText, DecodeIntegerText(Color(), "clwindowtext"));
+    EXPECT_EQ(0x123456, DecodeIntegerText(Color(), "1193046"));
+    EXPECT_EQ(0x123456, DecodeIntegerText(Color(), "$123456"));
+    EXPECT_EQ(SysColor(25), DecodeIntegerText(Color(), "-2147483623"));
+    EXPECT_EQ(0, DecodeIntegerText(Color(), "clNoSuchColour"));
+    EXPECT_EQ(std::nullopt, DecodeIntegerText(Color(), ""));
+    EXPECT_EQ(0, DecodeIntegerText(Integer(), "clRed"));
+    EXPECT_EQ(-7, DecodeIntegerText(Integer(), "-7"));
 }
 
 TEST(ValueText, CursorWithStandardNameRoundTrips)
 {
-    EXPECT_EQ("crDefault", EncodeIntegerText("TCursor", 0));
-    EXPECT_EQ("crHourGlass", EncodeIntegerText("TCursor", -11));
-    EXPECT_EQ("-5", EncodeIntegerText("TCursor", -5));
-    EXPECT_EQ(-21, DecodeIntegerText("TCursor", "crHandPoint"));
-    EXPECT_EQ(-5, DecodeIntegerText("TCursor", "-5"));
+    EXPECT_EQ("crDefault", EncodeIntegerText(Cursor(), crDefault));
+    EXPECT_EQ("crHourGlass", EncodeIntegerText(Cursor(), crHourGlass));
+    EXPECT_EQ("-30", EncodeIntegerText(Cursor(), -30));
+    EXPECT_EQ(crHandPoint, DecodeIntegerText(Cursor(), "crHandPoint"));
+    EXPECT_EQ(-30, DecodeIntegerText(Cursor(), "-30"));
 }
 
 TEST(ValueText, ObjectManagerLeavesUnreadableIntegersUnchanged)
 {
-    EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText("Integer", "abc"));
-    EXPECT_EQ(-20, DecodeObjMgrIntegerText("Integer", "-20"));
-    EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText("Integer", ""));
-    EXPECT_EQ(WindowText, DecodeObjMgrIntegerText("TColor", "clWindowText"));
-    EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText("TColor", "clFoo"));
-}
-
-TEST(ValueText, StandardIdentifiersAreCanonicalAndCaseFree)
-{
-    EXPECT_EQ(std::optional<std::string>("clBtnFace"), StdColorName(static_cast<int32_t>(0x8000000Fu)));
-    EXPECT_EQ(0x1FFFFFFF, StdColorValue("CLNONE"));
-    EXPECT_EQ(std::nullopt, StdColorName(0x80000019));
-    EXPECT_EQ(-22, StdCursorValue("crsizeall"));
-    EXPECT_EQ(std::nullopt, StdCursorValue("crSomething"));
+    EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText(Integer(), "abc"));
+    EXPECT_EQ(-20, DecodeObjMgrIntegerText(Integer(), "-20"));
+    EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText(Integer(), ""));
+    EXPECT_EQ(clWindowText, DecodeObjMgrIntegerText(Color(), "clWindowText"));
+    EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText(Color(), "clFoo"));
 }
 
 TEST(ValueText, EnumerationNamesIgnoreCase)
 {
-    const TOrdinalNames Boolean{0, {"False", "True"}};
-    EXPECT_EQ(1, FindOrdinalName(Boolean, "TRUE"));
-    EXPECT_EQ(0, FindOrdinalName(Boolean, "false"));
-    EXPECT_EQ(std::nullopt, FindOrdinalName(Boolean, "yes"));
-    const TOrdinalNames Shifted{2, {"two", "three"}};
-    EXPECT_EQ(3, FindOrdinalName(Shifted, "three"));
+    EXPECT_EQ(1, FindEnumName(*TypeInfo_Boolean(), "TRUE"));
+    EXPECT_EQ(0, FindEnumName(*TypeInfo_Boolean(), "false"));
+    EXPECT_EQ(std::nullopt, FindEnumName(*TypeInfo_Boolean(), "yes"));
 }
 
 TEST(ValueText, SetIsWrittenInOrdinalOrderWithoutBlanks)
 {
-    EXPECT_EQ("[fsBold,fsItalic]", FormatSetText(Italic | Bold, FontStyles));
-    EXPECT_EQ("[]", FormatSetText(0, FontStyles));
-    EXPECT_EQ("[fsStrikeOut]", FormatSetText(StrikeOut | 0x100, FontStyles));
+    EXPECT_EQ("[fsBold,fsItalic]", FormatSetText(Styles(), Italic | Bold));
+    EXPECT_EQ("[]", FormatSetText(Styles(), 0));
+    EXPECT_EQ("[fsStrikeOut]", FormatSetText(Styles(), StrikeOut));
 }
 
 TEST(ValueText, SetTextEdgeCases)
 {
-    EXPECT_EQ(Bold | Italic, ParseSetText("[fsBold,fsItalic]", FontStyles));
-    EXPECT_EQ(0u, ParseSetText("[]", FontStyles));
-    EXPECT_EQ(std::nullopt, ParseSetText("fsBold", FontStyles));
-    EXPECT_EQ(Bold, ParseSetText("[fsBold,,fsItalic]", FontStyles));
-    EXPECT_EQ(Bold, ParseSetText("[fsBold,fsFoo]", FontStyles));
-    EXPECT_EQ(Bold | Italic, ParseSetText("[ FSBOLD , fsitalic ]", FontStyles));
-    EXPECT_EQ(0u, ParseSetText("[", FontStyles));
+    EXPECT_EQ(Bold | Italic, ParseSetText(Styles(), "[fsBold,fsItalic]"));
+    EXPECT_EQ(0u, ParseSetText(Styles(), "[]"));
+    EXPECT_EQ(std::nullopt, ParseSetText(Styles(), "fsBold"));
+    EXPECT_EQ(Bold, ParseSetText(Styles(), "[fsBold,,fsItalic]"));
+    EXPECT_EQ(Bold, ParseSetText(Styles(), "[fsBold,fsFoo]"));
+    EXPECT_EQ(Bold | Italic, ParseSetText(Styles(), "[ FSBOLD , fsitalic ]"));
+    EXPECT_EQ(0u, ParseSetText(Styles(), "["));
 }
 
 TEST(ValueText, SetTakesAtMostAsManyPartsAsMembers)
 {
-    const TOrdinalNames Two{0, {"a", "b"}};
-    EXPECT_EQ(1u, ParseSetText("[x,a,b]", Two));  // third part is beyond the limit
-    EXPECT_EQ(3u, ParseSetText("[a,b,x]", Two));
+    static const TTypeInfo* Two = NewSetType("TTwo", NewEnumType("TTwoItem", {"a", "b"}));
+    EXPECT_EQ(1u, ParseSetText(*Two, "[x,a,b]"));  // the third part is beyond the limit
+    EXPECT_EQ(3u, ParseSetText(*Two, "[a,b,x]"));
 }
 
 TEST(ValueText, SetMembersBeyondBit31AreSkipped)
 {
-    TOrdinalNames Wide{30, {"m30", "m31", "m32"}};
-    EXPECT_EQ(0xC0000000u, ParseSetText("[m30,m31,m32]", Wide));
-    EXPECT_EQ("[m31]", FormatSetText(0x80000000u, Wide));
+    std::vector<std::string> Names;
+    for (int I = 0; I < 34; ++I)
+        Names.push_back("m" + std::to_string(I));
+    static const TTypeInfo* Wide = NewSetType("TWide", NewEnumType("TWideItem", Names));
+    EXPECT_EQ(0x80000001u, ParseSetText(*Wide, "[m0,m31,m32,m33]"));
 }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "persist/SafeFile.h"
+#include "framework/Exceptions.h"
+#include "framework/Streams.h"
 #include "tests/persist/TempDir.h"
 
 namespace {
@@ -239,7 +240,7 @@ TEST(ToxRegFile, MissingFileFailsToLoad)
 {
     TTempDir Dir;
     ToxRegFile Store;
-    EXPECT_THROW(Store.LoadFromFile(Dir.File("none.oxp")), ESettingsFileError);
+    EXPECT_THROW(Store.LoadFromFile(Dir.File("none.oxp")), EFOpenError);
 }
 
 TEST(ToxRegFile, FailedSaveLeavesPreviousFileIntact)
@@ -253,7 +254,7 @@ TEST(ToxRegFile, FailedSaveLeavesPreviousFileIntact)
     // A directory where the temporary file would go makes the write fail.
     MakeDirectory(FileName + ".new");
     Store.WriteString("New", "2");
-    EXPECT_THROW(Store.SaveToFile(FileName), ESettingsFileError);
+    EXPECT_THROW(Store.SaveToFile(FileName), EFCreateError);
     EXPECT_EQ(Before, ReadFileBytes(FileName));
 }
 
@@ -272,7 +273,7 @@ TEST(ToxRegFile, SaveIntoMissingDirectoryFails)
 {
     TTempDir Dir;
     ToxRegFile Store;
-    EXPECT_THROW(Store.SaveToFile(Dir.File("no-such-dir/prog.oxp")), ESettingsFileError);
+    EXPECT_THROW(Store.SaveToFile(Dir.File("no-such-dir/prog.oxp")), EFCreateError);
 }
 
 class ToxRegFileDamage : public ::testing::Test {
