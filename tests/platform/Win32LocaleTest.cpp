@@ -1,0 +1,172 @@
+// Path comparison, path keys, the regional date-time text, the clock and the
+// time zone, through the Win32 seam.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/win32/Win32FileSystem.h"
+#include "tests/platform/Win32TempTree.h"
+
+namespace {
+
+std::string FormatDate(const SYSTEMTIME& Time)
+{
+  char text[256];
+  EXPECT_GT(GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &Time, nullptr, text, sizeof text), 0);
+  return text;
+}
+
+std::string FormatTime(const SYSTEMTIME& Time)
+{
+  char text[256];
+  EXPECT_GT(GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &Time, nullptr, text, sizeof text), 0);
+  return text;
+}
+
+// Changes one of the user's regional settings for the length of a test.
+class TRegionalSetting {
+public:
+  TRegionalSetting(LCTYPE Type, const char* Value) : FType(Type)
+  {
+    char old[128] = "";
+    FHadOld = GetLocaleInfoA(LOCALE_USER_DEFAULT, Type, old, sizeof old) > 0;
+    FOld = old;
+    FSet = SetLocaleInfoA(LOCALE_USER_DEFAULT, Type, Value) != FALSE;
+  }
+  ~TRegionalSetting()
+  {
+    if (FSet && FHadOld)
+      SetLocaleInfoA(LOCALE_USER_DEFAULT, FType, FOld.c_str());
+  }
+  TRegionalSetting(const TRegionalSetting&) = delete;
+  TRegionalSetting& operator=(const TRegionalSetting&) = delete;
+  bool Set() const { return FSet && FHadOld; }
+
+private:
+  LCTYPE FType;
+  std::string FOld;
+  bool FHadOld = false;
+  bool FSet = false;
+};
+
+}  // namespace
+
+TEST(Win32PathCompare, LetterCaseIsIgnoredForAsciiAndLatin1Letters)
+{
+  TWin32FileSystem fs;
+  EXPECT_TRUE(fs.SamePath("D:\\Data\\Sub", "d:\\DATA\\sub"));
+  EXPECT_TRUE(fs.SamePath("D:\\\xc9t\xe9", "d:\\\xe9T\xc9"));             // Été, éTÉ
+  EXPECT_TRUE(fs.SamePath("D:\\Stra\xdf" "e\\\xc4rger", "D:\\STRA\xdf" "E\\\xe4rger"));  // Straße\Ärger
+  EXPECT_TRUE(fs.SamePath("\x8a\xd8", "\x9a\xf8"));                      // ŠØ, šø
+  EXPECT_TRUE(fs.SamePath("", ""));
+}
+
+TEST(Win32PathCompare, AccentsHyphensApostrophesAndDigitsCount)
+{
+  TWin32FileSystem fs;
+  EXPECT_FALSE(fs.SamePath("D:\\Data\\e", "D:\\Data\\\xe9"));  // e, é
+  EXPECT_FALSE(fs.SamePath("D:\\co-op", "D:\\coop"));
+  EXPECT_FALSE(fs.SamePath("D:\\it's", "D:\\its"));
+  EXPECT_FALSE(fs.SamePath("D:\\a-b", "D:\\a'b"));
+  EXPECT_FALSE(fs.SamePath("D:\\Data1", "D:\\Data2"));
+  EXPECT_FALSE(fs.SamePath("D:\\10", "D:\\010"));
+  EXPECT_FALSE(fs.SamePath("D:\\Data\\Sub", "D:\\Data\\Sub\\"));
+  EXPECT_FALSE(fs.SamePath("D:\\Data", "D:\\Dat"));
+  EXPECT_FALSE(fs.SamePath("", "a"));
+}
+
+// The directory list is indexed by key while exclusions are compared one by
+// one; both must agree on every pair, or a directory would be listed twice
+// or excluded by one and not the other.
+TEST(Win32PathCompare, KeysAreEqualExactlyWhenPathsAreTheSame)
+{
+  TWin32FileSystem fs;
+  const std::vector<std::string> paths = {
+      "", "a", "A", "ab", "AB", "aB", "\xc9t\xe9", "\xe9t\xe9", "\xc9T\xc9", "ete", "ETE", "e", "\xe9", "\xc9",
+      "co-op", "CO-OP", "coop", "co'op", "it's", "its", "IT'S", "a-b", "a'b", "ab-", "10", "010", "9", "1",
+      "Data1", "DATA1", "data2", "Stra\xdf" "e", "STRASSE", "strasse", "\xe6", "ae", "\xc6", "\x8a", "\x9a",
+      "\xff", "Y", "y", "D:\\Data\\Sub", "d:\\data\\sub", "D:\\Data\\Sub\\", "D:/Data/Sub", "a b", "a  b",
+      "a.b", "a_b", "a~1"};
+  for (const std::string& a : paths)
+    for (const std::string& b : paths)
+      EXPECT_EQ(fs.SamePath(a, b), fs.PathKey(a) == fs.PathKey(b)) << "'" << a << "' vs '" << b << "'";
+}
+
+TEST(Win32PathCompare, KeyIgnoresCaseAndKeepsAccents)
+{
+  TWin32FileSystem fs;
+  EXPECT_EQ(fs.PathKey("D:\\Data\\\xc9t\xe9"), fs.PathKey("d:\\DATA\\\xe9T\xc9"));
+  EXPECT_NE(fs.PathKey("D:\\Data\\ete"), fs.PathKey("D:\\Data\\\xe9t\xe9"));
+  EXPECT_NE(fs.PathKey("D:\\Data"), fs.PathKey("D:\\Data\\"));
+  EXPECT_FALSE(fs.PathKey("D:\\Data").empty());
+}
+
+TEST(Win32DateText, ShortDateSpaceTimeInTheUsersFormat)
+{
+  TWin32FileSystem fs;
+  const SYSTEMTIME time = MakeSystemTime(1998, 12, 5, 14, 3, 22);
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 14, 3, 22)), FormatDate(time) + " " + FormatTime(time));
+  const SYSTEMTIME early = MakeSystemTime(2001, 2, 3, 0, 0, 2);
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(2001, 2, 3, 0, 0, 2)), FormatDate(early) + " " + FormatTime(early));
+}
+
+TEST(Win32DateText, TimeIsLeftOutAtExactlyMidnight)
+{
+  TWin32FileSystem fs;
+  const SYSTEMTIME midnight = MakeSystemTime(1998, 12, 5, 0, 0, 0);
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 0, 0, 0)), FormatDate(midnight));
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 0, 0, 0)).find(' '), std::string::npos);
+}
+
+TEST(Win32DateText, FollowsChangedRegionalSettings)
+{
+  TRegionalSetting date(LOCALE_SSHORTDATE, "dd.MM.yyyy");
+  TRegionalSetting time(LOCALE_STIMEFORMAT, "HH:mm:ss");
+  if (!date.Set() || !time.Set())
+    GTEST_SKIP() << "the regional settings cannot be changed here";
+  TWin32FileSystem fs;
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 14, 3, 22)), "05.12.1998 14:03:22");
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 0, 0, 0)), "05.12.1998");
+}
+
+TEST(Win32DateText, InvalidDosDateGivesNoText)
+{
+  TWin32FileSystem fs;
+  EXPECT_EQ(fs.DateTimeText(0), "");
+  EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 13, 5, 14, 3, 22)), "");
+}
+
+TEST(Win32Clock, TicksCountMilliseconds)
+{
+  TWin32FileSystem fs;
+  const uint32_t before = fs.Ticks();
+  Sleep(120);
+  const uint32_t elapsed = fs.Ticks() - before;
+  EXPECT_GE(elapsed, 100u);
+  EXPECT_LT(elapsed, 10000u);
+}
+
+// The ctest entry runs this program with TZ=Asia/Kolkata (UTC+5:30, no
+// daylight saving), so local and UTC times differ by a known amount.
+TEST(Win32TimeZone, FileTimesAreConvertedToLocalTime)
+{
+  const char* zone = std::getenv("TZ");
+  if (!zone || std::string(zone) != "Asia/Kolkata")
+    GTEST_SKIP() << "needs TZ=Asia/Kolkata, which the test's ctest entry sets";
+  TWin32TempTree tree;
+  TWin32FileSystem fs;
+  const std::string path = tree.AddFile("zone.txt", "x");
+  SetUtcWriteTime(path, MakeSystemTime(2021, 6, 15, 20, 0, 0));
+  const uint32_t expected = DosDateTime(2021, 6, 16, 1, 30, 0);
+  EXPECT_EQ(fs.Examine(path).Time, expected);
+  EXPECT_EQ(fs.OpenRead(path)->Time(), expected);
+  auto found = fs.FindFirst(tree.Path("*.*"), true);
+  TFindData entry;
+  while (found->Next(entry) && entry.Name != "zone.txt") {
+  }
+  EXPECT_EQ(entry.Name, "zone.txt");
+  EXPECT_EQ(entry.Time, expected);
+}

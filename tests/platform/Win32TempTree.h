@@ -1,0 +1,39 @@
+#pragma once
+// A real directory tree under the Windows temporary directory for the
+// platform tests, removed with everything in it (read-only files included)
+// when the object goes.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+class TWin32TempTree {
+public:
+  TWin32TempTree();
+  ~TWin32TempTree();
+  TWin32TempTree(const TWin32TempTree&) = delete;
+  TWin32TempTree& operator=(const TWin32TempTree&) = delete;
+
+  // The root without a trailing backslash, or Relative below it.
+  std::string Path(const std::string& Relative = "") const;
+  std::string AddFile(const std::string& Relative, const std::string& Bytes, DWORD Attributes = FILE_ATTRIBUTE_NORMAL);
+  std::string AddDir(const std::string& Relative);
+
+private:
+  std::string FRoot;
+};
+
+// Sets the last-write time of a file or directory from a local wall-clock
+// time, converted to UTC with the current zone bias as Windows does.
+void SetLocalWriteTime(const std::string& Path, const SYSTEMTIME& Local);
+void SetUtcWriteTime(const std::string& Path, const SYSTEMTIME& Utc);
+SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
+// The DOS date-time of the given fields, built by hand.
+uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
+std::string ReadWholeFile(const std::string& Path);
+bool FileExists(const std::string& Path);
+// True when the directory listing holds Path; unlike FileExists this also
+// sees Unix devices on Wine's Z: drive, whose attributes cannot be read.
+bool Listed(const std::string& Path);
+// True when running under Wine (and so Z:\ is the Unix root).
+bool RunningUnderWine();
