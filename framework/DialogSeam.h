@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-namespace qv {
-
 class TCustomForm;
+
+namespace qv {
 
 struct TFileDialogRequest {
   bool save = false;

@@ -1,11 +1,15 @@
 # The Win32 layer of the framework: handles, registry, dialogs, graphics,
 # application, forms, controls and menus over the portable object model.
 set(QV_FRAMEWORK_WIN32_SOURCES
+  Controls.cpp
   DialogSeam.cpp
   Dialogs.cpp
+  Forms.cpp
   Graphics.cpp
   ImageList.cpp
+  Menus.cpp
   Registry.cpp
+  StdCtrls.cpp
   WinBitmap.cpp
 )
 list(TRANSFORM QV_FRAMEWORK_WIN32_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
