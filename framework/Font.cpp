@@ -33,7 +33,7 @@ void TFont::DeclareProperties(TClassBuilder<TFont>& c)
   c.Ordinal("Size", TypeInfo_Integer(), &TFont::Size, &TFont::SetSize).Stored(false);
 }
 
-int MulDiv(int A, int B, int C)
+int MulDivRound(int A, int B, int C)
 {
   if (C == 0)
     return -1;
@@ -123,10 +123,10 @@ void TFont::SetPitch(TFontPitch Value)
 
 int TFont::Size() const
 {
-  return -MulDiv(FHeight, 72, FPixelsPerInch);
+  return -MulDivRound(FHeight, 72, FPixelsPerInch);
 }
 
 void TFont::SetSize(int Value)
 {
-  SetHeight(-MulDiv(Value, FPixelsPerInch, 72));
+  SetHeight(-MulDivRound(Value, FPixelsPerInch, 72));
 }

@@ -17,9 +17,9 @@ const TTypeInfo* TypeInfo_TFontStyle();
 const TTypeInfo* TypeInfo_TFontStyles();
 const TTypeInfo* TypeInfo_TFontPitch();
 
-// Rounds like the Windows MulDiv: (A * B) / C to the nearest integer, halves
-// away from zero; C == 0 gives -1.
-int MulDiv(int A, int B, int C);
+// (A * B) / C rounded to the nearest integer, halves away from zero, as the
+// Windows MulDiv does (whose name the Win32 headers take); C == 0 gives -1.
+int MulDivRound(int A, int B, int C);
 
 class TFont : public TPersistent {
   QV_CLASS(TFont, TPersistent)
