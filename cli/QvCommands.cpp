@@ -7,6 +7,7 @@
 #include "engine/Errors.h"
 #include "engine/FileSystem.h"
 #include "engine/QVEngine.h"
+#include "engine/ReportFile.h"
 
 namespace {
 
@@ -50,22 +51,6 @@ int Scan(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
   return ExitOk;
 }
 
-void WriteReport(TFileSystem& Fs, const std::string& FileName, const std::vector<std::string>& Lines)
-{
-  std::string text;
-  for (const std::string& line : Lines)
-    text.append(line).append("\r\n");
-  const std::string temp = FileName + ".tmp";
-  auto out = Fs.Create(temp);
-  if (!out)
-    throw EFCreateError(FmtMsg("Cannot create file %s", FileName));
-  const bool written = out->Write(text.data(), text.size());
-  if (!out->Close() || !written || !Fs.Replace(temp, FileName)) {
-    Fs.Remove(temp);
-    throw EWriteError(FmtMsg("Cannot write file %s", FileName));
-  }
-}
-
 int Compare(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
 {
   TCliHost host(Fs, Opts.Recurse, ExcludedDirs(Fs, Opts), Progress);
@@ -78,7 +63,7 @@ int Compare(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
   }
   host.EndProgress();
   if (!Opts.Output.empty())
-    WriteReport(Fs, Fs.FullPath(Opts.Output), host.Lines());
+    SaveReportLines(Fs, Fs.FullPath(Opts.Output), host.Lines());
   // Header and end line only: nothing changed.
   return host.Lines().size() > 2 ? ExitDifferences : ExitOk;
 }
