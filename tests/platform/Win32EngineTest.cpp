@@ -1,0 +1,94 @@
+// The engine on the Win32 seam, end to end on a real tree: a scan, its two
+// files, then a compare after the tree has changed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "engine/EngineHost.h"
+#include "engine/QVEngine.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "tests/platform/Win32TempTree.h"
+
+namespace {
+
+class TLineHost : public TEngineHost {
+public:
+  std::vector<std::string> Excluded;
+  std::vector<std::string> Lines;
+
+  void SetStatus(const std::string&) override {}
+  void ProcessMessages() override {}
+  void SetHourGlass(bool) override {}
+  void Beep() override {}
+  bool RecurseDirs() override { return true; }
+  bool EnableBeeps() override { return false; }
+  std::vector<std::string> ExcludedDirs() override { return Excluded; }
+  void ClearLines() override { Lines.clear(); }
+  void AddLine(const std::string& Text, bool) override { Lines.push_back(Text); }
+};
+
+std::string Upper(std::string Text)
+{
+  CharUpperBuffA(Text.data(), static_cast<DWORD>(Text.size()));
+  return Text;
+}
+
+}  // namespace
+
+TEST(Win32Engine, ScanSaveAndCompareOnARealTree)
+{
+  TWin32TempTree tree, saves;
+  TWin32FileSystem fs;
+  TLineHost host;
+  const std::string root = tree.Path();
+  tree.AddFile("a.txt", std::string(100, 'a'));
+  tree.AddFile("gone.txt", "x", FILE_ATTRIBUTE_HIDDEN);
+  tree.AddDir("Sub");
+  SetLocalWriteTime(tree.AddFile("Sub\\b.txt", "bbbb"), MakeSystemTime(2001, 1, 1, 10, 0, 0));
+  tree.AddDir("Skip");
+  tree.AddFile("Skip\\c.txt", "c");
+  // Exclusions compare ignoring case, as the options dialog's list is typed.
+  host.Excluded = {Upper(root + "\\Skip")};
+
+  TQVEngine engine(fs, host);
+  engine.Scan(root + "\\");
+  EXPECT_EQ(engine.DirList(), (std::vector<std::string>{root + "\\", root, root + "\\Sub"}));
+  EXPECT_EQ(engine.Count(), 3);
+  const std::string collection = saves.Path("scan.qv");
+  engine.SaveCollection(collection);
+  EXPECT_EQ(ReadWholeFile(saves.Path("scan.qd")), std::string(TQVEngine::Banner) + "\r\n" + root + "\\\r\n" + root +
+                                                      "\r\n" + root + "\\Sub\r\n");
+
+  tree.AddFile("a.txt", std::string(150, 'a'));
+  SetFileAttributesA(tree.Path("gone.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(tree.Path("gone.txt").c_str());
+  SetLocalWriteTime(tree.Path("Sub\\b.txt"), MakeSystemTime(2002, 2, 2, 12, 30, 0));
+  tree.AddFile("new.txt", "n");
+  engine.Compare(collection);
+
+  const uint32_t savedAt = fs.Examine(collection).Time;
+  ASSERT_EQ(host.Lines.size(), 6u);
+  EXPECT_EQ(host.Lines[0], "COLLECTION FOR " + root + "\\ (" + fs.DateTimeText(savedAt) + ")");
+  EXPECT_EQ(host.Lines[1], root + "\\a.txt - Size: 50");
+  EXPECT_EQ(host.Lines[2], root + "\\gone.txt - Missing");
+  EXPECT_EQ(host.Lines[3], root + "\\Sub\\b.txt - " + fs.DateTimeText(DosDateTime(2002, 2, 2, 12, 30, 0)));
+  EXPECT_EQ(host.Lines[4], root + "\\new.txt - New");
+  EXPECT_EQ(host.Lines[5], "DONE, 00:00");
+}
+
+TEST(Win32Engine, LockedFileIsReportedAsDenied)
+{
+  TWin32TempTree tree, saves;
+  TWin32FileSystem fs;
+  TLineHost host;
+  const std::string locked = tree.AddFile("locked.txt", "0123");
+  TQVEngine engine(fs, host);
+  engine.Scan(tree.Path() + "\\");
+  engine.SaveCollection(saves.Path("scan.qv"));
+  HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  engine.Compare(saves.Path("scan.qv"));
+  CloseHandle(holder);
+  ASSERT_EQ(host.Lines.size(), 3u);
+  EXPECT_EQ(host.Lines[1], locked + " - File Access Denied");
+}
