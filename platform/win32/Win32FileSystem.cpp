@@ -120,6 +120,8 @@ std::string TWin32FileSystem::PathKey(const std::string& Path)
 {
   const int length = static_cast<int>(Path.size());
   const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, Path.data(), length, nullptr, 0);
+  // Only the empty path has no key; it is its own key, which no other path
+  // shares, just as it compares equal to no other path.
   if (size <= 0)
     return Path;
   std::string key(static_cast<size_t>(size), '\0');
