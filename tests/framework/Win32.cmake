@@ -10,3 +10,9 @@ qv_add_test(framework_win32_test
     ${CMAKE_CURRENT_LIST_DIR}/HandlesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTest.cpp
   LIBS qv_framework qv_test_support)
+# Form files of the test forms, compiled in as RCDATA resources.
+qv_add_test(framework_forms_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FormsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/forms/TestForms.rc
+  LIBS qv_framework qv_test_support)
