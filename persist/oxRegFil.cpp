@@ -79,7 +79,7 @@ void ToxRegFile::SetCurrentKey(std::string_view Path)
     FCurrentKey = std::move(Key);
 }
 
-const ToxRegFile::TEntry* ToxRegFile::Find(std::string_view Name) const
+const ToxRegFile::TEntry* ToxRegFile::FindEntry(std::string_view Name) const
 {
     std::string_view Wanted = NameOf(Name);
     for (const TEntry& Entry : FEntries)
@@ -112,7 +112,7 @@ void ToxRegFile::WriteBinaryData(std::string_view Name, const void* Bytes, size_
 
 std::string ToxRegFile::ReadString(std::string_view Name) const
 {
-    const TEntry* Entry = Find(Name);
+    const TEntry* Entry = FindEntry(Name);
     if (!Entry || Entry->Kind != KindString)
         return std::string();
     // A damaged file may hold a string without its NUL; stop at the data's end then.
@@ -121,7 +121,7 @@ std::string ToxRegFile::ReadString(std::string_view Name) const
 
 uint32_t ToxRegFile::ReadBinaryData(std::string_view Name, void* Buffer, size_t BufferSize) const
 {
-    const TEntry* Entry = Find(Name);
+    const TEntry* Entry = FindEntry(Name);
     if (!Entry || Entry->Kind != KindBinary || Entry->Data.empty())
         return 0;
     size_t Count = std::min(Entry->Data.size(), BufferSize);
@@ -132,18 +132,18 @@ uint32_t ToxRegFile::ReadBinaryData(std::string_view Name, void* Buffer, size_t 
 
 uint32_t ToxRegFile::GetDataSize(std::string_view Name) const
 {
-    const TEntry* Entry = Find(Name);
+    const TEntry* Entry = FindEntry(Name);
     return Entry ? static_cast<uint32_t>(Entry->Data.size()) : 0;
 }
 
 bool ToxRegFile::ValueExists(std::string_view Name) const
 {
-    return Find(Name) != nullptr;
+    return FindEntry(Name) != nullptr;
 }
 
 bool ToxRegFile::DeleteValue(std::string_view Name)
 {
-    const TEntry* Entry = Find(Name);
+    const TEntry* Entry = FindEntry(Name);
     if (!Entry)
         return false;
     FEntries.erase(FEntries.begin() + (Entry - FEntries.data()));
@@ -218,7 +218,7 @@ bool ToxRegFile::LoadEntry(std::string_view Bytes, size_t& Pos)
     // A crafted file may repeat a (name, key) pair; every look-up would see
     // only the first, and a later write would delete that one and leave the
     // stale copy in view, so a repeat is dropped.
-    if (!Find(Name))
+    if (!FindEntry(Name))
         FEntries.push_back(TEntry{std::string(Name), FCurrentKey, Kind,
                                   std::string(AfterHeader.substr(DataMark.size(), Size))});
     Pos += EntryMark.size() + EntryHeaderSize + DataMark.size() + Size;

@@ -52,9 +52,10 @@ public:
     void LoadFromBytes(std::string_view Bytes);
 
     const std::vector<TEntry>& Entries() const { return FEntries; }
+    // The entry (Name, current key), or nullptr.
+    const TEntry* FindEntry(std::string_view Name) const;
 
 private:
-    const TEntry* Find(std::string_view Name) const;
     void Append(std::string_view Name, uint8_t Kind, std::string Data);
     bool LoadEntry(std::string_view Bytes, size_t& Pos);
 
