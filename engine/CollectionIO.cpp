@@ -46,7 +46,7 @@ void TQVEngine::ReadCollection(const std::string& FileName, uint32_t& Collection
 {
   auto in = FFs.OpenRead(FileName);
   if (!in)
-    throw EFOpenError(FmtMsg("Cannot open file %s", FileName));
+    throw ECollectionOpenError(FmtMsg("Cannot open file %s", FileName));
   TRecordReader reader(*in);
   TQVRec rec;
   while (reader.Next(rec)) {
@@ -67,7 +67,7 @@ void TQVEngine::ReadDirList(const std::string& FileName)
 {
   auto in = FFs.OpenRead(FileName);
   if (!in)
-    throw EFOpenError(FmtMsg("Cannot open file %s", FileName));
+    throw ECollectionOpenError(FmtMsg("Cannot open file %s", FileName));
   std::string text;
   char buf[64 * 1024];
   while (size_t n = in->Read(buf, sizeof buf))

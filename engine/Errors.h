@@ -7,10 +7,10 @@ class EQVError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
-class EFCreateError : public EQVError { using EQVError::EQVError; };
-class EFOpenError : public EQVError { using EQVError::EQVError; };
-class EWriteError : public EQVError { using EQVError::EQVError; };
-class EListError : public EQVError { using EQVError::EQVError; };
+class ECollectionCreateError : public EQVError { using EQVError::EQVError; };
+class ECollectionOpenError : public EQVError { using EQVError::EQVError; };
+class ECollectionWriteError : public EQVError { using EQVError::EQVError; };
+class EDirIndexError : public EQVError { using EQVError::EQVError; };
 class EDamagedCollection : public EQVError { using EQVError::EQVError; };
 // Thrown when a walk is stopped on request (the window is closing); not an error to show.
 class EWalkStopped : public EQVError { using EQVError::EQVError; };

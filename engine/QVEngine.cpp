@@ -116,7 +116,7 @@ void TQVEngine::AddFile(const std::string& Dir, const TFindData& Found)
 const std::string& TQVEngine::DirAt(int32_t Index) const
 {
   if (Index < 0 || static_cast<size_t>(Index) >= FDirList.size())
-    throw EListError(FmtMsg("List index out of bounds (%d)", Index));
+    throw EDirIndexError(FmtMsg("List index out of bounds (%d)", Index));
   return FDirList[static_cast<size_t>(Index)];
 }
 

@@ -20,15 +20,15 @@ public:
   {
     auto out = FFs.Create(FPath);
     if (!out)
-      throw EFCreateError(FmtMsg("Cannot create file %s", FTarget));
+      throw ECollectionCreateError(FmtMsg("Cannot create file %s", FTarget));
     const bool written = out->Write(Data.data(), Data.size());
     if (!out->Close() || !written)
-      throw EWriteError(FmtMsg("Cannot write file %s", FTarget));
+      throw ECollectionWriteError(FmtMsg("Cannot write file %s", FTarget));
   }
   void Commit()
   {
     if (!FFs.Replace(FPath, FTarget))
-      throw EFCreateError(FmtMsg("Cannot create file %s", FTarget));
+      throw ECollectionCreateError(FmtMsg("Cannot create file %s", FTarget));
     FCommitted = true;
   }
 

@@ -101,7 +101,7 @@ TEST_F(CollectionTest, FailedCreateKeepsTheOldCollection)
   try {
     Engine.SaveCollection("C:\\Out\\s.qv");
     FAIL() << "save passed";
-  } catch (const EFCreateError& e) {
+  } catch (const ECollectionCreateError& e) {
     EXPECT_STREQ(e.what(), "Cannot create file C:\\Out\\s.qd");
   }
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
@@ -118,7 +118,7 @@ TEST_F(CollectionTest, ShortWriteIsReportedAndLeavesNoHalfFile)
   try {
     Engine.SaveCollection("C:\\Out\\s.qv");
     FAIL() << "save passed";
-  } catch (const EWriteError& e) {
+  } catch (const ECollectionWriteError& e) {
     EXPECT_STREQ(e.what(), "Cannot write file C:\\Out\\s.qv");
   }
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
@@ -131,14 +131,14 @@ TEST_F(CollectionTest, MissingFilesAreNamedInTheMessage)
   try {
     Engine.ReadCollection("C:\\Out\\none.qv", time);
     FAIL();
-  } catch (const EFOpenError& e) {
+  } catch (const ECollectionOpenError& e) {
     EXPECT_STREQ(e.what(), "Cannot open file C:\\Out\\none.qv");
   }
   Fs.SetContents("C:\\Out\\x.qv", Record("a", 1, 0, 0));
   try {
     Engine.ReadCollection("C:\\Out\\x.qv", time);
     FAIL();
-  } catch (const EFOpenError& e) {
+  } catch (const ECollectionOpenError& e) {
     EXPECT_STREQ(e.what(), "Cannot open file C:\\Out\\x.qd");
   }
 }

@@ -156,7 +156,7 @@ TEST_F(CompareTest, BeepsOnlyWhenEnabledAndOnlyAfterSuccess)
   Compare();
   EXPECT_EQ(Host.Beeped, 1);
   Fs.Delete("C:\\Out\\s.qd");
-  EXPECT_THROW(Compare(), EFOpenError);
+  EXPECT_THROW(Compare(), ECollectionOpenError);
   EXPECT_EQ(Host.Beeped, 1);
   EXPECT_FALSE(Host.HourGlass);
   EXPECT_EQ(Host.Statuses.back(), "");
@@ -170,7 +170,7 @@ TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithLinesSoFar)
   try {
     Compare();
     FAIL();
-  } catch (const EListError& e) {
+  } catch (const EDirIndexError& e) {
     EXPECT_STREQ(e.what(), "List index out of bounds (2)");
   }
   EXPECT_EQ(Host.Texts(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - Size: 1"}));
@@ -183,7 +183,7 @@ TEST_F(CompareTest, DirectoryListWithBannerOnlyFailsAtTheHeader)
   try {
     Compare();
     FAIL();
-  } catch (const EListError& e) {
+  } catch (const EDirIndexError& e) {
     EXPECT_STREQ(e.what(), "List index out of bounds (0)");
   }
   EXPECT_TRUE(Host.Lines.empty());

@@ -1,0 +1,46 @@
+#pragma once
+// The options dialog: the engine's three settings live in its controls.
+#include <string>
+#include <vector>
+
+#include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+
+class TBrowseDirectoryDlg;
+
+class TdlgOptions : public TForm {
+  QV_CLASS(TdlgOptions, TForm)
+public:
+  explicit TdlgOptions(TComponent* AOwner);
+
+  TListBox* ExcludedDirs = nullptr;
+  TCheckBox* EnableBeeps = nullptr;
+  TCheckBox* RecurseDirs = nullptr;
+  TSpeedButton* btnAdd = nullptr;
+  TSpeedButton* btnRemove = nullptr;
+  TButton* btnOK = nullptr;
+  TButton* btnCancel = nullptr;
+  TBrowseDirectoryDlg* dlgBrowse = nullptr;
+
+  void btnAddClick(TObject* Sender);
+  void btnRemoveClick(TObject* Sender);
+
+  // Shows the dialog modally; Cancel puts the settings back as they were.
+  TModalResult Edit();
+  // Adds a directory as the browse dialog returns it; false (with a
+  // message) when it has no path or is listed already.
+  bool AddDirectory(std::string Dir);
+
+  void Loaded() override;
+
+private:
+  struct TSettings {
+    std::vector<std::string> Excluded;
+    bool Beeps;
+    bool Recurse;
+  };
+  TSettings Current() const;
+  void Restore(const TSettings& Settings);
+};
+
+extern TdlgOptions* dlgOptions;

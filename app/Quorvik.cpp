@@ -1,0 +1,26 @@
+// Quorvik: start-up and shutdown.
+#include <windows.h>
+
+#include <exception>
+
+#include "app/Options.h"
+#include "app/QVMain.h"
+#include "framework/Forms.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+  try {
+    TApplicationScope scope;
+    Application->Initialize();
+    Application->SetTitle("Quorvik V5.0");
+    Application->SetHelpFile("quorvik.hlp");
+    Application->CreateForm(QVMain);
+    Application->CreateForm(dlgOptions);
+    Application->Run();
+  } catch (const std::exception& e) {
+    // Only a window that cannot be built gets here; commands report their own failures.
+    MessageBoxA(nullptr, e.what(), "Quorvik V5.0", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+  return 0;
+}
