@@ -58,6 +58,23 @@ void TTestMainForm::DeclareProperties(TClassBuilder<TTestMainForm>& c)
 
 namespace {
 
+// Timer procedures run inside the modal loops (menu tracking, ShowModal).
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+  KillTimer(nullptr, id);
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (menu) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+void CALLBACK ClickOkOfModalForm(HWND, UINT, UINT_PTR id, DWORD)
+{
+  KillTimer(nullptr, id);
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    auto* f = dynamic_cast<TTestMainForm*>(Screen->Forms(i));
+    if (f && f->Modal()) f->btnOK->Click();
+  }
+}
+
 class FormsTest : public ::testing::Test {
 protected:
   void SetUp() override
@@ -142,11 +159,7 @@ TEST_F(FormsTest, PopupMenuDispatchThroughPopupList)
   SendMessageA(list, WM_COMMAND, MAKEWPARAM(clear->Command(), 0), 0);
   EXPECT_EQ(1, form->Clears);
   // A real TrackPopupMenu: the menu is answered with Escape from a thread timer.
-  SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-  });
+  SetTimer(nullptr, 0, 300, CloseOpenMenu);
   form->Show();
   popup->Popup(50, 50);
   EXPECT_EQ(1, form->Popups);
@@ -156,13 +169,7 @@ TEST_F(FormsTest, ButtonModalResultEndsShowModal)
 {
   // Owned by nobody: a second component named TestMain cannot join the application.
   std::unique_ptr<TTestMainForm> dialog(TCustomForm::Create<TTestMainForm>(nullptr));
-  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-      auto* f = dynamic_cast<TTestMainForm*>(Screen->Forms(i));
-      if (f && f->Modal()) f->btnOK->Click();
-    }
-  });
+  SetTimer(nullptr, 0, 200, ClickOkOfModalForm);
   EXPECT_EQ(mrOk, dialog->ShowModal());
   EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
   EXPECT_TRUE(IsWindowEnabled(form->Handle()) || !form->HandleAllocated());
