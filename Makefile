@@ -34,7 +34,9 @@ test-win64: build-win64
 
 test: test-host test-win64 build-win32
 
-run: build-host
+run: setup
+	cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/win64 -j $(JOBS) --target Quorvik qv
 	@tools/run.sh
 
 clean:
