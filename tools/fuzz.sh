@@ -1,9 +1,11 @@
 #!/bin/sh
-# Builds the object-model fuzz targets with clang's libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer into build/fuzz, then runs one of them.
-#   tools/fuzz.sh object_stream_fuzz 600     # run for 600 seconds
-#   tools/fuzz.sh object_text_fuzz 60
-#   tools/fuzz.sh build                      # only build both
+# Builds the fuzz targets with clang's libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer into build/fuzz, then runs one of them.
+#   tools/fuzz.sh object_stream_fuzz 600   # run for 600 seconds
+#   tools/fuzz.sh build                    # only build them all
+# Targets: object_stream_fuzz, object_text_fuzz (object stream and its text
+# form), settings_file_fuzz, object_blob_fuzz (settings persistence),
+# collection_fuzz (collection files read by the compare).
 # The corpus grows in build/fuzz/corpus-<target>, seeded from tests/fuzz/seeds.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,21 +13,38 @@ out=$root/build/fuzz
 mkdir -p "$out"
 cxx=${CXX_FUZZ:-clang++}
 flags="-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I$root"
-core="$root/framework/SysUtils.cpp $root/framework/TypInfo.cpp $root/framework/Classes.cpp
-      $root/framework/StdIdents.cpp $root/framework/StringList.cpp $root/framework/Streams.cpp
-      $root/framework/Collection.cpp $root/framework/ObjectStream.cpp $root/framework/ObjectText.cpp
-      $root/framework/Font.cpp $root/framework/Picture.cpp $root/framework/FileHandle_posix.cpp
-      $root/util/TextLines.cpp $root/tests/framework/TestClasses.cpp"
+framework="SysUtils TypInfo Classes StdIdents StringList Streams Collection ObjectStream ObjectText Font Picture FileHandle_posix"
+persist="PersistText SafeFile oxRegFil ValueText PropText Carrier ObjectBlob"
+engine="CollectionFile CollectionIO Compare DirIndex Errors PathIndex QVEngine ReportFile"
+
+list() {  # list DIR NAMES...: the source files
+  dir=$1; shift
+  for f in "$@"; do printf '%s ' "$root/$dir/$f.cpp"; done
+}
+
+sources() {
+  case $1 in
+    object_stream_fuzz|object_text_fuzz)
+      # shellcheck disable=SC2086
+      list framework $framework; list util TextLines; list tests/framework TestClasses ;;
+    settings_file_fuzz|object_blob_fuzz)
+      # shellcheck disable=SC2086
+      list framework $framework; list persist $persist; list util TextLines; list tests/persist PropHolder ;;
+    collection_fuzz)
+      # shellcheck disable=SC2086
+      list engine $engine; list util TextLines DTUtil; list platform/fake FakeFileSystem ;;
+    *) echo "fuzz.sh: unknown target $1" >&2; exit 2 ;;
+  esac
+}
 
 build() {
-  # shellcheck disable=SC2086
-  $cxx $flags -o "$out/$1" "$root/tests/fuzz/$1.cpp" $core
+  # shellcheck disable=SC2046
+  $cxx $flags -o "$out/$1" "$root/tests/fuzz/$1.cpp" $(sources "$1")
 }
 
 target=${1:-build}
 if [ "$target" = build ]; then
-  build object_stream_fuzz
-  build object_text_fuzz
+  for t in object_stream_fuzz object_text_fuzz settings_file_fuzz object_blob_fuzz collection_fuzz; do build "$t"; done
   exit 0
 fi
 seconds=${2:-60}
