@@ -2,6 +2,7 @@
 
 #include "app/BrowseDr.h"
 #include "app/ReportLines.h"
+#include "persist/oxPerst.h"
 
 TdlgOptions* dlgOptions = nullptr;
 
@@ -26,32 +27,7 @@ void TdlgOptions::Loaded()
   btnOK = dynamic_cast<TButton*>(FindComponent("btnOK"));
   btnCancel = dynamic_cast<TButton*>(FindComponent("btnCancel"));
   dlgBrowse = dynamic_cast<TBrowseDirectoryDlg*>(FindComponent("dlgBrowse"));
-}
-
-TdlgOptions::TSettings TdlgOptions::Current() const
-{
-  return {ExcludedDirs->Items()->ToVector(), EnableBeeps->Checked(), RecurseDirs->Checked()};
-}
-
-void TdlgOptions::Restore(const TSettings& Settings)
-{
-  TStrings* items = ExcludedDirs->Items();
-  items->BeginUpdate();
-  items->Clear();
-  for (const std::string& dir : Settings.Excluded)
-    items->Add(dir);
-  items->EndUpdate();
-  EnableBeeps->SetChecked(Settings.Beeps);
-  RecurseDirs->SetChecked(Settings.Recurse);
-}
-
-TModalResult TdlgOptions::Edit()
-{
-  const TSettings before = Current();
-  const TModalResult result = ShowModal();
-  if (result != mrOk)
-    Restore(before);
-  return result;
+  oxPersist = dynamic_cast<ToxPersist*>(FindComponent("oxPersist"));
 }
 
 bool TdlgOptions::AddDirectory(std::string Dir)

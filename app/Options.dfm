@@ -200,4 +200,13 @@ object dlgOptions: TdlgOptions
   object dlgBrowse: TBrowseDirectoryDlg
     Root = idDrives
   end
+  object oxPersist: ToxPersist
+    Items.Strings = (
+      'ExcludedDirs;Items;101;ExcludedDirs;;1;0;0;;'
+      'EnableBeeps;Checked;3;EnableBeeps;;1;0;0;;'
+      'RecurseDirs;Checked;3;RecurseDirs;;1;0;0;;')
+    RegistryKey = 'Software\Halbrand\QV5'
+    StorageType = oxpRegistry
+    Options = [oxpAutoSave, oxpAutoLoad, oxpAutoFileName]
+  end
 end

@@ -7,6 +7,7 @@
 #include "framework/StdCtrls.h"
 
 class TBrowseDirectoryDlg;
+class ToxPersist;
 
 class TdlgOptions : public TForm {
   QV_CLASS(TdlgOptions, TForm)
@@ -21,26 +22,16 @@ public:
   TButton* btnOK = nullptr;
   TButton* btnCancel = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
+  ToxPersist* oxPersist = nullptr;
 
   void btnAddClick(TObject* Sender);
   void btnRemoveClick(TObject* Sender);
 
-  // Shows the dialog modally; Cancel puts the settings back as they were.
-  TModalResult Edit();
   // Adds a directory as the browse dialog returns it; false (with a
   // message) when it has no path or is listed already.
   bool AddDirectory(std::string Dir);
 
   void Loaded() override;
-
-private:
-  struct TSettings {
-    std::vector<std::string> Excluded;
-    bool Beeps;
-    bool Recurse;
-  };
-  TSettings Current() const;
-  void Restore(const TSettings& Settings);
 };
 
 extern TdlgOptions* dlgOptions;

@@ -9,6 +9,8 @@
 #include "engine/Errors.h"
 #include "engine/QVEngine.h"
 #include "engine/ReportFile.h"
+#include "persist/OBJMGR2.h"
+#include "persist/oxPerst.h"
 #include "platform/PlatformFileSystem.h"
 
 TQVMain* QVMain = nullptr;
@@ -82,10 +84,13 @@ void TQVMain::Loaded()
   dlgBrowse = Find<TBrowseDirectoryDlg>(this, "dlgBrowse");
   dlgSave = Find<TSaveDialog>(this, "dlgSave");
   dlgOpen = Find<TOpenDialog>(this, "dlgOpen");
+  oxPersist = Find<ToxPersist>(this, "oxPersist");
+  ObjMgr = Find<TObjMgr>(this, "ObjMgr");
 }
 
 void TQVMain::FormCreate(TObject*)
 {
+  ObjMgr->Load();
   SetCaption(Application->Title());
   FFs = CreatePlatformFileSystem();
   FEngine = std::make_unique<TQVEngine>(*FFs, *this);
@@ -93,6 +98,7 @@ void TQVMain::FormCreate(TObject*)
 
 void TQVMain::FormDestroy(TObject*)
 {
+  ObjMgr->Save();
   FEngine.reset();
 }
 
@@ -182,9 +188,16 @@ void TQVMain::mnuFileCompareClick(TObject*)
   RunWalk([&] { FEngine->Compare(dlgOpen->FileName()); });
 }
 
+// OK stores the dialog's settings at once; Cancel loads the stored ones back
+// from the message loop. What the dialog shows is stored before it opens, so
+// Cancel also reverts when nothing was stored yet (the first run).
 void TQVMain::mnuFileOptionsClick(TObject*)
 {
-  dlgOptions->Edit();
+  dlgOptions->oxPersist->Save();
+  if (dlgOptions->ShowModal() == mrCancel)
+    dlgOptions->oxPersist->PostLoad();
+  else
+    dlgOptions->oxPersist->Save();
 }
 
 void TQVMain::mnuFileExitClick(TObject*) { Close(); }

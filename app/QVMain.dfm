@@ -102,4 +102,22 @@ object QVMain: TQVMain
     Options = [ofHideReadOnly, ofPathMustExist, ofFileMustExist]
     Title = 'Open File to Compare'
   end
+  object oxPersist: ToxPersist
+    Items.Strings = (
+      'dlgOpen;FileName;10;OpenFileName;;1;0;0;;'
+      'dlgSave;FileName;10;SaveFileName;;1;0;0;;'
+      'dlgBrowse;Root;3;Browser Root;;1;0;1;;'
+      'Changes;Font;104;Font;;1;0;1;;'
+      '(TForm);WindowState;3;WindowState;;1;0;0;;')
+    RegistryKey = 'Software\Halbrand\QV5'
+    StorageType = oxpRegistry
+    Options = [oxpAutoSave, oxpAutoLoad, oxpAutoFileName]
+  end
+  object ObjMgr: TObjMgr
+    Items.Strings = (
+      'QVMain;Left;Software\Halbrand\QV5;FormLeft;;1'
+      'QVMain;Top;Software\Halbrand\QV5;FormTop;;1'
+      'QVMain;Width;Software\Halbrand\QV5;FormWidth;;1'
+      'QVMain;Height;Software\Halbrand\QV5;FormHeight;;1')
+  end
 end

@@ -11,6 +11,8 @@
 
 class TBrowseDirectoryDlg;
 class TFileSystem;
+class TObjMgr;
+class ToxPersist;
 class TQVEngine;
 
 class TQVMain : public TForm, public TEngineHost {
@@ -30,6 +32,8 @@ public:
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   TSaveDialog* dlgSave = nullptr;
   TOpenDialog* dlgOpen = nullptr;
+  ToxPersist* oxPersist = nullptr;
+  TObjMgr* ObjMgr = nullptr;
 
   void FormCreate(TObject* Sender);
   void FormDestroy(TObject* Sender);

@@ -220,6 +220,9 @@ protected:
       HelpCalls.push_back({Command, Data});
       return true;
     };
+    // The forms keep their settings in the registry; each test starts from
+    // the first run's, not from what the previous test left there.
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
     Application->CreateForm(QVMain);
     Application->CreateForm(dlgOptions);
     QVMain->Show();
