@@ -8,7 +8,7 @@ prefix="$root/build/wineprefix"
 packages=(
   build-essential cmake ninja-build googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick
+  wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-apps x11-utils imagemagick
   clang libclang-rt-14-dev mtree-netbsd hyperfine
 )
 
@@ -37,6 +37,9 @@ if [ ! -f "$prefix/.quorvik-ready" ]; then
   cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
   # Wine then paints window frames itself, and every window stays an X window.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  # Wine has no Courier New, which the change list uses; Liberation Mono has its metrics.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'Courier New' /d 'Liberation Mono' /f >/dev/null 2>&1
   wineserver -w
   [ -f "$prefix/system.reg" ] || { echo "setup: wineboot did not create $prefix" >&2; exit 1; }
   touch "$prefix/.quorvik-ready"
