@@ -33,12 +33,12 @@ for n in "${sizes[@]}"; do
   find "$tree" >/dev/null  # warm the cache
   read -r tfind mfind < <(measure find "$tree" -printf '%s %T@ %p\n')
   read -r tscan mscan < <(measure "$qv" scan "$tree" -o "$work/out$n/s.qv")
-  read -r tmc mmc < <(measure sh -c "mtree -c -k size,time -p '$tree' > '$work/out$n/spec'")
+  read -r tmc mmc < <(measure sh -c "mtree -c -k size,time -p '$tree' > '$work/out$n/mtree.rec'")
   "$maketree" "$tree" "$n" mutate
   find "$tree" >/dev/null
   read -r tfind2 _ < <(measure find "$tree" -printf '%s %T@ %p\n')
   read -r tcmp mcmp < <(measure sh -c "'$qv' compare '$work/out$n/s.qv' >/dev/null; true")
-  read -r tmv mmv < <(measure sh -c "mtree -f '$work/out$n/spec' -p '$tree' >/dev/null; true")
+  read -r tmv mmv < <(measure sh -c "mtree -f '$work/out$n/mtree.rec' -p '$tree' >/dev/null; true")
   row() { awk -v n="$n" -v step="$1" -v t="$2" -v base="$3" -v kb="$4" \
             'BEGIN{printf "%-8s %-14s %8.3f %8.2f %10.2f %12.1f\n", n, step, t, t/base, 1e6*t/n, kb/1024}'; }
   row "find" "$tfind" "$tfind" "$mfind"
