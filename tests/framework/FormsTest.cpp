@@ -194,8 +194,7 @@ TEST_F(FormsTest, RecreatedWindowKeepsChildrenAndState)
   EXPECT_TRUE(form->Menu()->Handle() == GetMenu(after));
 }
 
-// Fails under Wine: the press does not reach the speed button yet (open fault).
-TEST_F(FormsTest, DISABLED_GraphicControlPressCapturesAndClicksOnRelease)
+TEST_F(FormsTest, GraphicControlPressCapturesAndClicksOnRelease)
 {
   form->Show();
   auto* add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
@@ -260,8 +259,7 @@ public:
   }
 };
 
-// Fails under Wine: the hint finds no control under the point yet (open fault).
-TEST_F(FormsTest, DISABLED_HintWindowClassReplacedAtRunTime)
+TEST_F(FormsTest, HintWindowClassReplacedAtRunTime)
 {
   form->Show();
   Application->SetShowHint(false);

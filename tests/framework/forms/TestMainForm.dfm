@@ -11,7 +11,7 @@ object TestMain: TTestMainForm
     Left = 8
     Top = 8
     Width = 425
-    Height = 305
+    Height = 265
     ItemHeight = 15
     PopupMenu = Popup
     Items.Strings = (
@@ -23,6 +23,8 @@ object TestMain: TTestMainForm
     Top = 280
     Caption = 'Enable &Beeps'
     Checked = True
+    Hint = 'Beep when jobs are done'
+    ShowHint = True
   end
   object btnOK: TButton
     Left = 200
@@ -43,6 +45,8 @@ object TestMain: TTestMainForm
     Top = 280
     Width = 23
     Height = 22
+    Hint = 'Add a directory'
+    ShowHint = True
     OnClick = AddClick
   end
   object StatusBar: TStatusBar
