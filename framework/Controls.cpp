@@ -242,15 +242,16 @@ void TControl::HandleMouse(TMessage& Message)
   int x = GET_X_LPARAM(Message.LParam), y = GET_Y_LPARAM(Message.LParam);
   TShiftState shift = KeysToShiftState(Message.WParam);
   switch (Message.Msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: {
-      TMouseButton b = Message.Msg == WM_LBUTTONDOWN ? mbLeft : Message.Msg == WM_RBUTTONDOWN ? mbRight : mbMiddle;
-      if (FCaptureOnPress && b == mbLeft) SetCaptureControl(this);
-      FPressed = b == mbLeft;
-      MouseDown(b, shift, x, y);
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+      Press(Message.Msg == WM_LBUTTONDOWN ? mbLeft : Message.Msg == WM_RBUTTONDOWN ? mbRight : mbMiddle, shift, x, y);
       break;
-    }
     case WM_LBUTTONDBLCLK:
+      // With CS_DBLCLKS a quick second click arrives as this message in place
+      // of its press; it is still a press, or its release would click nothing.
+      if (!FEnabled) break;
       OnDblClick(this);
+      shift.Include(ssDouble);
+      Press(mbLeft, shift, x, y);
       break;
     case WM_MOUSEMOVE:
       MouseMove(shift, x, y);
@@ -266,6 +267,16 @@ void TControl::HandleMouse(TMessage& Message)
       if (click) Click();
     }
   }
+}
+
+void TControl::Press(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+  // A disabled control takes no press: graphic ones get theirs delivered
+  // straight (caption buttons), and must not hold the mouse.
+  if (!FEnabled) return;
+  if (FCaptureOnPress && Button == mbLeft) SetCaptureControl(this);
+  FPressed = Button == mbLeft;
+  MouseDown(Button, Shift, X, Y);
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) { OnMouseDown(this, Button, Shift, X, Y); }

@@ -145,6 +145,7 @@ protected:
 private:
   friend class TWinControl;
   void HandleMouse(TMessage& Message);
+  void Press(TMouseButton Button, TShiftState Shift, int X, int Y);
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

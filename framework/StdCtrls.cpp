@@ -18,7 +18,13 @@ const TTypeInfo* BevelCutType()
 
 QV_IMPLEMENT_CLASS_NOPROPS(TButtonControl)
 
-TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) { SetTabStop(true); }
+TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner)
+{
+  SetTabStop(true);
+  // The system button reports its click as BN_CLICKED; a second click from the
+  // release would undo a check box's toggle.
+  FClickOnRelease = false;
+}
 
 void TButtonControl::Notify(TMessage& Message)
 {

@@ -214,6 +214,117 @@ TEST_F(FormsTest, GraphicControlPressCapturesAndClicksOnRelease)
   EXPECT_EQ(1, form->Adds);
 }
 
+// Points of the test form's client area, on the bare form (nothing windowed on top).
+constexpr POINT kOnAdd{391, 291}, kOnTitle{305, 285}, kOnBeeps{20, 288}, kOnOk{237, 292}, kOnNothing{150, 300};
+
+LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+POINT OnScreen(TCustomForm* form, POINT client)
+{
+  ClientToScreen(form->Handle(), &client);
+  return client;
+}
+
+TEST_F(FormsTest, SpeedButtonPressedMovedOutAndReleasedOutsideDoesNotClick)
+{
+  form->Show();
+  auto* add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
+  SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(kOnAdd));
+  EXPECT_EQ(bsDown, add->State());
+  // While the form holds the capture, moves far outside the button still reach it.
+  SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-40, -30));
+  EXPECT_EQ(bsUp, add->State());
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(-40, -30));
+  EXPECT_EQ(0, form->Adds);
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_EQ(bsUp, add->State());
+}
+
+TEST_F(FormsTest, SpeedButtonPressAndReleaseInsideClicksOnceAndFreesTheMouse)
+{
+  form->Show();
+  auto* add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
+  SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(kOnAdd));
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, At(kOnAdd));
+  EXPECT_EQ(1, form->Adds);
+  EXPECT_EQ(bsUp, add->State());
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  EXPECT_EQ(nullptr, GetCapture());
+  // A move after the release is no longer held by the button.
+  SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, At(kOnNothing));
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, At(kOnAdd));
+  EXPECT_EQ(1, form->Adds);
+}
+
+TEST_F(FormsTest, DisabledSpeedButtonIgnoresPresses)
+{
+  form->Show();
+  auto* add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
+  add->SetEnabled(false);
+  SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(kOnAdd));
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  EXPECT_EQ(bsUp, add->State());
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, At(kOnAdd));
+  EXPECT_EQ(0, form->Adds);
+  // Delivered to the button itself (as caption buttons deliver), a press is ignored too.
+  add->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  add->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(0, form->Adds);
+  add->SetEnabled(true);
+  SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(kOnAdd));
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, At(kOnAdd));
+  EXPECT_EQ(1, form->Adds);
+}
+
+TEST_F(FormsTest, SpeedButtonDoubleClickCountsAsTwoClicks)
+{
+  form->Show();
+  auto* add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
+  int doubleClicks = 0;
+  add->OnDblClick = [&](TObject*) { ++doubleClicks; };
+  // A quick second click arrives as WM_LBUTTONDBLCLK in place of its press (CS_DBLCLKS).
+  SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(kOnAdd));
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, At(kOnAdd));
+  SendMessageA(form->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(kOnAdd));
+  EXPECT_EQ(add, GetCaptureControl());
+  EXPECT_EQ(bsDown, add->State());
+  SendMessageA(form->Handle(), WM_LBUTTONUP, 0, At(kOnAdd));
+  EXPECT_EQ(2, form->Adds);
+  EXPECT_EQ(1, doubleClicks);
+  EXPECT_EQ(nullptr, GetCaptureControl());
+}
+
+TEST_F(FormsTest, RealMouseClickOnSpeedButtonClicksIt)
+{
+  form->Show();
+  SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  qvtest::LeftClickAt(OnScreen(form, kOnAdd));
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return form->Adds > 0; }, 2000));
+  qvtest::PumpMessagesFor(100);
+  EXPECT_EQ(1, form->Adds);
+  EXPECT_EQ(nullptr, GetCaptureControl());
+}
+
+TEST_F(FormsTest, RealMouseClickOnButtonControlsClicksOnce)
+{
+  form->Show();
+  SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  int okClicks = 0, beepClicks = 0;
+  form->btnOK->OnClick = [&](TObject*) { ++okClicks; };
+  form->Beeps->OnClick = [&](TObject*) { ++beepClicks; };
+  qvtest::LeftClickAt(OnScreen(form, kOnOk));
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return okClicks > 0; }, 2000));
+  // Far apart in place, so the second click is not taken for a double click.
+  qvtest::LeftClickAt(OnScreen(form, kOnBeeps));
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return beepClicks > 0; }, 2000));
+  qvtest::PumpMessagesFor(100);
+  EXPECT_EQ(1, okClicks);
+  EXPECT_EQ(1, beepClicks);
+  EXPECT_FALSE(form->Beeps->Checked());
+}
+
 TEST_F(FormsTest, TextChangedNotificationReachesTheForm)
 {
   struct Watch : TCustomForm {

@@ -102,6 +102,20 @@ Pixels CaptureClient(HWND window) {
   return pixels;
 }
 
+void MovePointerTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+}
+
+void LeftClickAt(POINT screen) {
+  MovePointerTo(screen);
+  INPUT inputs[2] = {};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 namespace {
 // Wine 8 answers GetGuiResources with 0. Its GDI and USER handles are a 16-bit
 // table index plus a generation in the high word, and a handle with a zero

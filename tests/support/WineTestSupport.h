@@ -35,6 +35,13 @@ Pixels CaptureClient(HWND window);
 // The same for any DC area (e.g. a memory DC a canvas drew on).
 Pixels CaptureDC(HDC dc, int width, int height);
 
+// Real mouse input, as a user gives it: the system picks the window under
+// the pointer. The pointer is warped with SetCursorPos (which moves it under
+// Wine's X11 driver too) and the button goes through SendInput; the messages
+// arrive on this thread's queue, so pump afterwards.
+void MovePointerTo(POINT screen);
+void LeftClickAt(POINT screen);
+
 struct GuiCounts {
   DWORD gdi = 0;
   DWORD user = 0;
