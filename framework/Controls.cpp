@@ -600,6 +600,9 @@ void TWinControl::WndProc(TMessage& Message)
 void TWinControl::RouteMouse(TMessage& Message)
 {
   POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+  // The hint delay follows the pointer over graphic children too, which
+  // never see a message of their own; a held button shows no hints.
+  if (Message.Msg == WM_MOUSEMOVE && !captureControl && Application) Application->NoteMouseOver(this, p);
   TControl* target = nullptr;
   if (captureControl && captureControl->Parent() == this)
     target = captureControl;
@@ -610,7 +613,6 @@ void TWinControl::RouteMouse(TMessage& Message)
     Message.Result = target->Perform(Message.Msg, Message.WParam, local);
     return;
   }
-  if (Message.Msg == WM_MOUSEMOVE && Application) Application->NoteMouseOver(this, p);
   Message.Result = CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, Message.Msg, Message.WParam,
                                    Message.LParam);
   TControl::HandleMouse(Message);

@@ -669,18 +669,26 @@ void TApplication::NoteMouseOver(TWinControl* Window, POINT ClientPos)
     SetTimer(FWindow->Handle(), kHintTimer, static_cast<UINT>(FHintPause), nullptr);
 }
 
+TControl* TApplication::HintControlAt(POINT CursorPos) const
+{
+  TWinControl* window = TWinControl::FromHandle(WindowFromPoint(CursorPos));
+  if (!window) return nullptr;
+  POINT local = CursorPos;
+  ::ScreenToClient(window->Handle(), &local);
+  // Graphic children have no window of their own, and WindowFromPoint passes
+  // over disabled child windows: both are found among the window's controls.
+  TControl* control = window->ControlAtPos(local, true);
+  return control ? control : window;
+}
+
 void TApplication::ActivateHint(POINT CursorPos)
 {
   KillTimer(FWindow->Handle(), kHintTimer);
-  auto* window = TWinControl::FromHandle(WindowFromPoint(CursorPos));
-  if (!window || !FShowHint || !FHintWindow) return;
-  POINT local = CursorPos;
-  ::ScreenToClient(window->Handle(), &local);
-  TControl* control = window->ControlAtPos(local, true);
-  if (!control) control = window;
-  std::string hint = control->Hint().substr(0, control->Hint().find('|'));
-  if (hint.empty() || !control->EffectiveShowHint()) return;
+  if (!FShowHint || !FHintWindow) return;
+  TControl* control = HintControlAt(CursorPos);
+  if (!control || control->Hint().empty() || !control->EffectiveShowHint()) return;
   FHintControl = control;
+  const std::string hint = control->Hint();
   RECT r = FHintWindow->CalcHintRect(GetSystemMetrics(SM_CXSCREEN) / 4, hint);
   OffsetRect(&r, CursorPos.x, CursorPos.y + 20);
   FHintWindow->ActivateHint(r, hint);

@@ -238,7 +238,8 @@ public:
   void SetHint(const std::string& Value);
   TNotifyEvent OnHint;
   void CancelHint();
-  // Shows the hint of the control under the screen point now.
+  // Shows the hint of the control under the screen point now: its whole
+  // Hint, for windowed and graphic controls alike.
   void ActivateHint(POINT CursorPos);
   // Called by windows on mouse moves; restarts the hint delay.
   void NoteMouseOver(TWinControl* Window, POINT ClientPos);
@@ -256,6 +257,8 @@ private:
   friend class TCustomForm;
   void OnMessage(TMessage& Message);
   bool PreTranslate(MSG& Msg);
+  // The control whose hint belongs at the screen point, or null.
+  TControl* HintControlAt(POINT CursorPos) const;
   void HideHint();
 
   std::string FTitle;

@@ -370,21 +370,105 @@ public:
   }
 };
 
-TEST_F(FormsTest, HintWindowClassReplacedAtRunTime)
+// Makes the application's hint window a RecordingHint, as a balloon hint
+// component replaces the class at run time.
+void UseRecordingHint()
 {
-  form->Show();
+  RecordingHint::lastHint.clear();
   Application->SetShowHint(false);
   Application->SetHintWindowClass([](TComponent* owner) { return new RecordingHint(owner); });
   Application->SetShowHint(true);
+}
+
+class HintTest : public FormsTest {
+protected:
+  void SetUp() override
+  {
+    FormsTest::SetUp();
+    form->Show();
+    // Nothing else may lie under the points the look-up starts from.
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UseRecordingHint();
+  }
+  bool HintShown() { return IsWindowVisible(Application->HintWindow()->Handle()) != FALSE; }
+  // Moves the pointer onto the point from elsewhere, so that the window sees
+  // a move even when the pointer was left there by an earlier test.
+  void RestPointerOn(POINT client)
+  {
+    Application->SetHintPause(50);
+    qvtest::MovePointerTo(OnScreen(form, kOnNothing));
+    qvtest::PumpMessagesFor(100);
+    RecordingHint::lastHint.clear();
+    qvtest::MovePointerTo(OnScreen(form, client));
+  }
+};
+
+TEST_F(HintTest, HintWindowClassReplacedAtRunTime)
+{
   ASSERT_NE(nullptr, dynamic_cast<RecordingHint*>(Application->HintWindow()));
-  POINT p{305, 285};
-  ClientToScreen(form->Handle(), &p);
-  SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  Application->ActivateHint(p);
+  Application->ActivateHint(OnScreen(form, kOnTitle));
   EXPECT_EQ("Label hint", RecordingHint::lastHint);
-  EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->Handle()));
+  EXPECT_TRUE(HintShown());
   Application->CancelHint();
-  EXPECT_FALSE(IsWindowVisible(Application->HintWindow()->Handle()));
+  EXPECT_FALSE(HintShown());
+}
+
+TEST_F(HintTest, HintFoundForGraphicControl)
+{
+  Application->ActivateHint(OnScreen(form, kOnAdd));
+  EXPECT_EQ("Add a directory", RecordingHint::lastHint);
+  EXPECT_TRUE(HintShown());
+}
+
+TEST_F(HintTest, HintFoundForWindowedChild)
+{
+  Application->ActivateHint(OnScreen(form, kOnBeeps));
+  EXPECT_EQ("Beep when jobs are done", RecordingHint::lastHint);
+  EXPECT_TRUE(HintShown());
+}
+
+TEST_F(HintTest, HintFoundForDisabledWindowedChild)
+{
+  form->Beeps->SetEnabled(false);
+  ASSERT_EQ(form->Handle(), WindowFromPoint(OnScreen(form, kOnBeeps)));
+  Application->ActivateHint(OnScreen(form, kOnBeeps));
+  EXPECT_EQ("Beep when jobs are done", RecordingHint::lastHint);
+}
+
+TEST_F(HintTest, HintTextIsTheControlsWholeHint)
+{
+  auto* title = dynamic_cast<TLabel*>(form->FindComponent("Title"));
+  title->SetHint("Scan & compare | both");
+  Application->ActivateHint(OnScreen(form, kOnTitle));
+  EXPECT_EQ("Scan & compare | both", RecordingHint::lastHint);
+  EXPECT_EQ("Scan & compare | both", Application->HintWindow()->Caption());
+}
+
+TEST_F(HintTest, NoHintWhereNoControlHasOne)
+{
+  Application->ActivateHint(OnScreen(form, kOnOk));
+  Application->ActivateHint(OnScreen(form, kOnNothing));
+  EXPECT_EQ("", RecordingHint::lastHint);
+  EXPECT_FALSE(HintShown());
+  // ShowHint off on the control: its hint text alone shows nothing.
+  form->Beeps->SetShowHint(false);
+  Application->ActivateHint(OnScreen(form, kOnBeeps));
+  EXPECT_FALSE(HintShown());
+}
+
+TEST_F(HintTest, PointerRestingOnSpeedButtonShowsItsHint)
+{
+  RestPointerOn(kOnAdd);
+  EXPECT_TRUE(qvtest::PumpUntil([] { return !RecordingHint::lastHint.empty(); }, 2000));
+  EXPECT_EQ("Add a directory", RecordingHint::lastHint);
+  EXPECT_TRUE(HintShown());
+}
+
+TEST_F(HintTest, PointerRestingOnCheckBoxShowsItsHint)
+{
+  RestPointerOn(kOnBeeps);
+  EXPECT_TRUE(qvtest::PumpUntil([] { return !RecordingHint::lastHint.empty(); }, 2000));
+  EXPECT_EQ("Beep when jobs are done", RecordingHint::lastHint);
 }
 
 TEST_F(FormsTest, ScreenCursorTableHasCustomEntry)
