@@ -1,5 +1,6 @@
 #include "framework/Font.h"
 
+#include <climits>
 #include <cstdlib>
 
 QV_IMPLEMENT_CLASS(TFont)
@@ -42,6 +43,9 @@ int MulDivRound(int A, int B, int C)
   const long long r = num % C;
   if (2 * std::llabs(r) >= std::llabs(static_cast<long long>(C)))
     q += ((num < 0) != (C < 0)) ? -1 : 1;
+  // A result that does not fit gives -1 too, never a wrapped value.
+  if (q > INT_MAX || q < -INT_MAX)
+    return -1;
   return static_cast<int>(q);
 }
 

@@ -18,7 +18,8 @@ const TTypeInfo* TypeInfo_TFontStyles();
 const TTypeInfo* TypeInfo_TFontPitch();
 
 // (A * B) / C rounded to the nearest integer, halves away from zero, as the
-// Windows MulDiv does (whose name the Win32 headers take); C == 0 gives -1.
+// Windows MulDiv does (whose name the Win32 headers take); C == 0 and a
+// result beyond ±INT_MAX give -1.
 int MulDivRound(int A, int B, int C);
 
 class TFont : public TPersistent {

@@ -9,6 +9,7 @@ qv_add_test(framework_win32_test
     ${CMAKE_CURRENT_LIST_DIR}/DialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HandlesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FontWin32Test.cpp
   LIBS qv_framework qv_test_support)
 # Form files of the test forms, compiled in as RCDATA resources.
 qv_add_test(framework_forms_test

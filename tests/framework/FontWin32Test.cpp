@@ -1,0 +1,51 @@
+// Font.h beside <windows.h>, in this order, as the Win32 files include them:
+// our rounding helper must neither clash with kernel32's MulDiv (a dllimport
+// redeclaration warns under MinGW) nor round differently from it.
+#include <windows.h>
+
+#include "framework/Font.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+TEST(MulDivRoundTest, AgreesWithKernel32MulDiv)
+{
+  const int values[] = {0, 1, -1, 2, -2, 3, 5, -5, 7, 11, -11, 72, 96, -96, 120, 1000, 46341, -46341, INT_MAX, INT_MIN + 1};
+  for (int a : values) {
+    for (int b : values) {
+      for (int c : {1, -1, 2, -2, 3, 4, -4, 72, 96, 120, 7}) {
+        EXPECT_EQ(MulDiv(a, b, c), MulDivRound(a, b, c)) << a << " * " << b << " / " << c;
+      }
+    }
+  }
+}
+
+TEST(MulDivRoundTest, HalvesRoundAwayFromZeroAndZeroDivisorGivesMinusOne)
+{
+  EXPECT_EQ(1, MulDivRound(1, 1, 2));
+  EXPECT_EQ(-1, MulDivRound(-1, 1, 2));
+  EXPECT_EQ(-1, MulDivRound(1, 1, -2));
+  EXPECT_EQ(2, MulDivRound(3, 1, 2));
+  EXPECT_EQ(-2, MulDivRound(3, -1, 2));
+  EXPECT_EQ(-1, MulDivRound(5, 7, 0));
+  EXPECT_EQ(-1, MulDivRound(INT_MAX, 2, 1));
+  EXPECT_EQ(-1, MulDivRound(INT_MAX, -2, 1));
+  EXPECT_EQ(INT_MAX, MulDivRound(INT_MAX, 2, 2));
+}
+
+TEST(MulDivRoundTest, FontSizeAndHeightRoundTripAt96And120Dpi)
+{
+  TFont font;
+  EXPECT_EQ(8, font.Size());  // height -11 at 96 pixels per inch
+  font.SetSize(10);
+  EXPECT_EQ(-13, font.Height());
+  font.SetPixelsPerInch(120);
+  font.SetSize(8);
+  EXPECT_EQ(-13, font.Height());
+  EXPECT_EQ(8, font.Size());
+}
+
+}  // namespace
