@@ -5,8 +5,8 @@
 #include "app/BrowsePaths.h"
 #include "app/ShellMemory.h"
 #include "app/StatusTextFit.h"
-#include "framework/Forms.h"
-#include "framework/Handles.h"
+#include "framework/forms/Forms.h"
+#include "framework/win32/Handles.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/BrowseTypes.h"
-#include "framework/Classes.h"
+#include "framework/objects/Classes.h"
 
 // Called with the path of the newly highlighted folder (empty for a folder
 // outside the file system).

@@ -4,7 +4,7 @@
 // by name ("idDrives", "[bfDirectoriesOnly]").
 #include <cstdint>
 
-#include "framework/TypInfo.h"
+#include "framework/objects/TypInfo.h"
 
 // Declaration order is the ordinal order stored in form files; do not reorder.
 enum TRootID {

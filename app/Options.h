@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/forms/Forms.h"
+#include "framework/controls/StdCtrls.h"
 
 class TBrowseDirectoryDlg;
 class ToxPersist;

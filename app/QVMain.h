@@ -5,9 +5,9 @@
 #include <string>
 
 #include "engine/EngineHost.h"
-#include "framework/Forms.h"
-#include "framework/Menus.h"
-#include "framework/StdCtrls.h"
+#include "framework/forms/Forms.h"
+#include "framework/menus/Menus.h"
+#include "framework/controls/StdCtrls.h"
 
 class TBrowseDirectoryDlg;
 class TFileSystem;

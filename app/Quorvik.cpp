@@ -5,7 +5,7 @@
 
 #include "app/Options.h"
 #include "app/QVMain.h"
-#include "framework/Forms.h"
+#include "framework/forms/Forms.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {

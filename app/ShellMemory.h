@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "framework/Exceptions.h"
+#include "framework/objects/Exceptions.h"
 
 // The shell's allocator from SHGetMalloc, released exactly once.
 class TShellAllocator {

@@ -1,22 +1,22 @@
 # Portable object model: no <windows.h> outside FileHandle_win32.cpp.
 set(QV_FRAMEWORK_CORE_SOURCES
-  SysUtils.cpp
-  TypInfo.cpp
-  Classes.cpp
-  StdIdents.cpp
-  StringList.cpp
-  Streams.cpp
-  Collection.cpp
-  ObjectStream.cpp
-  ObjectText.cpp
-  FormFile.cpp
-  Font.cpp
-  Picture.cpp
+  objects/SysUtils.cpp
+  objects/TypInfo.cpp
+  objects/Classes.cpp
+  objects/StdIdents.cpp
+  objects/StringList.cpp
+  objects/Streams.cpp
+  objects/Collection.cpp
+  objects/ObjectStream.cpp
+  objects/ObjectText.cpp
+  objects/FormFile.cpp
+  graphics/Font.cpp
+  graphics/Picture.cpp
 )
 if(WIN32)
-  list(APPEND QV_FRAMEWORK_CORE_SOURCES FileHandle_win32.cpp)
+  list(APPEND QV_FRAMEWORK_CORE_SOURCES objects/FileHandle_win32.cpp)
 else()
-  list(APPEND QV_FRAMEWORK_CORE_SOURCES FileHandle_posix.cpp)
+  list(APPEND QV_FRAMEWORK_CORE_SOURCES objects/FileHandle_posix.cpp)
 endif()
 list(TRANSFORM QV_FRAMEWORK_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 add_library(qv_framework_core STATIC ${QV_FRAMEWORK_CORE_SOURCES})

@@ -1,16 +1,16 @@
 # The Win32 layer of the framework: handles, registry, dialogs, graphics,
 # application, forms, controls and menus over the portable object model.
 set(QV_FRAMEWORK_WIN32_SOURCES
-  Controls.cpp
-  DialogSeam.cpp
-  Dialogs.cpp
-  Forms.cpp
-  Graphics.cpp
-  ImageList.cpp
-  Menus.cpp
-  Registry.cpp
-  StdCtrls.cpp
-  WinBitmap.cpp
+  controls/Controls.cpp
+  win32/DialogSeam.cpp
+  win32/Dialogs.cpp
+  forms/Forms.cpp
+  graphics/Graphics.cpp
+  graphics/ImageList.cpp
+  menus/Menus.cpp
+  win32/Registry.cpp
+  controls/StdCtrls.cpp
+  graphics/WinBitmap.cpp
 )
 list(TRANSFORM QV_FRAMEWORK_WIN32_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 add_library(qv_framework STATIC ${QV_FRAMEWORK_WIN32_SOURCES})

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/Classes.h"
+#include "framework/objects/Classes.h"
 
 // Carries any persistent object through the object stream: its one design-time
 // property `Persistent` is written as the carried object's properties in place

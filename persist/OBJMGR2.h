@@ -4,8 +4,8 @@
 // its own key and a default; the owner calls Load and Save itself.
 #include <memory>
 
-#include "framework/Classes.h"
-#include "framework/StringList.h"
+#include "framework/objects/Classes.h"
+#include "framework/objects/StringList.h"
 
 class TObjMgr : public TComponent {
     QV_CLASS(TObjMgr, TComponent)

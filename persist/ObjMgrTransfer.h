@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Classes.h"
+#include "framework/objects/Classes.h"
 #include "persist/SettingsStore.h"
 
 // The object manager's transfers, free of Windows: each item names its own

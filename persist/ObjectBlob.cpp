@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "framework/Font.h"
-#include "framework/ObjectStream.h"
-#include "framework/Picture.h"
-#include "framework/Streams.h"
-#include "framework/StringList.h"
+#include "framework/graphics/Font.h"
+#include "framework/objects/ObjectStream.h"
+#include "framework/graphics/Picture.h"
+#include "framework/objects/Streams.h"
+#include "framework/objects/StringList.h"
 #include "persist/Carrier.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "framework/TypInfo.h"
+#include "framework/objects/TypInfo.h"
 
 class TStream;
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "framework/SysUtils.h"
+#include "framework/objects/SysUtils.h"
 #include "persist/PersistText.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-// Text helpers of the persistence code beyond those of framework/SysUtils.h.
+// Text helpers of the persistence code beyond those of framework/objects/SysUtils.h.
 
 // Collapses every run of backslashes to one, then removes one leading and one
 // trailing backslash: "\\Software\\\\Halbrand\\" becomes "Software\Halbrand".

@@ -1,6 +1,6 @@
 #include "persist/PersistTransfer.h"
 
-#include "framework/Streams.h"
+#include "framework/objects/Streams.h"
 #include "persist/ObjectBlob.h"
 #include "persist/PersistItem.h"
 #include "persist/PropText.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Classes.h"
+#include "framework/objects/Classes.h"
 #include "persist/SettingsStore.h"
 
 // The item transfers of the persistence component, free of Windows: the

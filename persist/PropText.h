@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/TypInfo.h"
+#include "framework/objects/TypInfo.h"
 
 // Stored texts of plain (not object-valued) design-time properties.
 //

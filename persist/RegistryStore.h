@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/Registry.h"
+#include "framework/win32/Registry.h"
 #include "persist/SettingsStore.h"
 
 class TRegistryStore : public TSettingsStore {

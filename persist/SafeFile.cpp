@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "framework/Exceptions.h"
+#include "framework/objects/Exceptions.h"
 
 #ifdef _WIN32
 #include <windows.h>

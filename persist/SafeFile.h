@@ -3,7 +3,7 @@
 #include <string_view>
 
 // Whole-file reading and crash-safe replacing for the small settings files.
-// Failures raise the framework's stream errors (framework/Exceptions.h).
+// Failures raise the framework's stream errors (framework/objects/Exceptions.h).
 
 // Reads the whole file. EFOpenError "Cannot open file <name>" when it cannot
 // be opened, EReadError "Cannot read file <name>" when reading fails.

@@ -1,6 +1,6 @@
 #include "persist/SettingsStore.h"
 
-#include "framework/Exceptions.h"
+#include "framework/objects/Exceptions.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "persist/ValueText.h"
 
-#include "framework/StdIdents.h"
-#include "framework/SysUtils.h"
+#include "framework/objects/StdIdents.h"
+#include "framework/objects/SysUtils.h"
 
 namespace {
 

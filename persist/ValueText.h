@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/TypInfo.h"
+#include "framework/objects/TypInfo.h"
 
 // Text encodings of plain property values by their type alone: integers (with
 // the colour and cursor identifiers), enumerations by name and sets as "[a,b]".

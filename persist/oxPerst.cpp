@@ -1,6 +1,6 @@
 #include "persist/oxPerst.h"
 
-#include "framework/Streams.h"
+#include "framework/objects/Streams.h"
 #include "persist/PersistItem.h"
 #include "persist/PersistTransfer.h"
 #include "persist/RegistryStore.h"

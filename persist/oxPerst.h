@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/Forms.h"
-#include "framework/StringList.h"
+#include "framework/forms/Forms.h"
+#include "framework/objects/StringList.h"
 
 enum ToxpStorageType { oxpFile, oxpRegistry };
 enum ToxpOption { oxpAutoSave, oxpAutoLoad, oxpAutoFileName, oxpAutoRegKey };

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "framework/SysUtils.h"
+#include "framework/objects/SysUtils.h"
 #include "persist/PersistText.h"
 #include "persist/SafeFile.h"
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/DialogSeam.h"
-#include "framework/FormFile.h"
-#include "framework/Forms.h"
-#include "framework/ObjectStream.h"
-#include "framework/ObjectText.h"
-#include "framework/Streams.h"
+#include "framework/win32/DialogSeam.h"
+#include "framework/objects/FormFile.h"
+#include "framework/forms/Forms.h"
+#include "framework/objects/ObjectStream.h"
+#include "framework/objects/ObjectText.h"
+#include "framework/objects/Streams.h"
 #include "tests/support/DialogAnswering.h"
 #include "tests/support/WineTestSupport.h"
 

@@ -11,7 +11,7 @@
 #include "app/Options.h"
 #include "app/QVMain.h"
 #include "engine/QVEngine.h"
-#include "framework/Forms.h"
+#include "framework/forms/Forms.h"
 #include "platform/PlatformFileSystem.h"
 #include "tests/support/DialogAnswering.h"
 #include "tests/support/WineTestSupport.h"

@@ -1,6 +1,6 @@
-#include "framework/Graphics.h"
-#include "framework/ImageList.h"
-#include "framework/WinBitmap.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/ImageList.h"
+#include "framework/graphics/WinBitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "framework/Classes.h"
+#include "framework/objects/Classes.h"
 #include "tests/framework/TestClasses.h"
 
 using namespace fwtest;

@@ -1,4 +1,4 @@
-#include "framework/Dialogs.h"
+#include "framework/win32/Dialogs.h"
 
 #include <gtest/gtest.h>
 

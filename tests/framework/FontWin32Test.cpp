@@ -3,7 +3,7 @@
 // redeclaration warns under MinGW) nor round differently from it.
 #include <windows.h>
 
-#include "framework/Font.h"
+#include "framework/graphics/Font.h"
 
 #include <gtest/gtest.h>
 

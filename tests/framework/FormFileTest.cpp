@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/FormFile.h"
-#include "framework/Streams.h"
+#include "framework/objects/FormFile.h"
+#include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
 
 using namespace fwtest;

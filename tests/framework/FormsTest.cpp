@@ -1,6 +1,6 @@
-#include "framework/Forms.h"
-#include "framework/Menus.h"
-#include "framework/StdCtrls.h"
+#include "framework/forms/Forms.h"
+#include "framework/menus/Menus.h"
+#include "framework/controls/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/Handles.h"
+#include "framework/win32/Handles.h"
 
 #include <gtest/gtest.h>
 

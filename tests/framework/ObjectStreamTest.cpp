@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/ObjectStream.h"
-#include "framework/Streams.h"
+#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
 
 using namespace fwtest;

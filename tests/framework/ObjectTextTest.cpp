@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/ObjectStream.h"
-#include "framework/ObjectText.h"
-#include "framework/Streams.h"
+#include "framework/objects/ObjectStream.h"
+#include "framework/objects/ObjectText.h"
+#include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
 
 using namespace fwtest;

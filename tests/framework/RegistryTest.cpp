@@ -1,4 +1,4 @@
-#include "framework/Registry.h"
+#include "framework/win32/Registry.h"
 
 #include <gtest/gtest.h>
 

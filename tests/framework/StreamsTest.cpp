@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "framework/StringList.h"
-#include "framework/Streams.h"
+#include "framework/objects/StringList.h"
+#include "framework/objects/Streams.h"
 
 namespace {
 class TempDir {

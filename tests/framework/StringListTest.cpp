@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/StringList.h"
+#include "framework/objects/StringList.h"
 
 TEST(StringList, TextSplitsAtEveryLineEndAndStopsAtNul)
 {

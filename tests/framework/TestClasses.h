@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/Classes.h"
-#include "framework/Collection.h"
-#include "framework/Font.h"
-#include "framework/Picture.h"
-#include "framework/StdIdents.h"
-#include "framework/StringList.h"
+#include "framework/objects/Classes.h"
+#include "framework/objects/Collection.h"
+#include "framework/graphics/Font.h"
+#include "framework/graphics/Picture.h"
+#include "framework/objects/StdIdents.h"
+#include "framework/objects/StringList.h"
 
 namespace fwtest {
 

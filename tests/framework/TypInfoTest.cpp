@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/Font.h"
-#include "framework/StdIdents.h"
-#include "framework/TypInfo.h"
+#include "framework/graphics/Font.h"
+#include "framework/objects/StdIdents.h"
+#include "framework/objects/TypInfo.h"
 #include "tests/framework/TestClasses.h"
 
 using namespace fwtest;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/Streams.h"
+#include "framework/objects/Streams.h"
 #include "persist/ObjectBlob.h"
 #include "tests/persist/PropHolder.h"
 

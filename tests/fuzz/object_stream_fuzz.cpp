@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/ObjectStream.h"
-#include "framework/Streams.h"
+#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
 
 using namespace fwtest;

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/ObjectText.h"
-#include "framework/Exceptions.h"
+#include "framework/objects/ObjectText.h"
+#include "framework/objects/Exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {

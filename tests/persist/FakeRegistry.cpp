@@ -1,7 +1,7 @@
 #include "tests/persist/FakeRegistry.h"
 
-#include "framework/Exceptions.h"
-#include "framework/SysUtils.h"
+#include "framework/objects/Exceptions.h"
+#include "framework/objects/SysUtils.h"
 
 bool TFakeRegistry::OpenKey(const std::string& Key, bool CanCreate)
 {

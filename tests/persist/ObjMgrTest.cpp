@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/forms/Forms.h"
+#include "framework/controls/StdCtrls.h"
 #include "tests/persist/RegTestKey.h"
 
 using namespace persisttest;

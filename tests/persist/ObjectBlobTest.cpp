@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Streams.h"
+#include "framework/objects/Streams.h"
 #include "tests/persist/PropHolder.h"
 
 using namespace persisttest;

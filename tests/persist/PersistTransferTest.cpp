@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Streams.h"
+#include "framework/objects/Streams.h"
 #include "persist/ObjectBlob.h"
 #include "tests/persist/FakeRegistry.h"
 #include "tests/persist/PropHolder.h"

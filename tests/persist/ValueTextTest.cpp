@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Font.h"
-#include "framework/StdIdents.h"
+#include "framework/graphics/Font.h"
+#include "framework/objects/StdIdents.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "framework/Dialogs.h"
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/win32/Dialogs.h"
+#include "framework/forms/Forms.h"
+#include "framework/controls/StdCtrls.h"
 #include "tests/persist/RegTestKey.h"
 #include "tests/support/WineTestSupport.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Exceptions.h"
-#include "framework/Streams.h"
+#include "framework/objects/Exceptions.h"
+#include "framework/objects/Streams.h"
 #include "tests/persist/TempDir.h"
 
 namespace {

@@ -1,0 +1,217 @@
+#include "framework/graphics/WinBitmap.h"
+
+#include <cstring>
+
+TWinBitmap::~TWinBitmap() { Deselect(); }
+
+void TWinBitmap::Deselect()
+{
+  FCanvas.SetHandle(nullptr);
+  FSelection.reset();
+}
+
+void TWinBitmap::Replace(HBITMAP Bitmap)
+{
+  Deselect();
+  FBitmap.reset(Bitmap);
+  BITMAP info{};
+  if (Bitmap && GetObjectA(Bitmap, sizeof(info), &info)) {
+    FWidth = info.bmWidth;
+    FHeight = info.bmHeight;
+    FMonochrome = info.bmBitsPixel == 1;
+  } else {
+    FWidth = FHeight = 0;
+    FMonochrome = false;
+  }
+}
+
+void TWinBitmap::SetHandle(HBITMAP Bitmap) { Replace(Bitmap); }
+
+TCanvas& TWinBitmap::Canvas()
+{
+  if (!FDC) FDC.reset(CreateCompatibleDC(nullptr));
+  if (FBitmap && !FCanvas.HandleAllocated()) {
+    FSelection = qv::SelectionGuard(FDC.get(), FBitmap.get());
+    FCanvas.SetHandle(FDC.get());
+  }
+  return FCanvas;
+}
+
+void TWinBitmap::SetSize(int Width, int Height)
+{
+  if (Width <= 0 || Height <= 0) {
+    Replace(nullptr);
+    return;
+  }
+  HBITMAP bitmap;
+  if (FMonochrome) {
+    bitmap = CreateBitmap(Width, Height, 1, 1, nullptr);
+  } else {
+    HDC screen = GetDC(nullptr);
+    bitmap = CreateCompatibleBitmap(screen, Width, Height);
+    ReleaseDC(nullptr, screen);
+  }
+  if (!bitmap) throw EOutOfResources("Out of system resources");
+  Replace(bitmap);
+  RECT all{0, 0, Width, Height};
+  FillRect(Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+void TWinBitmap::SetMonochrome(bool Value)
+{
+  if (Value == FMonochrome) return;
+  if (!FBitmap) {
+    FMonochrome = Value;
+    return;
+  }
+  HBITMAP bitmap;
+  if (Value) {
+    bitmap = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
+  } else {
+    HDC screen = GetDC(nullptr);
+    bitmap = CreateCompatibleBitmap(screen, FWidth, FHeight);
+    ReleaseDC(nullptr, screen);
+  }
+  qv::BitmapHandle fresh(bitmap);
+  qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+  {
+    qv::SelectionGuard sel(dc.get(), fresh.get());
+    // Colour to mono: pixels of the background colour (white) become white.
+    SetBkColor(Canvas().Handle(), RGB(255, 255, 255));
+    BitBlt(dc.get(), 0, 0, FWidth, FHeight, Canvas().Handle(), 0, 0, SRCCOPY);
+  }
+  Replace(fresh.release());
+}
+
+TColor TWinBitmap::TransparentColor()
+{
+  if (FTransparentColor != clDefault) return FTransparentColor;
+  if (Empty()) return clDefault;
+  return static_cast<TColor>(GetPixel(Canvas().Handle(), 0, FHeight - 1) & 0xFFFFFF);
+}
+
+void TWinBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& Name)
+{
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(Instance, Name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+  if (!bitmap) throw EInvalidGraphic("Bitmap resource " + Name + " not found");
+  Replace(bitmap);
+}
+
+void TWinBitmap::LoadFromImage(const std::string& Image)
+{
+  if (Image.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) || Image.compare(0, 2, "BM") != 0)
+    throw EInvalidGraphic("Bitmap image is not valid");
+  BITMAPFILEHEADER file;
+  std::memcpy(&file, Image.data(), sizeof(file));
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(Image.data() + sizeof(file));
+  if (file.bfOffBits >= Image.size()) throw EInvalidGraphic("Bitmap image is not valid");
+  const void* bits = Image.data() + file.bfOffBits;
+  const BITMAPINFOHEADER& h = info->bmiHeader;
+  int height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap;
+  if (h.biBitCount == 1) {
+    bitmap = CreateBitmap(h.biWidth, height, 1, 1, nullptr);
+    SetDIBits(screen, bitmap, 0, height, bits, info, DIB_RGB_COLORS);
+  } else {
+    bitmap = CreateDIBitmap(screen, &h, CBM_INIT, bits, info, DIB_RGB_COLORS);
+  }
+  ReleaseDC(nullptr, screen);
+  if (!bitmap) throw EInvalidGraphic("Bitmap image is not valid");
+  Replace(bitmap);
+}
+
+void TWinBitmap::Assign(const TGraphic* Graphic)
+{
+  if (!Graphic || Graphic->Empty())
+    Replace(nullptr);
+  else
+    LoadFromImage(Graphic->Image());
+}
+
+// ---------------------------------------------------------------------------
+
+void TWinIcon::SetHandle(HICON Icon)
+{
+  FIcon.reset(Icon);
+  FWidth = FHeight = 0;
+  ICONINFO info{};
+  if (Icon && GetIconInfo(Icon, &info)) {
+    BITMAP bm{};
+    GetObjectA(info.hbmMask, sizeof(bm), &bm);
+    FWidth = bm.bmWidth;
+    FHeight = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+  }
+}
+
+void TWinIcon::LoadFromResourceName(HINSTANCE Instance, const std::string& Name)
+{
+  HICON icon = static_cast<HICON>(LoadImageA(Instance, Name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  if (!icon) throw EInvalidGraphic("Icon resource " + Name + " not found");
+  SetHandle(icon);
+}
+
+void TWinIcon::LoadFromImage(const std::string& Image)
+{
+  auto* bytes = reinterpret_cast<PBYTE>(const_cast<char*>(Image.data()));
+  if (Image.size() < 6 + 16) throw EInvalidGraphic("Icon image is not valid");
+  // LookupIconIdFromDirectoryEx expects a resource directory; the file
+  // directory differs in its last field, so the entry is picked by hand.
+  int count = bytes[4] | (bytes[5] << 8);
+  int best = 0, bestScore = 1 << 30;
+  for (int i = 0; i < count && 6 + 16 * (i + 1) <= static_cast<int>(Image.size()); ++i) {
+    int w = bytes[6 + 16 * i] ? bytes[6 + 16 * i] : 256;
+    int score = w > 32 ? w - 32 : 32 - w;
+    if (score < bestScore) { best = i; bestScore = score; }
+  }
+  const BYTE* entry = bytes + 6 + 16 * best;
+  DWORD size, offset;
+  std::memcpy(&size, entry + 8, 4);
+  std::memcpy(&offset, entry + 12, 4);
+  if (offset >= Image.size() || size > Image.size() - offset) throw EInvalidGraphic("Icon image is not valid");
+  HICON icon = CreateIconFromResourceEx(bytes + offset, size, TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+  if (!icon) throw EInvalidGraphic("Icon image is not valid");
+  SetHandle(icon);
+}
+
+void TWinIcon::Assign(const TGraphic* Graphic)
+{
+  if (!Graphic || Graphic->Empty())
+    SetHandle(nullptr);
+  else
+    LoadFromImage(Graphic->Image());
+}
+
+void TWinIcon::Draw(TCanvas& Canvas, int X, int Y) const
+{
+  if (FIcon) DrawIconEx(Canvas.Handle(), X, Y, FIcon.get(), FWidth, FHeight, 0, nullptr, DI_NORMAL);
+}
+
+void TWinIcon::StretchDraw(TCanvas& Canvas, const RECT& Dest) const
+{
+  if (FIcon)
+    DrawIconEx(Canvas.Handle(), Dest.left, Dest.top, FIcon.get(), Dest.right - Dest.left, Dest.bottom - Dest.top, 0,
+               nullptr, DI_NORMAL);
+}
+
+void DrawGraphic(TCanvas& Canvas, int X, int Y, const TGraphic* Graphic)
+{
+  if (!Graphic || Graphic->Empty()) return;
+  StretchDrawGraphic(Canvas, RECT{X, Y, X + Graphic->Width(), Y + Graphic->Height()}, Graphic);
+}
+
+void StretchDrawGraphic(TCanvas& Canvas, const RECT& Dest, const TGraphic* Graphic)
+{
+  if (!Graphic || Graphic->Empty()) return;
+  if (dynamic_cast<const TIcon*>(Graphic)) {
+    TWinIcon icon;
+    icon.Assign(Graphic);
+    icon.StretchDraw(Canvas, Dest);
+  } else {
+    TWinBitmap bitmap;
+    bitmap.Assign(Graphic);
+    Canvas.StretchDraw(Dest, bitmap);
+  }
+}
