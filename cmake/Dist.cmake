@@ -47,6 +47,9 @@ if(WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   qv_dist_archive(dist_win64 quorvik-${QV_RELEASE}-win64.zip quorvik-${QV_RELEASE} ALL FORMAT zip
     STRIP Quorvik qv
     COPY ${QV_HELP_FILES} ${CMAKE_BINARY_DIR}/docs/README.txt)
+  # The archive unpacked into a new folder, and both programs started from there.
+  add_test(NAME dist_win64_test COMMAND ${CMAKE_SOURCE_DIR}/tools/dist-test.sh ${QV_WINE_STATE} ${QV_WIN64_ZIP})
+  set_tests_properties(dist_win64_test PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
 elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   qv_dist_archive(dist_linux qv-${QV_RELEASE}-linux-x86_64.tar.gz qv-${QV_RELEASE} MANUAL
     STRIP qv
