@@ -606,3 +606,11 @@ TEST_F(QuorvikSession, HelpContentsOpensTheHelpFileAtItsContentsTopic)
   qvtest::PumpMessagesFor(500);
   Screenshot(help.Window, "help-topic");
 }
+
+TEST_F(QuorvikSession, TheChangeListHasTheKeyboardWheneverTheWindowIsActive)
+{
+  SetForegroundWindow(QVMain->Handle());
+  EXPECT_TRUE(AppPumpUntil([] { return GetFocus() == QVMain->Changes->Handle(); }, 5000));
+  OpenOptions([&] { Press(dlgOptions->btnCancel); });
+  EXPECT_TRUE(AppPumpUntil([] { return GetFocus() == QVMain->Changes->Handle(); }, 5000));
+}
