@@ -55,3 +55,28 @@ TEST(GradientBands, UnevenWidthsCoverTheWholeRangeAndAnEmptyOneStaysAtTheLeft)
   for (size_t i = 1; i < bands.size(); ++i) EXPECT_LE(bands[i].Start, bands[i - 1].Start + bands[i - 1].Size);
   for (const auto& band : GradientBands(40, 40, 128)) EXPECT_EQ(band, (TGradientBand{40, 1}));
 }
+
+#include "ui/common/Effect3D.h"
+
+TEST(Effect3D, EachEffectDrawsItsEchoesBeforeTheTextColour)
+{
+  const TColor k = 0x000000, hi = 0xFFFFFF, sh = 0x808080;
+  using P = std::vector<TEffectPass>;
+  EXPECT_EQ((P{{0, k}}), Effect3DDraws(ox3Normal, k, hi, sh));
+  EXPECT_EQ((P{{0, sh}}), Effect3DDraws(ox3Flat, k, hi, sh));
+  EXPECT_EQ((P{{-1, hi}, {0, k}}), Effect3DDraws(ox3Raised, k, hi, sh));
+  EXPECT_EQ((P{{1, hi}, {0, k}}), Effect3DDraws(ox3Inset, k, hi, sh));
+  EXPECT_EQ((P{{1, sh}, {-1, hi}, {0, k}}), Effect3DDraws(ox3Ridged, k, hi, sh));
+  EXPECT_EQ((P{{1, hi}, {-1, sh}, {0, k}}), Effect3DDraws(ox3Grooved, k, hi, sh));
+  EXPECT_EQ((P{{2, sh}, {0, k}}), Effect3DDraws(ox3Shadow, k, hi, sh));
+  EXPECT_TRUE(Effect3DDraws(ox3None, k, hi, sh).empty());
+  EXPECT_EQ((P{{1, hi}, {0, sh}}), Effect3DDraws(ox3Disabled, k, hi, sh));
+}
+
+TEST(Effect3D, TextInTheHighlightColourGetsItsEchoOnTheShadowSide)
+{
+  const TColor white = 0xFFFFFF, sh = 0x808080;
+  EXPECT_EQ((std::vector<TEffectPass>{{1, sh}, {0, white}}), Effect3DDraws(ox3Raised, white, white, sh));
+  EXPECT_EQ((std::vector<TEffectPass>{{-1, sh}, {0, white}}), Effect3DDraws(ox3Inset, white, white, sh));
+  EXPECT_EQ("ox3Disabled", GetEnumName(TypeInfo_T3DEffect(), ox3Disabled));
+}
