@@ -486,22 +486,23 @@ std::string WindowText(HWND Window)
   return text;
 }
 
+BOOL CALLBACK TakeHelpWindow(HWND Window, LPARAM Found)
+{
+  DWORD process = 0;
+  GetWindowThreadProcessId(Window, &process);
+  const std::string caption = WindowText(Window);
+  if (process == GetCurrentProcessId() || !IsWindowVisible(Window) || caption.size() < 4 ||
+      caption.compare(caption.size() - 4, 4, "Help") != 0)
+    return TRUE;
+  *reinterpret_cast<HWND*>(Found) = Window;
+  return FALSE;
+}
+
 // A visible top-level window of another process whose caption ends with "Help".
 HWND FindHelpWindow()
 {
   HWND found = nullptr;
-  EnumWindows(
-      [](HWND Window, LPARAM Found) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(Window, &process);
-        const std::string caption = WindowText(Window);
-        if (process == GetCurrentProcessId() || !IsWindowVisible(Window) || caption.size() < 4 ||
-            caption.compare(caption.size() - 4, 4, "Help") != 0)
-          return TRUE;
-        *reinterpret_cast<HWND*>(Found) = Window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(TakeHelpWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
