@@ -127,11 +127,6 @@ void TQVMain::WndProc(TMessage& Message)
   // The window can be dragged by any part of its client area that no control covers.
   if (Message.Msg == WM_NCHITTEST && Message.Result == HTCLIENT)
     Message.Result = HTCAPTION;
-  // The window itself takes no keys: whenever it is given the focus (started,
-  // or activated again after a dialog), the change list gets it, so the
-  // report can be read and acted on from the keyboard.
-  if (Message.Msg == WM_SETFOCUS && Changes && Changes->HandleAllocated())
-    ::SetFocus(Changes->Handle());
 }
 
 bool TQVMain::Walking() const { return FEngine && FEngine->Busy(); }
