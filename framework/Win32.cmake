@@ -2,6 +2,10 @@
 # application, forms, controls and menus over the portable object model.
 set(QV_FRAMEWORK_WIN32_SOURCES
   controls/Controls.cpp
+  win32/ExceptionReport.cpp
+  win32/MessageWindow.cpp
+  win32/Messages.cpp
+  forms/Hints.cpp
   win32/DialogSeam.cpp
   win32/Dialogs.cpp
   forms/Forms.cpp
