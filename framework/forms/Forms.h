@@ -205,10 +205,13 @@ public:
 
   // The message box of the program: caption is the title.
   int MessageBox(const std::string& Text, qv::TMsgBoxKind Kind);
+  // The window that owns the program's boxes and dialogs now.
+  HWND BoxOwner() const;
 
 private:
   friend class TCustomForm;
   bool PreTranslate(MSG& Msg);
+  void DispatchOne(MSG& Msg);
 
   std::string FTitle;
   std::string FHelpFile;
