@@ -59,7 +59,12 @@ RECT ScreenMenuRect(const ToxMenuData& Data, HMENU Menu)
   const int count = GetMenuItemCount(Menu);
   for (int p = 0; p < count; ++p) {
     RECT r;
-    if (GetMenuItemRect(Data.WindowHandle, Menu, static_cast<UINT>(p), &r)) UnionRect(&all, &all, &r);
+    // Owner-drawn entries live in pop-up menus only, whose own window the
+    // system finds when given none; the pop-up list's message window, named
+    // as owner of a tracked menu, gives no rectangles under Wine.
+    if (GetMenuItemRect(nullptr, Menu, static_cast<UINT>(p), &r) ||
+        GetMenuItemRect(Data.WindowHandle, Menu, static_cast<UINT>(p), &r))
+      UnionRect(&all, &all, &r);
   }
   return all;
 }
