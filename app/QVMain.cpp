@@ -175,8 +175,17 @@ void TQVMain::mnuFileScanClick(TObject*)
   dlgSave->FTitle = TQVEngine::ScanTitle(FEngine->Count(), seconds);
   dlgSave->FFilterIndex = 1;
   dlgSave->FDefaultExt = "qv";
-  if (dlgSave->Execute())
-    FEngine->SaveCollection(dlgSave->FileName());
+  // The dialog's name is the last collection saved, which is remembered
+  // across runs: a save that fails must not leave a name that names nothing.
+  const std::string saved = dlgSave->FileName();
+  if (dlgSave->Execute()) {
+    try {
+      FEngine->SaveCollection(dlgSave->FileName());
+    } catch (...) {
+      dlgSave->SetFileName(saved);
+      throw;
+    }
+  }
   if (EnableBeeps())
     Beep();
 }
