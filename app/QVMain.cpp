@@ -145,10 +145,17 @@ template <class TWalk>
 void TQVMain::RunWalk(TWalk Walk)
 {
   FLastPump = GetTickCount() - PumpIntervalMs;
+  // The list draws itself only when the message loop turns (see
+  // ProcessMessages), not once for every line the walk adds.
+  Changes->Items()->BeginUpdate();
   try {
     Walk();
   } catch (const EWalkStopped&) {
+  } catch (...) {
+    Changes->Items()->EndUpdate();
+    throw;
   }
+  Changes->Items()->EndUpdate();
   if (FCloseAfterWalk) {
     FCloseAfterWalk = false;
     Close();
@@ -326,7 +333,13 @@ void TQVMain::ProcessMessages()
     return;
   if (!FStatusShown)
     ShowStatus();
+  TStrings* lines = Changes->Items();
+  const bool updating = lines->UpdateCount() > 0;
+  if (updating)
+    lines->EndUpdate();
   Application->ProcessMessages();
+  if (updating)
+    lines->BeginUpdate();
   FLastPump = GetTickCount();
 }
 
