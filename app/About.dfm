@@ -195,7 +195,7 @@ object AboutBox: TAboutBox
     object ProductName: THBLabel
       Left = 64
       Top = 14
-      Width = 97
+      Width = 160
       Height = 31
       Caption = 'Quorvik'
       Font.Charset = DEFAULT_CHARSET
@@ -210,6 +210,8 @@ object AboutBox: TAboutBox
     object Version: TLabel
       Left = 64
       Top = 50
+      Width = 64
+      Height = 13
       Caption = 'Version 5.0'
     end
     object OS: TLabel
@@ -223,41 +225,57 @@ object AboutBox: TAboutBox
     object Label3: TLabel
       Left = 16
       Top = 112
+      Width = 145
+      Height = 13
       Caption = 'Memory Available to Windows:'
     end
     object PhysMem: TLabel
       Left = 32
       Top = 130
+      Width = 200
+      Height = 13
       Caption = '0 KB'
     end
     object Label1: TLabel
       Left = 16
       Top = 158
+      Width = 57
+      Height = 13
       Caption = 'Disk Space:'
     end
     object DiskSpace: TLabel
       Left = 32
       Top = 176
+      Width = 200
+      Height = 13
       Caption = 'C: 0 KB Free'
     end
     object Label4: TLabel
       Left = 16
       Top = 204
+      Width = 131
+      Height = 13
       Caption = 'Allocated Program Memory:'
     end
     object AllocatedMemory: TLabel
       Left = 32
       Top = 222
+      Width = 200
+      Height = 13
       Caption = '0 KB'
     end
     object Label10: TLabel
       Left = 16
       Top = 250
+      Width = 26
+      Height = 13
       Caption = 'Web:'
     end
     object Web: TLabel
       Left = 32
       Top = 268
+      Width = 230
+      Height = 13
       Cursor = crHandPoint
       Font.Charset = DEFAULT_CHARSET
       Font.Color = clBlue

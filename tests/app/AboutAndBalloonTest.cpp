@@ -28,6 +28,8 @@ public:
   explicit TWhenAboutShows(std::function<void(TAboutBox*)> Action)
   {
     Pending() = std::move(Action);
+    KillTimer(nullptr, RescueTimer());
+    RescueTimer() = 0;
     SetTimer(nullptr, 0, 50, Tick);
   }
 
@@ -46,12 +48,15 @@ private:
     Pending() = nullptr;
     Rescued() = false;
     action(box);
-    SetTimer(nullptr, 0, 3000, Rescue);
+    // The modal loop looks at the result only when its next message arrives.
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    RescueTimer() = SetTimer(nullptr, 0, 3000, Rescue);
   }
   // A box the action failed to close is closed here, so the test goes on.
   static void CALLBACK Rescue(HWND, UINT, UINT_PTR Id, DWORD)
   {
     KillTimer(nullptr, Id);
+    RescueTimer() = 0;
     if (TAboutBox* box = ShownBox()) {
       Rescued() = true;
       box->SetModalResult(mrCancel);
@@ -66,6 +71,11 @@ public:
       if (box && box->HandleAllocated() && IsWindowVisible(box->Handle())) return box;
     }
     return nullptr;
+  }
+  static UINT_PTR& RescueTimer()
+  {
+    static UINT_PTR id = 0;
+    return id;
   }
   static bool& Rescued()
   {
@@ -144,7 +154,6 @@ TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedName)
   OpenAbout([&](TAboutBox* box) {
     qvtest::PumpMessagesFor(300);
     SaveScreenshot(box->Handle(), ShotPath("about-box"));
-    fprintf(stderr, "A %p %p %p %p %p\n", (void*)box->OS, (void*)box->PhysMem, (void*)box->ProductName, (void*)box->Web, (void*)box->OKButton);
     os = box->OS->Caption(), mem = box->PhysMem->Caption(), disk = box->DiskSpace->Caption();
     allocated = box->AllocatedMemory->Caption(), web = box->Web->Caption();
     style = box->ProductName->Style();
@@ -250,8 +259,9 @@ TEST_F(AboutAndBalloon, OptionsDialogHintsAreBalloons)
   bool ran = false;
   // Runs in the dialog's own loop: point at the check box and wait for the hint.
   InOptionsDialog() = [&] {
+    // The left check box, so that the balloon lies over the dialog.
     POINT p{30, 8};
-    ClientToScreen(dlgOptions->RecurseDirs->Handle(), &p);
+    ClientToScreen(dlgOptions->EnableBeeps->Handle(), &p);
     qvtest::MovePointerTo(p);
     cursor = p;
     AppPumpUntil([&] { return IsWindowVisible(window->Handle()) != FALSE; }, Timeout);
@@ -267,7 +277,7 @@ TEST_F(AboutAndBalloon, OptionsDialogHintsAreBalloons)
   SetTimer(nullptr, 0, 100, OptionsTick);
   PostCommand(QVMain, "mnuFileOptions");
   ASSERT_TRUE(AppPumpUntil([&] { return ran && !IsWindowVisible(dlgOptions->Handle()); }, Timeout));
-  EXPECT_EQ(caption, "Recurse all directories under selected folder");
+  EXPECT_EQ(caption, "Beep when jobs are done");
   EXPECT_TRUE(regioned);
   // Above right of the pointer: its bottom-left corner is the cursor.
   EXPECT_EQ(balloon.left, cursor.x);
