@@ -145,6 +145,20 @@ TEST_F(BalloonTest, ScreenEdgesFlipThePosition)
   EXPECT_TRUE(InRegion(20, r.bottom - r.top - 5 - 14));
 }
 
+TEST_F(BalloonTest, TheTextFitsItsRectangle)
+{
+  for (const char* text : {"Beep when jobs are done", "Recurse all directories under selected folder", "Add"}) {
+    SCOPED_TRACE(text);
+    const RECT r = ShowAt({400, 400}, text);
+    const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    Window()->Canvas().SetHandle(dc.get());
+    const SIZE extent = Window()->Canvas().TextExtent(text);
+    Window()->Canvas().SetHandle(nullptr);
+    // Body less the pointer and the shadow, less 9 on each side.
+    EXPECT_GE(r.right - r.left - 5 - 15 - 18, std::min<int>(extent.cx, ScreenW / 4 - 38));
+  }
+}
+
 TEST_F(BalloonTest, DefaultStyleIgnoresTheComponentsFontAndColours)
 {
   TFont font;
