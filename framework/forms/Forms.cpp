@@ -551,6 +551,22 @@ bool TApplication::PreTranslate(MSG& Msg)
   return false;
 }
 
+// Every message taken by one of the application's loops (the main loop, a
+// modal form's, a walk's pumping) passes here. Shortcut keys run their
+// commands right here, outside any window procedure, so this is where a
+// command's unhandled failure ends: the error box shows it and the loop goes
+// on with the next message, instead of the failure unwinding the loop.
+void TApplication::DispatchOne(MSG& Msg)
+{
+  try {
+    if (PreTranslate(Msg)) return;
+    TranslateMessage(&Msg);
+    DispatchMessageA(&Msg);
+  } catch (...) {
+    HandleException(this);
+  }
+}
+
 void TApplication::HandleMessage()
 {
   MSG msg;
@@ -559,9 +575,7 @@ void TApplication::HandleMessage()
     FTerminated = true;
     return;
   }
-  if (PreTranslate(msg)) return;
-  TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchOne(msg);
 }
 
 void TApplication::ProcessMessages()
@@ -572,9 +586,7 @@ void TApplication::ProcessMessages()
       FTerminated = true;
       return;
     }
-    if (PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchOne(msg);
   }
 }
 
@@ -613,10 +625,20 @@ void TApplication::ShowException(const std::exception& E)
   FHandlingException = false;
 }
 
+// The box belongs to the window the user works in, so that it is modal to it
+// and comes back with it; when no visible window of ours is active (a dialog
+// has just closed, the program is in the background) the main form owns it.
+HWND TApplication::BoxOwner() const
+{
+  HWND active = GetActiveWindow();
+  if (active && IsWindowVisible(active)) return active;
+  if (FMainForm && FMainForm->HandleAllocated() && IsWindowVisible(FMainForm->Handle())) return FMainForm->Handle();
+  return nullptr;
+}
+
 int TApplication::MessageBox(const std::string& Text, qv::TMsgBoxKind Kind)
 {
-  HWND owner = GetActiveWindow();
-  return qv::ShowMessageBox(Text, FTitle, Kind, owner);
+  return qv::ShowMessageBox(Text, FTitle, Kind, BoxOwner());
 }
 
 void TApplication::SetShowHint(bool Value)

@@ -252,11 +252,14 @@ public:
 
   // The message box of the program: caption is the title.
   int MessageBox(const std::string& Text, qv::TMsgBoxKind Kind);
+  // The window that owns the program's boxes and dialogs now.
+  HWND BoxOwner() const;
 
 private:
   friend class TCustomForm;
   void OnMessage(TMessage& Message);
   bool PreTranslate(MSG& Msg);
+  void DispatchOne(MSG& Msg);
   // The control whose hint belongs at the screen point, or null.
   TControl* HintControlAt(POINT CursorPos) const;
   void HideHint();
