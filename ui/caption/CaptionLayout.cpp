@@ -161,7 +161,7 @@ std::vector<TTextDraw> TextEffectDraws(T3DEffect Effect, TColor K, const TEffect
   return draws;
 }
 
-std::vector<TBevel> CaptionBarBevels(T3DEffect Effect)
+std::vector<TBevelStep> CaptionBarBevels(T3DEffect Effect)
 {
   const TColor hl = clBtnHighlight, sh = clBtnShadow, fr = clWindowFrame;
   switch (Effect) {
@@ -174,7 +174,7 @@ std::vector<TBevel> CaptionBarBevels(T3DEffect Effect)
   }
 }
 
-std::vector<TBevel> BorderBevels(T3DEffect Effect, int Fw)
+std::vector<TBevelStep> BorderBevels(T3DEffect Effect, int Fw)
 {
   const TColor hl = clBtnHighlight, sh = clBtnShadow, fa = clBtnFace, fr = clWindowFrame;
   switch (Effect) {

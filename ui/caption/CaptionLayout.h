@@ -10,9 +10,7 @@
 #include <vector>
 
 #include "framework/objects/StdIdents.h"
-
-// 3D looks of caption text, caption bar and frame.
-enum T3DEffect { ox3Normal, ox3Flat, ox3Raised, ox3Inset, ox3Ridged, ox3Grooved, ox3Shadow, ox3None, ox3Disabled };
+#include "ui/common/Effect3D.h"
 
 // The same order as the forms' border styles, so one converts to the other.
 enum TCaptionBorder { cbNone, cbSingle, cbSizeable, cbDialog, cbToolWindow, cbSizeToolWin };
@@ -114,12 +112,12 @@ struct TEffectColors {
 std::vector<TTextDraw> TextEffectDraws(T3DEffect Effect, TColor K, const TEffectColors& Colors);
 
 // One bevel call: top-left colour, bottom-right colour, width.
-struct TBevel {
+struct TBevelStep {
   TColor Top = 0, Bottom = 0;
   int Width = 0;
   bool Grow = false;  // grow the rectangle by 1 on every side before this bevel
 };
 // The nested bevels of a caption-bar effect (not ox3Shadow, which draws lines).
-std::vector<TBevel> CaptionBarBevels(T3DEffect Effect);
+std::vector<TBevelStep> CaptionBarBevels(T3DEffect Effect);
 // The nested bevels of a border effect (for ox3Shadow, those drawn after its lines).
-std::vector<TBevel> BorderBevels(T3DEffect Effect, int FrameWidth);
+std::vector<TBevelStep> BorderBevels(T3DEffect Effect, int FrameWidth);
