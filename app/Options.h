@@ -7,6 +7,7 @@
 #include "framework/controls/StdCtrls.h"
 
 class TBrowseDirectoryDlg;
+class ToxForm;
 class ToxPersist;
 
 class TdlgOptions : public TForm {
@@ -23,6 +24,7 @@ public:
   TButton* btnCancel = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
+  ToxForm* oxForm = nullptr;
 
   void btnAddClick(TObject* Sender);
   void btnRemoveClick(TObject* Sender);
