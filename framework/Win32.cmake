@@ -6,6 +6,7 @@ set(QV_FRAMEWORK_WIN32_SOURCES
   win32/DialogSeam.cpp
   win32/Dialogs.cpp
   forms/Forms.cpp
+  forms/DialogKeys.cpp
   graphics/Graphics.cpp
   graphics/ImageList.cpp
   menus/Menus.cpp

@@ -366,7 +366,10 @@ void TCustomForm::WndProc(TMessage& Message)
       return;
     case WM_ACTIVATE:
       if (Screen && LOWORD(Message.WParam) != WA_INACTIVE) Screen->FActiveForm = this;
-      break;
+      if (LOWORD(Message.WParam) == WA_INACTIVE) RestoreFocus(false);
+      inherited::WndProc(Message);
+      if (LOWORD(Message.WParam) != WA_INACTIVE && !HIWORD(Message.WParam)) RestoreFocus(true);
+      return;
     case WM_COMMAND:
       if (Message.LParam == 0 && FMenu && FMenu->DispatchCommand(LOWORD(Message.WParam))) return;
       break;
@@ -543,9 +546,13 @@ void TApplication::Run()
 
 bool TApplication::PreTranslate(MSG& Msg)
 {
-  if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN) {
+  if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN || Msg.message == WM_CHAR || Msg.message == WM_SYSCHAR) {
     HWND top = GetAncestor(Msg.hwnd, GA_ROOT);
-    if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(top)); form && form->IsShortCut(Msg)) return true;
+    if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(top))) {
+      const bool keyDown = Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN;
+      if (keyDown && form->IsShortCut(Msg)) return true;
+      if (form->DialogKey(Msg)) return true;
+    }
   }
   if (Msg.message == WM_LBUTTONDOWN || Msg.message == WM_RBUTTONDOWN || Msg.message == WM_KEYDOWN) CancelHint();
   return false;
