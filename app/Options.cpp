@@ -4,6 +4,7 @@
 #include "app/ReportLines.h"
 #include "persist/oxPerst.h"
 #include "ui/caption/oxForm.h"
+#include "ui/hints/Balloon.h"
 
 TdlgOptions* dlgOptions = nullptr;
 
@@ -30,6 +31,7 @@ void TdlgOptions::Loaded()
   dlgBrowse = dynamic_cast<TBrowseDirectoryDlg*>(FindComponent("dlgBrowse"));
   oxPersist = dynamic_cast<ToxPersist*>(FindComponent("oxPersist"));
   oxForm = dynamic_cast<ToxForm*>(FindComponent("oxForm"));
+  BalloonHint = dynamic_cast<TBalloonHint*>(FindComponent("BalloonHint"));
 }
 
 bool TdlgOptions::AddDirectory(std::string Dir)

@@ -6,6 +6,7 @@
 #include "framework/forms/Forms.h"
 #include "framework/controls/StdCtrls.h"
 
+class TBalloonHint;
 class TBrowseDirectoryDlg;
 class ToxForm;
 class ToxPersist;
@@ -25,6 +26,7 @@ public:
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
   ToxForm* oxForm = nullptr;
+  TBalloonHint* BalloonHint = nullptr;
 
   void btnAddClick(TObject* Sender);
   void btnRemoveClick(TObject* Sender);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "framework/win32/Dialogs.h"
-#include "framework/forms/Forms.h"
+#include "framework/controls/ControlHost.h"
 #include "framework/menus/Menus.h"
 
 namespace {
@@ -57,7 +57,7 @@ void TButton::SetDefault(bool Value)
 
 void TButton::Click()
 {
-  if (TCustomForm* form = ParentForm(); form && FModalResult != 0) form->SetModalResult(FModalResult);
+  if (TFormSite* form = FormSite(); form && FModalResult != 0) form->SetModalResult(FModalResult);
   inherited::Click();
 }
 
@@ -587,15 +587,20 @@ void TLabel::Paint()
   }
   Canvas().SetBrushStyle(bsClear);
   Canvas().Font().Assign(Font());
+  DoDrawText(r, DrawTextFlags());
+}
+
+void TLabel::DoDrawText(RECT& Rect, UINT Flags)
+{
   if (!Enabled()) {
     // The disabled look: a light copy down-right, the text in grey on top.
     Canvas().Font().SetColor(clBtnHighlight);
-    RECT shifted = r;
+    RECT shifted = Rect;
     OffsetRect(&shifted, 1, 1);
-    Canvas().DrawText(Caption(), shifted, DrawTextFlags());
+    Canvas().DrawText(Caption(), shifted, Flags);
     Canvas().Font().SetColor(clBtnShadow);
   }
-  Canvas().DrawText(Caption(), r, DrawTextFlags());
+  Canvas().DrawText(Caption(), Rect, Flags);
 }
 
 // ---------------------------------------------------------------------------
@@ -906,8 +911,7 @@ HWND DialogOwner()
 {
   HWND active = GetActiveWindow();
   if (active) return active;
-  return Application && Application->MainForm() && Application->MainForm()->HandleAllocated()
-             ? Application->MainForm()->Handle() : nullptr;
+  return ControlHost() ? ControlHost()->MainWindow() : nullptr;
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 // bevel, image, speed button), plus the timer component.
 #include "framework/controls/Controls.h"
 #include "framework/win32/Handles.h"
+#include "framework/win32/MessageWindow.h"
 #include "framework/graphics/WinBitmap.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
@@ -223,6 +224,9 @@ public:
 protected:
   void TextChanged() override { AdjustBounds(); }
   void FontChanged() override;
+  // Draws the caption into Rect on Canvas, whose font is the label's and whose
+  // brush is clear; labels with a look of their own override only this.
+  virtual void DoDrawText(RECT& Rect, UINT Flags);
   UINT DrawTextFlags() const;
   void AdjustBounds();
 private:
@@ -347,7 +351,7 @@ private:
   void Update();
   bool FEnabled = true;
   unsigned FInterval = 1000;
-  std::unique_ptr<class TMessageWindow> FWindow;
+  std::unique_ptr<TMessageWindow> FWindow;
   qv::TimerHandle FTimer;
 };
 

@@ -45,11 +45,7 @@ protected:
 
   void SetUp() override
   {
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-    Application->CreateForm(QVMain);
-    Application->CreateForm(dlgOptions);
-    QVMain->Show();
-    qvtest::PumpMessagesFor(300);
+    StartProgram();
   }
 };
 
