@@ -276,6 +276,7 @@ object AboutBox: TAboutBox
       Top = 268
       Width = 230
       Height = 13
+      AutoSize = False
       Cursor = crHandPoint
       Font.Charset = DEFAULT_CHARSET
       Font.Color = clBlue
