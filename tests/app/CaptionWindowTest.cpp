@@ -6,6 +6,7 @@
 #include <fstream>
 #include <thread>
 
+#include "app/About.h"
 #include "app/Options.h"
 #include "app/QVMain.h"
 #include "tests/support/WineTestSupport.h"
@@ -159,4 +160,23 @@ TEST_F(CaptionWindowTest, MainWindowStillDragsByItsClientArea)
   EXPECT_EQ(before.left + 80, after.left);
   EXPECT_EQ(before.top + 40, after.top);
   EXPECT_FALSE(QVMain->oxForm->RollUp());
+}
+
+TEST_F(CaptionWindowTest, AboutBoxCarriesTheDecorationWithoutExtraButtons)
+{
+  TAboutBox* about = TCustomForm::Create<TAboutBox>(Application);
+  auto* ox = dynamic_cast<ToxForm*>(about->FindComponent("oxForm"));
+  ASSERT_NE(nullptr, ox);
+  EXPECT_FALSE(ox->RollUpButton()->Shown());
+  EXPECT_FALSE(ox->OnTopButton()->Shown());
+  about->Show();
+  SetForegroundWindow(about->Handle());
+  qvtest::PumpUntil([&] { return ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(300);
+  Screenshot(about->Handle(), "caption-about-active");
+  // A single border with an icon: black end colour in the column left of the icon.
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(about->Handle(), m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  about->Hide();
+  delete about;
 }
