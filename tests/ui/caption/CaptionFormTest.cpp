@@ -21,6 +21,12 @@ public:
     SetBounds(120, 100, 449, 387);
     SetCaption("Quorvik V5.0");
   }
+  int NcPaints = 0;
+  void WndProc(TMessage& Message) override
+  {
+    if (Message.Msg == WM_NCPAINT) ++NcPaints;
+    inherited::WndProc(Message);
+  }
 };
 
 // What the screen shows of a window, in window coordinates.
@@ -149,6 +155,33 @@ TEST_F(CaptionFormTest, InactiveCaptionUsesTheInactiveRampOrSolidColourWithoutGr
   qvtest::PumpMessagesFor(150);
   p = Shot(form->Handle());
   EXPECT_EQ(RGB(0, 255, 0), p.at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+}
+
+TEST_F(CaptionFormTest, BorderAndCaptionBarEffectsReplaceTheSystemFrameAndTheFormNeverSeesTheFramePaint)
+{
+  ox->SetCaptionButtons(TCaptionButtons{});
+  ox->SetActiveBorder(ox3Raised);
+  ox->SetActiveCaption(ox3Inset);
+  ox->SetActiveText(ox3Shadow);
+  ShowActive();
+  const TCaptionMetrics& m = ox->Metrics();
+  qvtest::Pixels p = Shot(form->Handle());
+  const int w = p.width, h = p.height;
+  // Raised border: face and frame outside, then two rings of highlight and shadow.
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), p.at(0, 0));
+  EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), p.at(w - 1, h - 1));
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(1, 1));
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(w - 3, h - 3));
+  // Inset caption bar: shadow on its top-left, highlight on its bottom-right.
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(m.FrameWidth, m.FrameHeight));
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(w - m.FrameWidth - 1, m.FrameHeight + m.CaptionHeight - 1));
+  // Shadowed text: the shadow colour shows inside the bar (its bevel rows left out), as well as white.
+  TCaptionMetrics inside = m;
+  inside.FrameHeight += 1;
+  inside.CaptionHeight -= 2;
+  EXPECT_GT(CountColour(p, GetSysColor(COLOR_BTNSHADOW), inside), 10);
+  EXPECT_GT(CountColour(p, RGB(255, 255, 255), inside), 10);
+  EXPECT_EQ(0, form->NcPaints);
 }
 
 TEST_F(CaptionFormTest, ButtonBevelsShowReleasedAndLatchedStates)
