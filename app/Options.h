@@ -8,6 +8,7 @@
 
 class TBalloonHint;
 class TBrowseDirectoryDlg;
+class ToxForm;
 class ToxPersist;
 
 class TdlgOptions : public TForm {
@@ -24,6 +25,7 @@ public:
   TButton* btnCancel = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
+  ToxForm* oxForm = nullptr;
   TBalloonHint* BalloonHint = nullptr;
 
   void btnAddClick(TObject* Sender);
