@@ -340,6 +340,28 @@ TEST_F(CaptionFormTest, TrayIconIsAddedModifiedAndRemoved)
   EXPECT_FALSE(present());
 }
 
+TEST_F(CaptionFormTest, ARecreatedWindowGetsItsCaptionAndTrayIconBack)
+{
+  ox->SetActiveGradient(0x0000FF);
+  ShowActive();
+  ox->SetTrayEnabled(true);
+  form->RecreateWnd();
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  HWND window = form->Handle();
+  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled() && ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(200);
+  EXPECT_EQ(window, ox->Handle());
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(RGB(255, 0, 0), Shot(window).at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  NOTIFYICONDATAA probe{};
+  probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  probe.hWnd = window;
+  probe.uID = 2423;
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  ox->SetTrayEnabled(false);
+}
+
 TEST_F(CaptionFormTest, CustomButtonsFollowTheLinesAndReportTheWholeLine)
 {
   ox->SetCaptionButtons(TCaptionButtons{});
