@@ -63,6 +63,19 @@ std::string PathFromIdList(LPCITEMIDLIST IdList)
   return path.data();
 }
 
+// Paths as the dialog reports them and as they are sent to it may differ in
+// case and in a trailing separator.
+bool SamePath(std::string A, std::string B)
+{
+  for (std::string* s : {&A, &B})
+    if (!s->empty() && s->back() == '\\')
+      s->pop_back();
+  return lstrcmpiA(A.c_str(), B.c_str()) == 0;
+}
+
+constexpr UINT ResendInterval = 100;
+constexpr int ResendAttempts = 50;
+
 // Width of Text in the font the control paints with.
 int TextWidthIn(HDC DC, const std::string& Text)
 {
@@ -144,6 +157,7 @@ bool TBrowseDirectoryDlg::RunDialog(IMalloc* Allocator, BROWSEINFOA& Info, std::
     ~TForgetHandle() { Handle = nullptr; }
   } forget{FHandle};
   FHighlighted = false;
+  FResendsLeft = 0;
   const TShellBlock<ITEMIDLIST> chosen(Allocator, SHBrowseForFolderA(&Info));
   if (!chosen)
     return false;
@@ -199,9 +213,15 @@ void TBrowseDirectoryDlg::DoSelChanged(HWND Wnd, LPCITEMIDLIST IdList)
 {
   (void)Wnd;
   FHighlighted = IdList != nullptr;
-  if (!FShowSelectionInStatus && !OnSelChanged)
+  const bool resending = FResendsLeft > 0;
+  if (!resending && !FShowSelectionInStatus && !OnSelChanged)
     return;
   const std::string path = PathFromIdList(IdList);
+  // Arrived, or the user moved the highlight himself: either way, done.
+  if (resending && (!FSending || SamePath(path, FSentSelection)))
+    StopResending();
+  if (!FShowSelectionInStatus && !OnSelChanged)
+    return;
   if (FShowSelectionInStatus)
     SetStatusText(path);
   OnSelChanged(this, path);
@@ -230,10 +250,43 @@ void TBrowseDirectoryDlg::SendStatusText() const
   SendMessageA(FHandle, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void TBrowseDirectoryDlg::SendSelection() const
+void TBrowseDirectoryDlg::SendSelection()
 {
-  const std::string path = SelectionForDialog(FSelection);
-  SendMessageA(FHandle, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+  FSentSelection = SelectionForDialog(FSelection);
+  // Wine's dialog can fill its tree only after it has been initialised, and
+  // drops a selection that comes before. The dialog answers with
+  // BFFM_SELCHANGED within this call when it takes the selection.
+  FResendsLeft = ResendAttempts;
+  FSending = true;
+  SendMessageA(FHandle, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(FSentSelection.c_str()));
+  FSending = false;
+  if (FResendsLeft > 0 && FHandle)
+    SetTimer(FHandle, reinterpret_cast<UINT_PTR>(this), ResendInterval, ResendSelection);
+}
+
+void CALLBACK TBrowseDirectoryDlg::ResendSelection(HWND Wnd, UINT Msg, UINT_PTR Id, DWORD Time)
+{
+  (void)Msg;
+  (void)Time;
+  // The timer lives on the dialog window, which is gone before Execute returns.
+  auto* self = reinterpret_cast<TBrowseDirectoryDlg*>(Id);
+  if (self->FHandle != Wnd || self->FResendsLeft <= 0) {
+    KillTimer(Wnd, Id);
+    return;
+  }
+  --self->FResendsLeft;
+  self->FSending = true;
+  SendMessageA(Wnd, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(self->FSentSelection.c_str()));
+  self->FSending = false;
+  if (self->FResendsLeft <= 0)
+    KillTimer(Wnd, Id);
+}
+
+void TBrowseDirectoryDlg::StopResending()
+{
+  FResendsLeft = 0;
+  if (FHandle)
+    KillTimer(FHandle, reinterpret_cast<UINT_PTR>(this));
 }
 
 std::string TBrowseDirectoryDlg::FittedStatusText() const

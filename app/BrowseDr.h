@@ -73,7 +73,9 @@ private:
   void CenterWindow(HWND Wnd) const;
   void SendEnableOK() const;
   void SendStatusText() const;
-  void SendSelection() const;
+  void SendSelection();
+  static void CALLBACK ResendSelection(HWND Wnd, UINT Msg, UINT_PTR Id, DWORD Time);
+  void StopResending();
   std::string FittedStatusText() const;
 
   std::string FSelection;
@@ -90,6 +92,11 @@ private:
   HWND FHandle = nullptr;
   // Whether the user (or a preselection) highlighted a folder in the open dialog.
   bool FHighlighted = false;
+  // A selection sent before the dialog had its tree is dropped without a
+  // word: it is sent again from a timer until the dialog reports it.
+  std::string FSentSelection;
+  int FResendsLeft = 0;
+  bool FSending = false;
   // The owner's window as far as it existed when this component was made.
   HWND FOwnerWindow = nullptr;
 };

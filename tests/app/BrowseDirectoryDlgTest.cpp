@@ -3,6 +3,7 @@
 // (and may change the component's properties), then presses OK or Cancel.
 #include "app/BrowseDr.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -35,7 +36,10 @@ class TempTree {
 public:
   TempTree()
   {
-    FRoot = "C:\\QvBrowse" + std::to_string(GetCurrentProcessId());
+    // A new name for every tree: a folder removed and made again under the
+    // same name by the previous test was seen refusing selections into it.
+    static int made = 0;
+    FRoot = "C:\\QvBrowse" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++made);
     Make("");
   }
   ~TempTree() { Remove(FRoot); }
@@ -111,9 +115,51 @@ Seen Look(HWND Dialog, const TBrowseDirectoryDlg& Browse)
   return seen;
 }
 
+// The text of the dialog's highlighted folder.
+std::string HighlightedItem(HWND Dialog)
+{
+  HWND tree = GetDlgItem(Dialog, 0x3741);
+  const LPARAM item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+  char text[MAX_PATH] = {};
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = reinterpret_cast<HTREEITEM>(item);
+  tv.pszText = text;
+  tv.cchTextMax = sizeof text;
+  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
+    return "";
+  return text;
+}
+
+// The last name of a folder path, "" for a drive.
+std::string LeafName(const std::string& Path)
+{
+  const std::string trimmed = Path.substr(0, Path.size() - (!Path.empty() && Path.back() == '\\'));
+  const size_t slash = trimmed.rfind('\\');
+  return slash == std::string::npos ? std::string() : trimmed.substr(slash + 1);
+}
+
+// Waits (bounded) until the dialog highlights Path's folder: the dialog can
+// take its tree a while to fill, on a loaded machine more than the answer's
+// delay.
+bool WaitForHighlight(HWND Dialog, const std::string& Path)
+{
+  const std::string leaf = LeafName(Path);
+  return leaf.empty() ||
+         qvtest::PumpUntil([&] { return lstrcmpiA(HighlightedItem(Dialog).c_str(), leaf.c_str()) == 0; }, 10000);
+}
+
+// What a user does: highlight Path, again if the dialog dropped it.
 void SelectInDialog(HWND Dialog, const std::string& Path)
 {
-  SendMessageA(Dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(Path.c_str()));
+  const std::string leaf = LeafName(Path);
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    SendMessageA(Dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(Path.c_str()));
+    if (lstrcmpiA(HighlightedItem(Dialog).c_str(), leaf.c_str()) == 0)
+      return;
+    qvtest::PumpMessagesFor(250);
+  }
+  ADD_FAILURE() << "The dialog never highlighted " << Path;
 }
 
 // Width of Text in the status line's own font.
@@ -192,6 +238,8 @@ protected:
   bool Run(TBrowseDirectoryDlg& Browse, const std::function<void(HWND)>& Inspect, int Button = IDOK)
   {
     answerer.Push([&Browse, Inspect, Button](HWND Dialog) {
+      // The component's own preselection must have arrived before anything is looked at.
+      EXPECT_TRUE(WaitForHighlight(Dialog, Browse.Selection())) << Browse.Selection();
       if (Inspect)
         Inspect(Dialog);
       CbtDialogAnswerer::Press(Button)(Dialog);
@@ -364,7 +412,10 @@ TEST_F(BrowseDialogTest, SelectionSetWhileOpenMovesTheHighlight)
   browse.SetSelection(data);
   std::vector<std::string> highlighted;
   browse.OnSelChanged = [&](TObject*, const std::string& NewSel) { highlighted.push_back(NewSel); };
-  EXPECT_TRUE(Run(browse, [&](HWND) { browse.SetSelection(other); }));
+  EXPECT_TRUE(Run(browse, [&](HWND Dialog) {
+    browse.SetSelection(other);
+    EXPECT_TRUE(WaitForHighlight(Dialog, other));
+  }));
   EXPECT_EQ(browse.Selection(), other + "\\");
   ASSERT_FALSE(highlighted.empty());
   EXPECT_EQ(highlighted.back(), other);
