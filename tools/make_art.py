@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws Quorvik's small pictures: the program icon (written to app/res/) and
-the options dialog's Add and Remove glyphs (printed as the Glyph.Data blocks
-that app/Options.dfm holds). Run from the repository root."""
+"""Draws Quorvik's small pictures: the program icon (written to app/res/), the
+setup dialog's property icons (persist/res/PROP_*.bmp) and the options
+dialog's Add and Remove glyphs (printed as the Glyph.Data blocks that
+app/Options.dfm holds). Run from the repository root."""
 import struct
 
 MAGENTA = (255, 0, 255)
@@ -75,6 +76,50 @@ def ico(sizes):
     return out + b''.join(images)
 
 
+# 5 x 7 letters for the property icons.
+LETTERS = {
+    'i': ['..#..', '.....', '.##..', '..#..', '..#..', '..#..', '.###.'],
+    'c': ['.....', '.....', '.###.', '#....', '#....', '#....', '.###.'],
+    'e': ['.....', '.....', '.###.', '#...#', '#####', '#....', '.###.'],
+    'f': ['..##.', '.#...', '###..', '.#...', '.#...', '.#...', '.#...'],
+    's': ['.....', '.....', '.####', '#....', '.###.', '....#', '####.'],
+    'S': ['.###.', '#...#', '#....', '.###.', '....#', '#...#', '.###.'],
+    'C': ['.###.', '#...#', '#....', '#....', '#....', '#...#', '.###.'],
+    'L': ['#....', '#....', '#....', '#....', '#....', '#....', '#####'],
+    'G': ['.###.', '#...#', '#....', '#.###', '#...#', '#...#', '.###.'],
+    'P': ['####.', '#...#', '#...#', '####.', '#....', '#....', '#....'],
+    'F': ['#####', '#....', '#....', '####.', '#....', '#....', '#....'],
+}
+OLIVE, PURPLE, GREY = (128, 128, 0), (128, 0, 128), (128, 128, 128)
+# Icon code: letter, letter colour, inner frame colour.
+PROPERTY_ICONS = {
+    1: ('i', (0, 0, 0), OLIVE), 2: ('c', (0, 0, 0), OLIVE), 3: ('e', (0, 0, 0), OLIVE),
+    4: ('f', (0, 0, 0), OLIVE), 5: ('S', (0, 0, 0), PURPLE), 6: ('s', (255, 0, 0), OLIVE),
+    7: ('C', (0, 0, 0), OLIVE), 10: ('S', (0, 0, 0), PURPLE), 101: ('L', (0, 0, 0), OLIVE),
+    102: ('G', (0, 0, 0), OLIVE), 103: ('P', (0, 0, 0), OLIVE), 104: ('F', (0, 0, 0), OLIVE),
+}
+
+
+def property_icon(letter, ink, frame):
+    """16 x 16: a white square in a grey and an inner coloured frame holding
+    one letter; the outermost ring is magenta, the colour left out when drawn."""
+    rows = LETTERS[letter]
+
+    def pixel(x, y):
+        ring = min(x, y, 15 - x, 15 - y)
+        if ring == 0:
+            return MAGENTA
+        if ring == 1:
+            return GREY
+        if ring == 2:
+            return frame
+        lx, ly = x - 5, y - 4
+        if 0 <= lx < 5 and 0 <= ly < 7 and rows[ly][lx] == '#':
+            return ink
+        return (255, 255, 255)
+    return bmp24(16, 16, pixel)
+
+
 def dfm_hex(data):
     """The Data property of a bitmap in a form file: size, then the BMP."""
     blob = struct.pack('<I', len(data)) + data
@@ -85,5 +130,8 @@ def dfm_hex(data):
 if __name__ == '__main__':
     with open('app/res/Quorvik.ico', 'wb') as f:
         f.write(ico([32, 16]))
+    for code, (letter, ink, frame) in PROPERTY_ICONS.items():
+        with open(f'persist/res/PROP_{code}.bmp', 'wb') as f:
+            f.write(property_icon(letter, ink, frame))
     for name, shape, colour in (('btnAdd', plus, (0, 128, 0)), ('btnRemove', minus, (192, 0, 0))):
         print(f'{name}:\n{dfm_hex(glyph(shape, colour))}\n')

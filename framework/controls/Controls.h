@@ -234,6 +234,9 @@ public:
   void SetTabOrder(int Value) { FTabOrder = Value; }
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value) { FTabStop = Value; }
+  // The window has received or lost the keyboard focus.
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
 
   void WndProc(TMessage& Message) override;
   static LRESULT CALLBACK StaticWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);

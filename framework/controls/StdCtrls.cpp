@@ -250,6 +250,9 @@ void TListBox::DeclareProperties(TClassBuilder<TListBox>& c)
 }
 
 TListBox::TListBox(TComponent* AOwner) : TListControl(AOwner) { StoreBounds(0, 0, 121, 97); }
+// The window goes while the list's own messages can still be asked for;
+// in the base destructor they would be pure calls.
+TListBox::~TListBox() { DestroyHandle(); }
 
 void TListBox::CreateParams(TCreateParams& Params)
 {
@@ -358,21 +361,41 @@ void TListBox::DrawItem(int Index, RECT Rect, UINT State)
   if (Index >= 0 && Index < FItems->Count()) FCanvas.TextOut(Rect.left + 2, Rect.top, FItems->Get(Index));
 }
 
-QV_IMPLEMENT_CLASS_NOPROPS(TComboBox)
+QV_IMPLEMENT_CLASS(TComboBox)
+
+void TComboBox::DeclareProperties(TClassBuilder<TComboBox>& c)
+{
+  static const TTypeInfo* style = NewEnumType("TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"});
+  c.Ordinal("Style", style, &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDownList);
+}
+
+TComboBox::~TComboBox() { DestroyHandle(); }
+
+void TComboBox::SetStyle(TComboBoxStyle Value) { if (Value != FStyle) { FStyle = Value; RecreateWnd(); } }
 
 void TComboBox::CreateParams(TCreateParams& Params)
 {
   inherited::CreateParams(Params);
   Params.BaseClassName = "COMBOBOX";
-  Params.Style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+  static const DWORD styles[] = {CBS_DROPDOWN | CBS_AUTOHSCROLL, CBS_SIMPLE | CBS_AUTOHSCROLL, CBS_DROPDOWNLIST};
+  Params.Style |= styles[FStyle] | WS_VSCROLL;
   Params.Height = 200;  // the drop-down list's height
 }
 
 void TComboBox::Notify(TMessage& Message)
 {
-  if (Message.Msg == CN_BASE + WM_COMMAND && HIWORD(Message.WParam) == CBN_SELCHANGE) {
+  if (Message.Msg != CN_BASE + WM_COMMAND) return;
+  const WORD code = HIWORD(Message.WParam);
+  if (code == CBN_SELCHANGE) {
+    // The edit box shows the chosen item only after this notification, so
+    // OnChange would read the old text.
+    const int index = ItemIndex();
+    if (FStyle != csDropDownList && index >= 0 && index < FItems->Count())
+      SetWindowTextA(Handle(), FItems->Get(index).c_str());
     OnChange(this);
     Click();
+  } else if (code == CBN_EDITCHANGE) {
+    OnChange(this);
   }
 }
 

@@ -10,6 +10,7 @@ enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 enum TBevelCut { bvNone, bvLowered, bvRaised };
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
 using TDrawItemEvent = TEvent<void(TObject* Control, int Index, RECT Rect, UINT State)>;
 
@@ -118,6 +119,7 @@ class TListBox : public TListControl {
   QV_CLASS(TListBox, TListControl)
 public:
   explicit TListBox(TComponent* AOwner);
+  ~TListBox() override;
   TListBoxStyle Style() const { return FStyle; }
   void SetStyle(TListBoxStyle Value);
   int ItemHeight() const { return FItemHeight; }
@@ -156,6 +158,10 @@ class TComboBox : public TListControl {
   QV_CLASS(TComboBox, TListControl)
 public:
   explicit TComboBox(TComponent* AOwner) : TListControl(AOwner) {}
+  ~TComboBox() override;
+  // Drop-down list (the default) or with an edit box the user types in.
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle Value);
 protected:
   void CreateParams(TCreateParams& Params) override;
   void Notify(TMessage& Message) override;
@@ -163,6 +169,8 @@ protected:
   UINT ResetMessage() const override { return CB_RESETCONTENT; }
   UINT GetSelMessage() const override { return CB_GETCURSEL; }
   UINT SetSelMessage() const override { return CB_SETCURSEL; }
+private:
+  TComboBoxStyle FStyle = csDropDownList;
 };
 
 // Status bar with one text area (its caption).
