@@ -144,10 +144,17 @@ template <class TWalk>
 void TQVMain::RunWalk(TWalk Walk)
 {
   FLastPump = GetTickCount() - PumpIntervalMs;
+  // The list draws itself only when the message loop turns (see
+  // ProcessMessages), not once for every line the walk adds.
+  Changes->Items()->BeginUpdate();
   try {
     Walk();
   } catch (const EWalkStopped&) {
+  } catch (...) {
+    Changes->Items()->EndUpdate();
+    throw;
   }
+  Changes->Items()->EndUpdate();
   if (FCloseAfterWalk) {
     FCloseAfterWalk = false;
     Close();
@@ -175,8 +182,17 @@ void TQVMain::mnuFileScanClick(TObject*)
   dlgSave->FTitle = TQVEngine::ScanTitle(FEngine->Count(), seconds);
   dlgSave->FFilterIndex = 1;
   dlgSave->FDefaultExt = "qv";
-  if (dlgSave->Execute())
-    FEngine->SaveCollection(dlgSave->FileName());
+  // The dialog's name is the last collection saved, which is remembered
+  // across runs: a save that fails must not leave a name that names nothing.
+  const std::string saved = dlgSave->FileName();
+  if (dlgSave->Execute()) {
+    try {
+      FEngine->SaveCollection(dlgSave->FileName());
+    } catch (...) {
+      dlgSave->SetFileName(saved);
+      throw;
+    }
+  }
   if (EnableBeeps())
     Beep();
 }
@@ -319,7 +335,13 @@ void TQVMain::ProcessMessages()
     return;
   if (!FStatusShown)
     ShowStatus();
+  TStrings* lines = Changes->Items();
+  const bool updating = lines->UpdateCount() > 0;
+  if (updating)
+    lines->EndUpdate();
   Application->ProcessMessages();
+  if (updating)
+    lines->BeginUpdate();
   FLastPump = GetTickCount();
 }
 

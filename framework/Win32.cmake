@@ -2,9 +2,11 @@
 # application, forms, controls and menus over the portable object model.
 set(QV_FRAMEWORK_WIN32_SOURCES
   controls/Controls.cpp
+  controls/ObjectInstance.cpp
   win32/DialogSeam.cpp
   win32/Dialogs.cpp
   forms/Forms.cpp
+  forms/DialogKeys.cpp
   graphics/Graphics.cpp
   graphics/ImageList.cpp
   menus/Menus.cpp

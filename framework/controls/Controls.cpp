@@ -525,8 +525,30 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND Window, UINT Msg, WPARAM WParam
     if (self->FHandle == Window) self->FHandle = nullptr;
   }
   // A release requested while the window was busy happens once it is idle.
-  if (self->FFreePending && self->FDispatchDepth == 0) delete self;
+  self->FreeIfReleased();
   return m.Result;
+}
+
+TWinControl* TWinControl::BeginOuterDispatch(HWND Window)
+{
+  TWinControl* control = FromHandle(Window);
+  if (control) ++control->FDispatchDepth;
+  return control;
+}
+
+void TWinControl::EndOuterDispatch(TWinControl* Control)
+{
+  if (!Control) return;
+  --Control->FDispatchDepth;
+  Control->FreeIfReleased();
+}
+
+void TWinControl::FreeIfReleased()
+{
+  if (!FFreePending || FDispatchDepth != 0) return;
+  // Cleared first: destroying the window sends it messages again.
+  FFreePending = false;
+  delete this;
 }
 
 namespace {

@@ -240,6 +240,10 @@ public:
 
   void WndProc(TMessage& Message) override;
   static LRESULT CALLBACK StaticWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  // A procedure hooked in front of ours brackets each message with these, so
+  // a release requested meanwhile waits until the hook has returned too.
+  static TWinControl* BeginOuterDispatch(HWND Window);
+  static void EndOuterDispatch(TWinControl* Control);
 
 protected:
   friend class TControl;
@@ -266,6 +270,7 @@ private:
   void RouteMouse(TMessage& Message);
   bool HandleSetCursor(TMessage& Message);
   static WNDPROC RegisterWindowClass(const TCreateParams& Params);
+  void FreeIfReleased();
 
   HWND FHandle = nullptr;
   std::vector<TControl*> FControls;

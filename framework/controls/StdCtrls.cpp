@@ -190,51 +190,137 @@ void TListControl::DeclareProperties(TClassBuilder<TListControl>& c)
   c.Event("OnChange", TypeInfo_TNotifyEvent(), &TListControl::OnChange);
 }
 
-TListControl::TListControl(TComponent* AOwner) : TWinControl(AOwner), FItems(new TStringList)
+TListControl::TListControl(TComponent* AOwner) : TWinControl(AOwner), FItems(new TListControlItems(*this))
 {
   SetTabStop(true);
-  FItems->OnChange = [this](TObject*) { SyncItems(); };
 }
 
 TListControl::~TListControl()
 {
   DestroyHandle();
-  FItems->OnChange = nullptr;
   delete FItems;
-}
-
-void TListControl::SyncItems()
-{
-  if (!HandleAllocated()) return;
-  int index = ItemIndex();
-  SendMessageA(Handle(), ResetMessage(), 0, 0);
-  for (int i = 0; i < FItems->Count(); ++i)
-    SendMessageA(Handle(), AddMessage(), 0, reinterpret_cast<LPARAM>(FItems->Get(i).c_str()));
-  if (index < FItems->Count()) SendMessageA(Handle(), SetSelMessage(), static_cast<WPARAM>(index), 0);
 }
 
 int TListControl::ItemIndex() const
 {
   if (!HandleAllocated()) return FSavedIndex;
-  return static_cast<int>(SendMessageA(const_cast<TListControl*>(this)->Handle(), GetSelMessage(), 0, 0));
+  return static_cast<int>(SendMessageA(const_cast<TListControl*>(this)->Handle(), Messages().GetSel, 0, 0));
 }
 
 void TListControl::SetItemIndex(int Value)
 {
   FSavedIndex = Value;
-  if (HandleAllocated()) SendMessageA(Handle(), SetSelMessage(), static_cast<WPARAM>(Value), 0);
+  if (HandleAllocated()) SendMessageA(Handle(), Messages().SetSel, static_cast<WPARAM>(Value), 0);
+}
+
+void TListControl::WindowInsert(int Index, const std::string& S)
+{
+  if (HandleAllocated())
+    SendMessageA(Handle(), Messages().Insert, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(S.c_str()));
+}
+
+void TListControl::WindowDelete(int Index)
+{
+  if (HandleAllocated()) SendMessageA(Handle(), Messages().Delete, static_cast<WPARAM>(Index), 0);
+}
+
+void TListControl::WindowClear()
+{
+  if (HandleAllocated()) SendMessageA(Handle(), Messages().Reset, 0, 0);
+}
+
+void TListControl::WindowRedraw(bool On)
+{
+  if (!HandleAllocated()) return;
+  SendMessageA(Handle(), WM_SETREDRAW, On, 0);
+  if (On) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TListControl::WindowReload()
+{
+  if (!HandleAllocated()) return;
+  const int index = ItemIndex();
+  const int count = FItems->Count();
+  // Storage for every line at once, instead of growing with each of them.
+  size_t bytes = 0;
+  for (int i = 0; i < count; ++i) bytes += FItems->Get(i).size() + 1;
+  if (FItems->UpdateCount() == 0) SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+  SendMessageA(Handle(), Messages().Reset, 0, 0);
+  SendMessageA(Handle(), Messages().InitStorage, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
+  for (int i = 0; i < count; ++i) WindowInsert(i, FItems->Get(i));
+  if (index >= 0 && index < count) SendMessageA(Handle(), Messages().SetSel, static_cast<WPARAM>(index), 0);
+  if (FItems->UpdateCount() == 0) WindowRedraw(true);
 }
 
 void TListControl::InitializeWnd()
 {
-  SyncItems();
-  if (FSavedIndex >= 0) SendMessageA(Handle(), SetSelMessage(), static_cast<WPARAM>(FSavedIndex), 0);
+  WindowReload();
+  if (FSavedIndex >= 0) SendMessageA(Handle(), Messages().SetSel, static_cast<WPARAM>(FSavedIndex), 0);
+  if (FItems->UpdateCount() > 0) SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
 }
 
 void TListControl::DestroyWnd()
 {
   FSavedIndex = ItemIndex();
   inherited::DestroyWnd();
+}
+
+int TListControlItems::Add(const std::string& S)
+{
+  const int count = Count();
+  const int index = TStringList::Add(S);
+  // A sorted list that ignores duplicates may have added nothing.
+  if (Count() > count) FControl.WindowInsert(index, S);
+  return index;
+}
+
+void TListControlItems::Insert(int Index, const std::string& S)
+{
+  TStringList::Insert(Index, S);
+  FControl.WindowInsert(Index, S);
+}
+
+void TListControlItems::Put(int Index, const std::string& S)
+{
+  TStringList::Put(Index, S);
+  const int selected = FControl.ItemIndex();
+  FControl.WindowDelete(Index);
+  FControl.WindowInsert(Index, S);
+  if (selected == Index) FControl.SetItemIndex(Index);
+}
+
+void TListControlItems::Delete(int Index)
+{
+  TStringList::Delete(Index);
+  FControl.WindowDelete(Index);
+}
+
+void TListControlItems::Clear()
+{
+  TStringList::Clear();
+  FControl.WindowClear();
+}
+
+void TListControlItems::Exchange(int Index1, int Index2)
+{
+  TStringList::Exchange(Index1, Index2);
+  if (Index1 == Index2) return;
+  for (int i : {Index1, Index2}) {
+    FControl.WindowDelete(i);
+    FControl.WindowInsert(i, Get(i));
+  }
+}
+
+void TListControlItems::Sort()
+{
+  TStringList::Sort();
+  FControl.WindowReload();
+}
+
+void TListControlItems::SetUpdateState(bool Updating)
+{
+  FControl.WindowRedraw(!Updating);
+  TStringList::SetUpdateState(Updating);
 }
 
 QV_IMPLEMENT_CLASS(TListBox)
@@ -254,11 +340,18 @@ TListBox::TListBox(TComponent* AOwner) : TListControl(AOwner) { StoreBounds(0, 0
 // in the base destructor they would be pure calls.
 TListBox::~TListBox() { DestroyHandle(); }
 
+const TListControl::TListMessages& TListBox::Messages() const
+{
+  static const TListMessages messages{LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL, LB_INITSTORAGE};
+  return messages;
+}
+
 void TListBox::CreateParams(TCreateParams& Params)
 {
   inherited::CreateParams(Params);
   Params.BaseClassName = "LISTBOX";
-  Params.Style |= LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | (FSorted ? LBS_SORT : 0);
+  // A sorted list box is sorted by its items, which the window shows in their order.
+  Params.Style |= LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (FStyle == lbOwnerDrawFixed) Params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   if (FStyle == lbOwnerDrawVariable) Params.Style |= LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
@@ -268,7 +361,11 @@ void TListBox::CreateParams(TCreateParams& Params)
 void TListBox::SetStyle(TListBoxStyle Value) { if (Value != FStyle) { FStyle = Value; RecreateWnd(); } }
 void TListBox::SetMultiSelect(bool Value) { if (Value != FMultiSelect) { FMultiSelect = Value; RecreateWnd(); } }
 void TListBox::SetExtendedSelect(bool Value) { if (Value != FExtendedSelect) { FExtendedSelect = Value; RecreateWnd(); } }
-void TListBox::SetSorted(bool Value) { if (Value != FSorted) { FSorted = Value; RecreateWnd(); } }
+void TListBox::SetSorted(bool Value)
+{
+  FSorted = Value;
+  FItems->SetSorted(Value);
+}
 
 void TListBox::SetItemHeight(int Value)
 {
@@ -372,6 +469,12 @@ void TComboBox::DeclareProperties(TClassBuilder<TComboBox>& c)
 TComboBox::~TComboBox() { DestroyHandle(); }
 
 void TComboBox::SetStyle(TComboBoxStyle Value) { if (Value != FStyle) { FStyle = Value; RecreateWnd(); } }
+
+const TListControl::TListMessages& TComboBox::Messages() const
+{
+  static const TListMessages messages{CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL, CB_INITSTORAGE};
+  return messages;
+}
 
 void TComboBox::CreateParams(TCreateParams& Params)
 {

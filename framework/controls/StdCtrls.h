@@ -91,8 +91,31 @@ private:
   TStringList* FLines;
 };
 
+class TListControl;
+
+// The items of a list or combo box. Each change reaches the window as the one
+// operation it is (a report of a few hundred thousand lines grows one line at
+// a time), and the list keeps the lines and their objects for the next window
+// when the window is made again. An update (BeginUpdate/EndUpdate) suspends
+// the window's drawing until it ends.
+class TListControlItems : public TStringList {
+public:
+  explicit TListControlItems(TListControl& Control) : FControl(Control) {}
+  int Add(const std::string& S) override;
+  void Insert(int Index, const std::string& S) override;
+  void Put(int Index, const std::string& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  void Exchange(int Index1, int Index2) override;
+  void Sort() override;
+protected:
+  void SetUpdateState(bool Updating) override;
+private:
+  TListControl& FControl;
+};
+
 // Items with object values, for list and combo boxes; kept in the control
-// and copied into the window whenever one is made.
+// and handed to the window operation by operation (see TListControlItems).
 class TListControl : public TWinControl {
   QV_CLASS(TListControl, TWinControl)
 public:
@@ -104,14 +127,21 @@ public:
   void SetItemIndex(int Value);
   TNotifyEvent OnChange;
 protected:
+  friend class TListControlItems;
+  // The window messages of the list: list box and combo box differ only in them.
+  struct TListMessages {
+    UINT Insert, Delete, Reset, GetSel, SetSel, InitStorage;
+  };
+  virtual const TListMessages& Messages() const = 0;
   void InitializeWnd() override;
   void DestroyWnd() override;
-  virtual UINT AddMessage() const = 0;
-  virtual UINT ResetMessage() const = 0;
-  virtual UINT GetSelMessage() const = 0;
-  virtual UINT SetSelMessage() const = 0;
-  void SyncItems();
-  TStringList* FItems;
+  void WindowInsert(int Index, const std::string& S);
+  void WindowDelete(int Index);
+  void WindowClear();
+  // Puts every item into the window again, keeping the selected line.
+  void WindowReload();
+  void WindowRedraw(bool On);
+  TListControlItems* FItems;
   int FSavedIndex = -1;
 };
 
@@ -142,10 +172,7 @@ protected:
   void DestroyWnd() override;
   void Notify(TMessage& Message) override;
   virtual void DrawItem(int Index, RECT Rect, UINT State);
-  UINT AddMessage() const override { return LB_ADDSTRING; }
-  UINT ResetMessage() const override { return LB_RESETCONTENT; }
-  UINT GetSelMessage() const override { return LB_GETCURSEL; }
-  UINT SetSelMessage() const override { return LB_SETCURSEL; }
+  const TListMessages& Messages() const override;
 private:
   TListBoxStyle FStyle = lbStandard;
   int FItemHeight = 16;
@@ -165,10 +192,7 @@ public:
 protected:
   void CreateParams(TCreateParams& Params) override;
   void Notify(TMessage& Message) override;
-  UINT AddMessage() const override { return CB_ADDSTRING; }
-  UINT ResetMessage() const override { return CB_RESETCONTENT; }
-  UINT GetSelMessage() const override { return CB_GETCURSEL; }
-  UINT SetSelMessage() const override { return CB_SETCURSEL; }
+  const TListMessages& Messages() const override;
 private:
   TComboBoxStyle FStyle = csDropDownList;
 };

@@ -366,7 +366,10 @@ void TCustomForm::WndProc(TMessage& Message)
       return;
     case WM_ACTIVATE:
       if (Screen && LOWORD(Message.WParam) != WA_INACTIVE) Screen->FActiveForm = this;
-      break;
+      if (LOWORD(Message.WParam) == WA_INACTIVE) RestoreFocus(false);
+      inherited::WndProc(Message);
+      if (LOWORD(Message.WParam) != WA_INACTIVE && !HIWORD(Message.WParam)) RestoreFocus(true);
+      return;
     case WM_COMMAND:
       if (Message.LParam == 0 && FMenu && FMenu->DispatchCommand(LOWORD(Message.WParam))) return;
       break;
@@ -543,12 +546,32 @@ void TApplication::Run()
 
 bool TApplication::PreTranslate(MSG& Msg)
 {
-  if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN) {
+  if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN || Msg.message == WM_CHAR || Msg.message == WM_SYSCHAR) {
     HWND top = GetAncestor(Msg.hwnd, GA_ROOT);
-    if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(top)); form && form->IsShortCut(Msg)) return true;
+    if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(top))) {
+      const bool keyDown = Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN;
+      if (keyDown && form->IsShortCut(Msg)) return true;
+      if (form->DialogKey(Msg)) return true;
+    }
   }
   if (Msg.message == WM_LBUTTONDOWN || Msg.message == WM_RBUTTONDOWN || Msg.message == WM_KEYDOWN) CancelHint();
   return false;
+}
+
+// Every message taken by one of the application's loops (the main loop, a
+// modal form's, a walk's pumping) passes here. Shortcut keys run their
+// commands right here, outside any window procedure, so this is where a
+// command's unhandled failure ends: the error box shows it and the loop goes
+// on with the next message, instead of the failure unwinding the loop.
+void TApplication::DispatchOne(MSG& Msg)
+{
+  try {
+    if (PreTranslate(Msg)) return;
+    TranslateMessage(&Msg);
+    DispatchMessageA(&Msg);
+  } catch (...) {
+    HandleException(this);
+  }
 }
 
 void TApplication::HandleMessage()
@@ -559,9 +582,7 @@ void TApplication::HandleMessage()
     FTerminated = true;
     return;
   }
-  if (PreTranslate(msg)) return;
-  TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchOne(msg);
 }
 
 void TApplication::ProcessMessages()
@@ -572,9 +593,7 @@ void TApplication::ProcessMessages()
       FTerminated = true;
       return;
     }
-    if (PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchOne(msg);
   }
 }
 
@@ -613,10 +632,20 @@ void TApplication::ShowException(const std::exception& E)
   FHandlingException = false;
 }
 
+// The box belongs to the window the user works in, so that it is modal to it
+// and comes back with it; when no visible window of ours is active (a dialog
+// has just closed, the program is in the background) the main form owns it.
+HWND TApplication::BoxOwner() const
+{
+  HWND active = GetActiveWindow();
+  if (active && IsWindowVisible(active)) return active;
+  if (FMainForm && FMainForm->HandleAllocated() && IsWindowVisible(FMainForm->Handle())) return FMainForm->Handle();
+  return nullptr;
+}
+
 int TApplication::MessageBox(const std::string& Text, qv::TMsgBoxKind Kind)
 {
-  HWND owner = GetActiveWindow();
-  return qv::ShowMessageBox(Text, FTitle, Kind, owner);
+  return qv::ShowMessageBox(Text, FTitle, Kind, BoxOwner());
 }
 
 void TApplication::SetShowHint(bool Value)

@@ -19,6 +19,7 @@
 
 class TMainMenu;
 class TMenuItem;
+class TButton;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -96,6 +97,17 @@ public:
   void Show();
   bool Active() const;
 
+  // The keys of a dialog, for every form shown modally or not: Tab and
+  // Shift+Tab move the focus in tab order, Enter presses the focused or the
+  // default button, Escape the Cancel button, and an access key presses its
+  // button or check box or focuses its label's FocusControl. True when the
+  // key was used (the message is then not dispatched).
+  bool DialogKey(const MSG& Msg);
+  // Focuses the control after (or before) Current in tab order, wrapping.
+  void SelectNext(TWinControl* Current, bool Forward);
+  // The control of this form that has the focus, or null.
+  TWinControl* FocusedControl() const;
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
   TNotifyEvent OnResize;
@@ -119,6 +131,10 @@ private:
   void ApplyMenu();
   void CenterOnScreen();
   bool IsShortCut(const MSG& Msg);
+  void FocusFirstControl();
+  TButton* FindButton(bool Cancel) const;
+  bool AccessKey(char Key);
+  void RestoreFocus(bool Activating);
   friend class TApplication;
 
   TFormBorderStyle FBorderStyle = bsSizeable;
@@ -136,6 +152,7 @@ private:
   bool FCreated = false;
   bool FDestroyed = false;
   int FClientWidth = 0, FClientHeight = 0;
+  HWND FLastFocused = nullptr;
 };
 
 class TForm : public TCustomForm {
@@ -252,11 +269,14 @@ public:
 
   // The message box of the program: caption is the title.
   int MessageBox(const std::string& Text, qv::TMsgBoxKind Kind);
+  // The window that owns the program's boxes and dialogs now.
+  HWND BoxOwner() const;
 
 private:
   friend class TCustomForm;
   void OnMessage(TMessage& Message);
   bool PreTranslate(MSG& Msg);
+  void DispatchOne(MSG& Msg);
   // The control whose hint belongs at the screen point, or null.
   TControl* HintControlAt(POINT CursorPos) const;
   void HideHint();

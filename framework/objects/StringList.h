@@ -94,7 +94,7 @@ public:
   void SetDuplicates(TDuplicates Value) { FDuplicates = Value; }
   // Binary search of a sorted list; Index is where S is or would go.
   bool Find(std::string_view S, int& Index) const;
-  void Sort();
+  virtual void Sort();
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;

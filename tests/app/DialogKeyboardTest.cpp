@@ -1,0 +1,134 @@
+// The options dialog driven by real key presses: SendInput from a second
+// thread while the dialog's modal loop runs on this one.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "app/Options.h"
+#include "app/QVMain.h"
+#include "tests/app/SessionDriving.h"
+
+namespace {
+
+HWND FocusOf(DWORD Thread)
+{
+  GUITHREADINFO info{sizeof info};
+  return GetGUIThreadInfo(Thread, &info) ? info.hwndFocus : nullptr;
+}
+
+INPUT KeyInput(WORD Vk, bool Up)
+{
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = Vk;
+  in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+  return in;
+}
+
+// Presses Vk with the modifier held, then lets the dialog take it.
+void Tap(WORD Vk, WORD Modifier = 0)
+{
+  std::vector<INPUT> in;
+  if (Modifier)
+    in.push_back(KeyInput(Modifier, false));
+  in.push_back(KeyInput(Vk, false));
+  in.push_back(KeyInput(Vk, true));
+  if (Modifier)
+    in.push_back(KeyInput(Modifier, true));
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  Sleep(300);
+}
+
+bool IsChecked(HWND Box) { return SendMessageA(Box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+}  // namespace
+
+class DialogKeyboard : public ::testing::Test {
+protected:
+  TApplicationScope Scope;
+  DWORD Ui = GetCurrentThreadId();
+  HWND Dialog = nullptr, List = nullptr, Beeps = nullptr, Recurse = nullptr, Ok = nullptr, Cancel = nullptr;
+
+  void SetUp() override
+  {
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
+    Application->CreateForm(QVMain);
+    Application->CreateForm(dlgOptions);
+    QVMain->Show();
+    qvtest::PumpMessagesFor(300);
+    Dialog = dlgOptions->Handle();
+    List = dlgOptions->ExcludedDirs->Handle();
+    Beeps = dlgOptions->EnableBeeps->Handle();
+    Recurse = dlgOptions->RecurseDirs->Handle();
+    Ok = dlgOptions->btnOK->Handle();
+    Cancel = dlgOptions->btnCancel->Handle();
+  }
+  // Shows the dialog modally while Keys presses keys from another thread.
+  TModalResult WithKeys(const std::function<void()>& Keys)
+  {
+    std::thread presser([&] {
+      for (int i = 0; i < 100 && !IsWindowVisible(Dialog); ++i)
+        Sleep(50);
+      Sleep(400);
+      Keys();
+    });
+    const TModalResult result = dlgOptions->ShowModal();
+    presser.join();
+    return result;
+  }
+  void TabTo(HWND Target)
+  {
+    for (int i = 0; i < 8 && FocusOf(Ui) != Target; ++i)
+      Tap(VK_TAB);
+  }
+};
+
+TEST_F(DialogKeyboard, TabShiftTabSpaceAccessKeysAndEscape)
+{
+  std::vector<HWND> focus;
+  bool recurseAfterSpace = true, beepsAfterAltB = false;
+  const TModalResult result = WithKeys([&] {
+    focus.push_back(FocusOf(Ui));  // the first control in tab order
+    for (int i = 0; i < 5; ++i) {
+      Tap(VK_TAB);
+      focus.push_back(FocusOf(Ui));
+    }
+    Tap(VK_TAB, VK_SHIFT);
+    focus.push_back(FocusOf(Ui));
+    TabTo(Recurse);
+    Tap(VK_SPACE);
+    recurseAfterSpace = IsChecked(Recurse);
+    Tap('D', VK_MENU);
+    focus.push_back(FocusOf(Ui));
+    Tap('B', VK_MENU);
+    beepsAfterAltB = IsChecked(Beeps);
+    focus.push_back(FocusOf(Ui));
+    Tap(VK_ESCAPE);
+  });
+  EXPECT_EQ(result, mrCancel);
+  EXPECT_FALSE(IsWindowVisible(Dialog));
+  EXPECT_EQ(focus, (std::vector<HWND>{List, Beeps, Recurse, Ok, Cancel, List, Cancel, List, Beeps}));
+  EXPECT_FALSE(recurseAfterSpace);
+  EXPECT_TRUE(beepsAfterAltB);
+}
+
+TEST_F(DialogKeyboard, EnterPressesTheFocusedOrTheDefaultButton)
+{
+  // On the list, Enter is the default button's.
+  EXPECT_EQ(WithKeys([] { Tap(VK_RETURN); }), mrOk);
+  // On a focused button, Enter presses that button.
+  EXPECT_EQ(WithKeys([&] {
+              TabTo(Cancel);
+              Tap(VK_RETURN);
+            }),
+            mrCancel);
+  // Space presses the focused button.
+  EXPECT_EQ(WithKeys([&] {
+              TabTo(Ok);
+              Tap(VK_SPACE);
+            }),
+            mrOk);
+  // The main window has its keys back: focus returned to its list.
+  qvtest::PumpMessagesFor(200);
+  EXPECT_EQ(GetFocus(), QVMain->Changes->Handle());
+}
