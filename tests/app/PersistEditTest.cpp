@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/BrowseDr.h"
 #include "app/Options.h"
@@ -140,6 +141,37 @@ CbtDialogAnswerer::Answer ChooseFont(const std::string& Face, const std::string&
         SendMessageA(Dialog, WM_COMMAND, MAKEWPARAM(FaceBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Box));
         CbtDialogAnswerer::ChooseFontSize(Points)(Dialog);
     };
+}
+
+// Real key presses, as the user gives them, from a second thread while the
+// dialog's modal loop runs on the test's own.
+void Tap(WORD Vk, WORD Modifier = 0)
+{
+    std::vector<INPUT> In;
+    auto Key = [&In](WORD Code, bool Up) {
+        INPUT I{};
+        I.type = INPUT_KEYBOARD;
+        I.ki.wVk = Code;
+        I.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+        In.push_back(I);
+    };
+    if (Modifier)
+        Key(Modifier, false);
+    Key(Vk, false);
+    Key(Vk, true);
+    if (Modifier)
+        Key(Modifier, true);
+    SendInput(static_cast<UINT>(In.size()), In.data(), sizeof(INPUT));
+    Sleep(300);
+}
+
+std::string FocusClass(DWORD Thread, int Up = 0)
+{
+    GUITHREADINFO Info{sizeof Info};
+    HWND W = GetGUIThreadInfo(Thread, &Info) ? Info.hwndFocus : nullptr;
+    for (; W && Up > 0; --Up)
+        W = GetParent(W);
+    return W ? qvtest::ClassName(W) : std::string();
 }
 
 std::unique_ptr<TApplicationScope> StartProgram()
@@ -318,4 +350,38 @@ TEST_F(PersistEdit, SetsByContainmentEmptyListsMissingIconsAndDamagedValues)
     EXPECT_EQ((1u << ptA) | (1u << ptAB) | (1u << ptC), Parts->FParts);
     EXPECT_EQ((Strings{"one", "two"}), List->Items()->ToVector());
     EXPECT_EQ("live", Edit->Text());  // the damaged value was not applied
+}
+
+TEST_F(PersistEdit, AnswersTheKeyboardAndMovesTheFocusOffAPendingValueBox)
+{
+    auto Scope = StartProgram();
+    const DWORD Ui = GetCurrentThreadId();
+    const std::string Caption = QVMain->Caption() + " Setup Dialog";
+    std::string AfterAltS, AfterTab;
+    auto Drive = [&](WORD LastKey) {
+        return std::thread([&, LastKey] {
+            for (int I = 0; I < 100 && !FindWindowA(nullptr, Caption.c_str()); ++I)
+                Sleep(50);
+            Sleep(300);
+            Tap('P', VK_MENU);  // the item list
+            Tap(VK_DOWN);       // its first item, "Browser Root"
+            Tap('S', VK_MENU);  // the editor that the settings panel shows
+            AfterAltS = FocusClass(Ui, 1);
+            Tap(VK_DOWN);       // the next root
+            Tap(VK_TAB);        // the value box gives the focus to the list while the edit is pending
+            AfterTab = FocusClass(Ui);
+            Tap(LastKey);
+        });
+    };
+    std::thread Escape = Drive(VK_ESCAPE);
+    EXPECT_FALSE(QVMain->oxPersist->Execute());
+    Escape.join();
+    EXPECT_EQ(idDrives, QVMain->dlgBrowse->Root());
+    EXPECT_EQ("QvTComboBox", AfterAltS);  // the focus is in the combo box's edit
+    EXPECT_EQ("QvTListBox", AfterTab);
+
+    std::thread Enter = Drive(VK_RETURN);
+    EXPECT_TRUE(QVMain->oxPersist->Execute());
+    Enter.join();
+    EXPECT_EQ(static_cast<int>(idDrives) + 1, static_cast<int>(QVMain->dlgBrowse->Root()));
 }
