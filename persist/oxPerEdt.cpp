@@ -300,22 +300,19 @@ void ToxPersistEdit::Edited(bool Changed)
         btnApply->SetEnabled(true);
 }
 
-void ToxPersistEdit::Edit1Change(TObject*)
+void ToxPersistEdit::Edit1Change(TObject*) { TextEdited(*Edit1); }
+
+void ToxPersistEdit::ComboBox1Change(TObject*) { TextEdited(*ComboBox1); }
+
+// A text editor reports only the user's changes, while it is shown.
+void ToxPersistEdit::TextEdited(TWinControl& Editor)
 {
-    if (FFilling || !FModel || !Edit1->Visible())
-        return;
-    const std::string Text = Edit1->Text();
-    if (FModel->EditText(Text)) {
-        StatusValue->SetText(Text);
-        Edited(true);
-    }
+    if (!FFilling && FModel && Editor.Visible())
+        EditText(Editor.Text());
 }
 
-void ToxPersistEdit::ComboBox1Change(TObject*)
+void ToxPersistEdit::EditText(const std::string& Text)
 {
-    if (FFilling || !FModel || !ComboBox1->Visible())
-        return;
-    const std::string Text = ComboBox1->Text();
     if (FModel->EditText(Text)) {
         StatusValue->SetText(Text);
         Edited(true);
@@ -330,11 +327,7 @@ void ToxPersistEdit::ListBox1Click(TObject*)
     std::vector<bool> Selected;
     for (size_t I = 0; I < Names.size(); ++I)
         Selected.push_back(ListBox1->Selected(static_cast<int>(I)));
-    const std::string Text = SetSelectionText(Names, Selected);
-    if (FModel->EditText(Text)) {
-        StatusValue->SetText(Text);
-        Edited(true);
-    }
+    EditText(SetSelectionText(Names, Selected));
 }
 
 void ToxPersistEdit::Memo1Change(TObject*)

@@ -77,6 +77,8 @@ private:
     void PlaceDescription();
     void PlaceCopy(TComponent& Copy);
     void Edited(bool Changed);
+    void TextEdited(TWinControl& Editor);
+    void EditText(const std::string& Text);
     void PictureEdited();
     bool InPanel(const TControl* Control) const;
     void MoveFocusTo(TWinControl* Control);
