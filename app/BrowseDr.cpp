@@ -143,10 +143,13 @@ bool TBrowseDirectoryDlg::RunDialog(IMalloc* Allocator, BROWSEINFOA& Info, std::
     HWND& Handle;
     ~TForgetHandle() { Handle = nullptr; }
   } forget{FHandle};
+  FHighlighted = false;
   const TShellBlock<ITEMIDLIST> chosen(Allocator, SHBrowseForFolderA(&Info));
   if (!chosen)
     return false;
-  if (SHGetPathFromIDListA(chosen.get(), Info.pszDisplayName))
+  // Confirmed with no folder highlighted, Wine's dialog hands back the
+  // Desktop, a folder the user never chose: that is a choice without a path.
+  if (FHighlighted && SHGetPathFromIDListA(chosen.get(), Info.pszDisplayName))
     Path = Info.pszDisplayName;
   FImageIndex = Info.iImage;
   return true;
@@ -195,6 +198,7 @@ void TBrowseDirectoryDlg::DoInitialized(HWND Wnd)
 void TBrowseDirectoryDlg::DoSelChanged(HWND Wnd, LPCITEMIDLIST IdList)
 {
   (void)Wnd;
+  FHighlighted = IdList != nullptr;
   if (!FShowSelectionInStatus && !OnSelChanged)
     return;
   const std::string path = PathFromIdList(IdList);

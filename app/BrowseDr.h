@@ -88,6 +88,8 @@ private:
   std::string FCaption;
   bool FShowSelectionInStatus = false;
   HWND FHandle = nullptr;
+  // Whether the user (or a preselection) highlighted a folder in the open dialog.
+  bool FHighlighted = false;
   // The owner's window as far as it existed when this component was made.
   HWND FOwnerWindow = nullptr;
 };

@@ -75,8 +75,8 @@ void TQVMain::Loaded()
   inherited::Loaded();
   Changes = Find<TListBox>(this, "Changes");
   StatusBar = Find<TStatusBar>(this, "StatusBar");
-  oxMenu = Find<TMainMenu>(this, "oxMenu");
-  oxPopupMenu = Find<TPopupMenu>(this, "oxPopupMenu");
+  oxMenu = Find<ToxMenu>(this, "oxMenu");
+  oxPopupMenu = Find<ToxPopupMenu>(this, "oxPopupMenu");
   mnuSaveChangestoFile = Find<TMenuItem>(this, "mnuSaveChangestoFile");
   mnuClear = Find<TMenuItem>(this, "mnuClear");
   mnuDeleteFile = Find<TMenuItem>(this, "mnuDeleteFile");

@@ -22,7 +22,20 @@ object QVMain: TQVMain
   object StatusBar: TStatusBar
     Height = 19
   end
-  object oxMenu: TMainMenu
+  object oxMenu: ToxMenu
+    Options = [oxmBanner, oxmBackground]
+    Banner.Font.Color = clWhite
+    Banner.Font.Height = -11
+    Banner.Font.Name = 'Arial'
+    Banner.Style = oxmSolid
+    Banner.Color = clNavy
+    Banner.Gradient = clWhite
+    Banner.Vertical = True
+    Caption = ''
+    Font3D = ox3Normal
+    Background.Style = oxmHorzGradient
+    Background.Gradient = clWhite
+    SelectionStyle = oxmRaisedSel
     object mnuFile: TMenuItem
       Caption = '&File'
       object mnuFileScan: TMenuItem
@@ -66,7 +79,13 @@ object QVMain: TQVMain
       end
     end
   end
-  object oxPopupMenu: TPopupMenu
+  object oxPopupMenu: ToxPopupMenu
+    Options = [oxmBackground, oxmMultiLine]
+    Caption = ''
+    Font3D = ox3Normal
+    Background.Style = oxmHorzGradient
+    Background.Gradient = clWhite
+    SelectionStyle = oxmNormSel
     OnPopup = oxPopupMenuPopup
     object mnuSaveChangestoFile: TMenuItem
       Caption = '&Save Changes to File..'

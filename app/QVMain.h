@@ -7,6 +7,7 @@
 #include "engine/EngineHost.h"
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
+#include "ui/menus/oxMenus.h"
 #include "framework/controls/StdCtrls.h"
 
 class TBrowseDirectoryDlg;
@@ -23,8 +24,8 @@ public:
 
   TListBox* Changes = nullptr;
   TStatusBar* StatusBar = nullptr;
-  TMainMenu* oxMenu = nullptr;
-  TPopupMenu* oxPopupMenu = nullptr;
+  ToxMenu* oxMenu = nullptr;
+  ToxPopupMenu* oxPopupMenu = nullptr;
   TMenuItem* mnuSaveChangestoFile = nullptr;
   TMenuItem* mnuClear = nullptr;
   TMenuItem* mnuDeleteFile = nullptr;

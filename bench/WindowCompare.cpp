@@ -69,12 +69,7 @@ int main(int argc, char** argv)
   TApplicationScope scope;
   CbtDialogAnswerer answers;
   HHOOK gone = SetWindowsHookExA(WH_CBT, TDialogGone::Hook, nullptr, GetCurrentThreadId());
-  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-  Application->SetTitle("Quorvik V5.0");
-  Application->CreateForm(QVMain);
-  Application->CreateForm(dlgOptions);
-  QVMain->Show();
-  qvtest::PumpMessagesFor(300);
+  StartProgram();
   auto lines = [] { return QVMain->Changes->Items(); };
 
   answers.Push(CbtDialogAnswerer::ChooseFile(collection));

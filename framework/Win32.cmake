@@ -3,6 +3,10 @@
 set(QV_FRAMEWORK_WIN32_SOURCES
   controls/Controls.cpp
   controls/ObjectInstance.cpp
+  win32/ExceptionReport.cpp
+  win32/MessageWindow.cpp
+  win32/Messages.cpp
+  forms/Hints.cpp
   win32/DialogSeam.cpp
   win32/Dialogs.cpp
   forms/Forms.cpp

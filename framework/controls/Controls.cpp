@@ -3,9 +3,10 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <map>
 
-#include "framework/forms/Forms.h"
+#include "framework/controls/ControlHost.h"
 #include "framework/menus/Menus.h"
 
 const TTypeInfo* TypeInfo_TAlign()
@@ -14,16 +15,10 @@ const TTypeInfo* TypeInfo_TAlign()
   return type;
 }
 
-TShiftState KeysToShiftState(WPARAM Keys)
+const TTypeInfo* TypeInfo_TModalResult()
 {
-  TShiftState s;
-  if (Keys & MK_SHIFT) s.Include(ssShift);
-  if (Keys & MK_CONTROL) s.Include(ssCtrl);
-  if (Keys & MK_LBUTTON) s.Include(ssLeft);
-  if (Keys & MK_RBUTTON) s.Include(ssRight);
-  if (Keys & MK_MBUTTON) s.Include(ssMiddle);
-  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
-  return s;
+  static const TTypeInfo* t = NewIntegerType("TModalResult", otSLong, INT_MIN, INT_MAX);
+  return t;
 }
 
 namespace {
@@ -46,16 +41,13 @@ void SetCaptureControl(TControl* Control)
   captureControl = Control;
 }
 
-void HandleCallbackException()
-{
-  try {
-    throw;
-  } catch (const std::exception& e) {
-    if (Application) Application->ShowException(e);
-  } catch (...) {
-    // Nothing more is known about an exception of another type.
-  }
+namespace {
+TControlHost* controlHost = nullptr;
 }
+
+TControlHost* ControlHost() { return controlHost; }
+
+void SetControlHost(TControlHost* Host) { controlHost = Host; }
 
 // ---------------------------------------------------------------------------
 
@@ -114,11 +106,17 @@ void TControl::SetParent(TWinControl* AParent)
   if (AParent) AParent->InsertControl(this);
 }
 
-TCustomForm* TControl::ParentForm() const
+TFormSite* TControl::FormSite() const
 {
   const TControl* c = this;
   while (c->FParent) c = c->FParent;
-  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+  return dynamic_cast<TFormSite*>(const_cast<TControl*>(c));
+}
+
+TCustomForm* TControl::ParentForm() const
+{
+  TFormSite* site = FormSite();
+  return site ? site->Form() : nullptr;
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -643,7 +641,7 @@ void TWinControl::RouteMouse(TMessage& Message)
   POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
   // The hint delay follows the pointer over graphic children too, which
   // never see a message of their own; a held button shows no hints.
-  if (Message.Msg == WM_MOUSEMOVE && !captureControl && Application) Application->NoteMouseOver(this, p);
+  if (Message.Msg == WM_MOUSEMOVE && !captureControl && controlHost) controlHost->NoteMouseOver(this, p);
   TControl* target = nullptr;
   if (captureControl && captureControl->Parent() == this)
     target = captureControl;
@@ -662,7 +660,7 @@ void TWinControl::RouteMouse(TMessage& Message)
 bool TWinControl::HandleSetCursor(TMessage& Message)
 {
   if (LOWORD(Message.LParam) != HTCLIENT) return false;
-  TCursor cursor = Screen ? Screen->Cursor() : crDefault;
+  TCursor cursor = controlHost ? controlHost->ScreenCursor() : crDefault;
   if (cursor == crDefault) {
     POINT p;
     GetCursorPos(&p);
@@ -670,8 +668,7 @@ bool TWinControl::HandleSetCursor(TMessage& Message)
     TControl* c = ControlAtPos(p, true);
     cursor = c ? c->Cursor() : Cursor();
   }
-  if (cursor == crDefault || !Screen) return false;
-  ::SetCursor(Screen->Cursors(cursor));
+  if (cursor == crDefault || !controlHost || !controlHost->ApplyCursor(cursor)) return false;
   Message.Result = TRUE;
   return true;
 }

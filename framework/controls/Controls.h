@@ -7,39 +7,39 @@
 #include "framework/win32/CoreIncludes.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/win32/Handles.h"
+#include "framework/win32/Messages.h"
+#include "framework/win32/ExceptionReport.h"
 
 #include <string>
 #include <vector>
 
-// Framework messages. CM_HITTEST asks a graphic control whether a point
-// (lParam, its own coordinates) is its own; CM_TEXTCHANGED follows every
-// change of a control's caption.
-constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_HITTEST = CM_BASE + 0x0A;
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;
-constexpr UINT CM_RELEASE = CM_BASE + 0x21;
-constexpr UINT CN_BASE = 0xBC00;  // reflected WM_COMMAND / WM_DRAWITEM / ...
-
-struct TMessage {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  LRESULT Result;
-};
-
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
-enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftStateItem>;
 using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
 const TTypeInfo* TypeInfo_TAlign();
-TShiftState KeysToShiftState(WPARAM Keys);
+
+// A modal form's result: the button that closed it (IDOK, IDCANCEL, ...).
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
+                       mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
+const TTypeInfo* TypeInfo_TModalResult();
 
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+
+// The form at the top of a control tree as controls see it. TCustomForm
+// implements it, so this layer reaches its form without the layer above.
+class TFormSite {
+public:
+  virtual TCustomForm* Form() = 0;
+  virtual void SetModalResult(TModalResult Value) = 0;
+
+protected:
+  ~TFormSite() = default;
+};
 
 class TControl : public TComponent {
   QV_CLASS(TControl, TComponent)
@@ -53,6 +53,7 @@ public:
   TComponent* GetParentComponent() const override;
   void SetParentComponent(TComponent* Value) override;
   TCustomForm* ParentForm() const;
+  TFormSite* FormSite() const;
 
   int Left() const { return FLeft; }
   int Top() const { return FTop; }

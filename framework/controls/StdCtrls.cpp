@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "framework/win32/Dialogs.h"
-#include "framework/forms/Forms.h"
+#include "framework/controls/ControlHost.h"
 #include "framework/menus/Menus.h"
 
 namespace {
@@ -57,7 +57,7 @@ void TButton::SetDefault(bool Value)
 
 void TButton::Click()
 {
-  if (TCustomForm* form = ParentForm(); form && FModalResult != 0) form->SetModalResult(FModalResult);
+  if (TFormSite* form = FormSite(); form && FModalResult != 0) form->SetModalResult(FModalResult);
   inherited::Click();
 }
 
@@ -929,8 +929,7 @@ HWND DialogOwner()
 {
   HWND active = GetActiveWindow();
   if (active) return active;
-  return Application && Application->MainForm() && Application->MainForm()->HandleAllocated()
-             ? Application->MainForm()->Handle() : nullptr;
+  return ControlHost() ? ControlHost()->MainWindow() : nullptr;
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 // bevel, image, speed button), plus the timer component.
 #include "framework/controls/Controls.h"
 #include "framework/win32/Handles.h"
+#include "framework/win32/MessageWindow.h"
 #include "framework/graphics/WinBitmap.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
@@ -355,7 +356,7 @@ private:
   void Update();
   bool FEnabled = true;
   unsigned FInterval = 1000;
-  std::unique_ptr<class TMessageWindow> FWindow;
+  std::unique_ptr<TMessageWindow> FWindow;
   qv::TimerHandle FTimer;
 };
 

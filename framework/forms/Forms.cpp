@@ -4,10 +4,9 @@
 
 #include <commctrl.h>
 
-#include <climits>
-
-#include "framework/objects/FormFile.h"
+#include "framework/controls/ControlHost.h"
 #include "framework/menus/Menus.h"
+#include "framework/objects/FormFile.h"
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
@@ -40,12 +39,6 @@ const TTypeInfo* TypeInfo_TWindowState()
   static const TTypeInfo* t = NewEnumType("TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"});
   return t;
 }
-const TTypeInfo* TypeInfo_TModalResult()
-{
-  static const TTypeInfo* t = NewIntegerType("TModalResult", otSLong, INT_MIN, INT_MAX);
-  return t;
-}
-
 // ---------------------------------------------------------------------------
 
 QV_IMPLEMENT_CLASS(TCustomForm)
@@ -395,141 +388,20 @@ void TCustomForm::WndProc(TMessage& Message)
 
 // ---------------------------------------------------------------------------
 
-QV_IMPLEMENT_CLASS_NOPROPS(THintWindow)
-
-THintWindow::THintWindow(TComponent* AOwner) : TWinControl(AOwner)
-{
-  StoreVisible(false);
-  SetColor(Application ? Application->HintColor() : clInfoBk);
-}
-
-void THintWindow::CreateParams(TCreateParams& Params)
-{
-  inherited::CreateParams(Params);
-  Params.Style = WS_POPUP | WS_BORDER;
-  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  Params.WndParent = nullptr;
-  Params.ClassStyle = CS_SAVEBITS | CS_DBLCLKS;
-}
-
-RECT THintWindow::CalcHintRect(int MaxWidth, const std::string& Hint)
-{
-  qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-  FCanvas.SetHandle(dc.get());
-  RECT r{0, 0, MaxWidth, 0};
-  FCanvas.DrawText(Hint, r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  FCanvas.SetHandle(nullptr);
-  r.right += 6;
-  r.bottom += 2;
-  return r;
-}
-
-void THintWindow::ActivateHint(RECT Rect, const std::string& Hint)
-{
-  SetCaption(Hint);
-  SetWindowPos(Handle(), HWND_TOPMOST, Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top,
-               SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  StoreVisible(true);
-  Invalidate();
-}
-
-void THintWindow::PaintWindow(HDC DC)
-{
-  FCanvas.SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas.SetHandle(nullptr);
-    throw;
-  }
-  FCanvas.SetHandle(nullptr);
-}
-
-void THintWindow::Paint()
-{
-  RECT r;
-  GetClientRect(Handle(), &r);
-  FCanvas.SetBrushColor(Color());
-  FCanvas.FillRect(r);
-  FCanvas.SetBrushStyle(bsClear);
-  FCanvas.Font().SetColor(clInfoText);
-  r.left += 2;
-  r.top += 1;
-  FCanvas.DrawText(Caption(), r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-}
-
-void THintWindow::WndProc(TMessage& Message)
-{
-  if (Message.Msg == WM_NCHITTEST) {
-    Message.Result = HTTRANSPARENT;
-    return;
-  }
-  if (Message.Msg == WM_SHOWWINDOW && !Message.WParam) StoreVisible(false);
-  inherited::WndProc(Message);
-}
-
-// ---------------------------------------------------------------------------
-
-TMessageWindow::TMessageWindow(THandler Handler) : FHandler(std::move(Handler))
-{
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "QvMessageWindow";
-    if (!RegisterClassA(&wc)) throw EOutOfResources("Cannot register window class QvMessageWindow");
-    registered = true;
-  }
-  FWindow.reset(CreateWindowExA(0, "QvMessageWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleA(nullptr), this));
-  if (!FWindow) throw EOutOfResources("Cannot create a message window");
-}
-
-TMessageWindow::~TMessageWindow()
-{
-  if (FWindow) SetWindowLongPtrA(FWindow.get(), GWLP_USERDATA, 0);
-}
-
-LRESULT CALLBACK TMessageWindow::WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
-{
-  if (Msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(LParam);
-    SetWindowLongPtrA(Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  TMessage m{Msg, WParam, LParam, DefWindowProcA(Window, Msg, WParam, LParam)};
-  auto* self = reinterpret_cast<TMessageWindow*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
-  if (self && self->FHandler) {
-    try {
-      self->FHandler(m);
-    } catch (...) {
-      HandleCallbackException();
-    }
-  }
-  return m.Result;
-}
-
 // ---------------------------------------------------------------------------
 
 QV_IMPLEMENT_CLASS_NOPROPS(TApplication)
 
-namespace {
-constexpr UINT_PTR kHintTimer = 1;
-}
-
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {
-  FWindow = std::make_unique<TMessageWindow>([this](TMessage& m) { OnMessage(m); });
-  FHintWindowClass = [](TComponent* Owner) { return new THintWindow(Owner); };
+  FWindow = std::make_unique<TMessageWindow>(nullptr);
   HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
   FIcon.SetHandle(icon);
-  FShowHint = false;
-  SetShowHint(true);
 }
 
 TApplication::~TApplication()
 {
-  SetShowHint(false);
+  FHints.SetShowHint(false);
   // Forms run their OnDestroy while the whole form object still exists.
   for (int i = ComponentCount() - 1; i >= 0; --i) {
     if (auto* form = dynamic_cast<TCustomForm*>(Components(i))) form->DoDestroy();
@@ -554,7 +426,7 @@ bool TApplication::PreTranslate(MSG& Msg)
       if (form->DialogKey(Msg)) return true;
     }
   }
-  if (Msg.message == WM_LBUTTONDOWN || Msg.message == WM_RBUTTONDOWN || Msg.message == WM_KEYDOWN) CancelHint();
+  if (Msg.message == WM_LBUTTONDOWN || Msg.message == WM_RBUTTONDOWN || Msg.message == WM_KEYDOWN) FHints.CancelHint();
   return false;
 }
 
@@ -648,88 +520,10 @@ int TApplication::MessageBox(const std::string& Text, qv::TMsgBoxKind Kind)
   return qv::ShowMessageBox(Text, FTitle, Kind, BoxOwner());
 }
 
-void TApplication::SetShowHint(bool Value)
-{
-  if (Value == FShowHint) return;
-  FShowHint = Value;
-  CancelHint();
-  if (Value) {
-    FHintWindow = FHintWindowClass ? FHintWindowClass(this) : new THintWindow(this);
-    FHintWindow->SetColor(FHintColor);
-  } else {
-    delete FHintWindow;
-    FHintWindow = nullptr;
-  }
-}
-
-void TApplication::SetHintColor(TColor Value)
-{
-  FHintColor = Value;
-  if (FHintWindow) FHintWindow->SetColor(Value);
-}
-
 void TApplication::SetHint(const std::string& Value)
 {
   FHint = Value;
   OnHint(this);
-}
-
-void TApplication::HideHint()
-{
-  if (FHintWindow && FHintWindow->HandleAllocated() && IsWindowVisible(FHintWindow->Handle()))
-    ShowWindow(FHintWindow->Handle(), SW_HIDE);
-}
-
-void TApplication::CancelHint()
-{
-  if (FWindow) KillTimer(FWindow->Handle(), kHintTimer);
-  HideHint();
-  FHintControl = nullptr;
-}
-
-void TApplication::NoteMouseOver(TWinControl* Window, POINT ClientPos)
-{
-  TControl* control = Window->ControlAtPos(ClientPos, true);
-  if (!control) control = Window;
-  if (control == FHintControl) return;
-  CancelHint();
-  FHintControl = control;
-  if (FShowHint && control->EffectiveShowHint() && !control->Hint().empty())
-    SetTimer(FWindow->Handle(), kHintTimer, static_cast<UINT>(FHintPause), nullptr);
-}
-
-TControl* TApplication::HintControlAt(POINT CursorPos) const
-{
-  TWinControl* window = TWinControl::FromHandle(WindowFromPoint(CursorPos));
-  if (!window) return nullptr;
-  POINT local = CursorPos;
-  ::ScreenToClient(window->Handle(), &local);
-  // Graphic children have no window of their own, and WindowFromPoint passes
-  // over disabled child windows: both are found among the window's controls.
-  TControl* control = window->ControlAtPos(local, true);
-  return control ? control : window;
-}
-
-void TApplication::ActivateHint(POINT CursorPos)
-{
-  KillTimer(FWindow->Handle(), kHintTimer);
-  if (!FShowHint || !FHintWindow) return;
-  TControl* control = HintControlAt(CursorPos);
-  if (!control || control->Hint().empty() || !control->EffectiveShowHint()) return;
-  FHintControl = control;
-  const std::string hint = control->Hint();
-  RECT r = FHintWindow->CalcHintRect(GetSystemMetrics(SM_CXSCREEN) / 4, hint);
-  OffsetRect(&r, CursorPos.x, CursorPos.y + 20);
-  FHintWindow->ActivateHint(r, hint);
-}
-
-void TApplication::OnMessage(TMessage& Message)
-{
-  if (Message.Msg == WM_TIMER && Message.WParam == kHintTimer) {
-    POINT p;
-    GetCursorPos(&p);
-    ActivateHint(p);
-  }
 }
 
 bool TApplication::HelpCommand(UINT Command, ULONG_PTR Data)
@@ -773,8 +567,67 @@ void TScreen::SetCursor(TCursor Value)
 
 // ---------------------------------------------------------------------------
 
+namespace {
+// What the layers below ask of the application and the screen, answered
+// from whichever of the two exists at the time of the call.
+class TApplicationHost final : public TControlHost {
+public:
+  void NoteMouseOver(TWinControl* Window, POINT ClientPos) override
+  {
+    if (Application) Application->NoteMouseOver(Window, ClientPos);
+  }
+  TCursor ScreenCursor() const override { return Screen ? Screen->Cursor() : crDefault; }
+  bool ApplyCursor(TCursor Cursor) override
+  {
+    if (!Screen) return false;
+    ::SetCursor(Screen->Cursors(Cursor));
+    return true;
+  }
+  HWND MainWindow() const override
+  {
+    return Application && Application->MainForm() && Application->MainForm()->HandleAllocated()
+               ? Application->MainForm()->Handle()
+               : nullptr;
+  }
+};
+
+TApplicationHost applicationHost;
+
+void InstallApplicationHost()
+{
+  SetExceptionReport([](const std::exception& E) {
+    if (Application) Application->ShowException(E);
+  });
+  SetControlHost(&applicationHost);
+  TMenuEvents& menus = MenuEvents();
+  menus.OnHint = [](const std::string& Hint) {
+    if (Application) Application->SetHint(Hint);
+  };
+  menus.OnHelp = [](int Context) {
+    TCustomForm* active = Screen ? Screen->ActiveForm() : nullptr;
+    if (!active || !Application) return;
+    if (active->BorderIcons().Contains(biHelp))
+      Application->HelpCommand(HELP_CONTEXTPOPUP, static_cast<ULONG_PTR>(Context));
+    else
+      Application->HelpContext(Context);
+  };
+  menus.OnBarChanged = [](TMainMenu* Menu) {
+    auto* form = dynamic_cast<TCustomForm*>(Menu->Owner());
+    if (form && form->Menu() == Menu && form->HandleAllocated()) DrawMenuBar(form->Handle());
+  };
+}
+
+void RemoveApplicationHost()
+{
+  MenuEvents() = TMenuEvents{};
+  SetControlHost(nullptr);
+  SetExceptionReport(nullptr);
+}
+}  // namespace
+
 TApplicationScope::TApplicationScope()
 {
+  InstallApplicationHost();
   SetFormResourceFinder([](const std::string& Name, std::string& Data) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC res = FindResourceA(module, Name.c_str(), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
@@ -798,4 +651,5 @@ TApplicationScope::~TApplicationScope()
   delete Screen;
   Screen = nullptr;
   SetFormResourceFinder(nullptr);
+  RemoveApplicationHost();
 }

@@ -9,6 +9,7 @@
 // (components created, properties set, Loaded called on each), then OnCreate
 // runs. A derived form looks up its component fields in Loaded().
 #include "framework/controls/Controls.h"
+#include "framework/forms/Hints.h"
 #include "framework/win32/DialogSeam.h"
 #include "framework/win32/Dialogs.h"
 #include "framework/graphics/WinBitmap.h"
@@ -29,18 +30,13 @@ enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
-using TModalResult = int;
-constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
-                       mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
-
 const TTypeInfo* TypeInfo_TFormBorderStyle();
 const TTypeInfo* TypeInfo_TBorderIcons();
 const TTypeInfo* TypeInfo_TPosition();
 const TTypeInfo* TypeInfo_TFormStyle();
 const TTypeInfo* TypeInfo_TWindowState();
-const TTypeInfo* TypeInfo_TModalResult();
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TWinControl, public TFormSite {
   QV_CLASS(TCustomForm, TWinControl)
 public:
   explicit TCustomForm(TComponent* AOwner);
@@ -87,7 +83,8 @@ public:
   HWND ClientHandle() const { return nullptr; }
 
   TModalResult ModalResult() const { return FModalResult; }
-  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  void SetModalResult(TModalResult Value) override { FModalResult = Value; }
+  TCustomForm* Form() override { return this; }
   // Shows the form modally until ModalResult is set; returns it.
   virtual TModalResult ShowModal();
   bool Modal() const { return FModal; }
@@ -161,48 +158,6 @@ public:
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 };
 
-// The pop-up window that shows hints. Part of the framework's hint machinery:
-// the application makes one from its hint-window class and calls
-// ActivateHint with a rectangle and the text; hiding is ShowWindow(SW_HIDE).
-class THintWindow : public TWinControl {
-  QV_CLASS(THintWindow, TWinControl)
-public:
-  explicit THintWindow(TComponent* AOwner);
-  virtual void ActivateHint(RECT Rect, const std::string& Hint);
-  virtual RECT CalcHintRect(int MaxWidth, const std::string& Hint);
-  TCanvas& Canvas() { return FCanvas; }
-  void WndProc(TMessage& Message) override;
-
-protected:
-  void CreateParams(TCreateParams& Params) override;
-  bool WantsOwnPaint() const override { return true; }
-  void PaintWindow(HDC DC) override;
-  virtual void Paint();
-
-private:
-  TCanvas FCanvas;
-};
-
-using THintWindowClass = std::function<THintWindow*(TComponent* Owner)>;
-
-// A hidden window whose messages go to a handler (components use one to post
-// themselves work for the message loop). Exceptions from the handler go to the
-// application's exception report; the result then stays DefWindowProc's.
-class TMessageWindow {
-public:
-  using THandler = std::function<void(TMessage& Message)>;
-  explicit TMessageWindow(THandler Handler);
-  ~TMessageWindow();
-  TMessageWindow(const TMessageWindow&) = delete;
-  TMessageWindow& operator=(const TMessageWindow&) = delete;
-  HWND Handle() const { return FWindow.get(); }
-
-private:
-  static LRESULT CALLBACK WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-  THandler FHandler;
-  qv::OwnedWindow FWindow;
-};
-
 class TApplication : public TComponent {
   QV_CLASS(TApplication, TComponent)
 public:
@@ -240,26 +195,24 @@ public:
   void ShowException(const std::exception& E);
   TEvent<void(TObject* Sender, const std::exception& E)> OnException;
 
-  // Hints.
-  bool ShowHint() const { return FShowHint; }
-  // Switching hints on makes the hint window from the current class.
-  void SetShowHint(bool Value);
-  const THintWindowClass& HintWindowClass() const { return FHintWindowClass; }
-  void SetHintWindowClass(THintWindowClass Value) { FHintWindowClass = std::move(Value); }
-  THintWindow* HintWindow() const { return FHintWindow; }
-  TColor HintColor() const { return FHintColor; }
-  void SetHintColor(TColor Value);
-  int HintPause() const { return FHintPause; }
-  void SetHintPause(int Value) { FHintPause = Value; }
+  // Hints: the hint window and its delay live in the hint manager.
+  THintManager& Hints() { return FHints; }
+  bool ShowHint() const { return FHints.ShowHint(); }
+  void SetShowHint(bool Value) { FHints.SetShowHint(Value); }
+  const THintWindowClass& HintWindowClass() const { return FHints.HintWindowClass(); }
+  void SetHintWindowClass(THintWindowClass Value) { FHints.SetHintWindowClass(std::move(Value)); }
+  THintWindow* HintWindow() const { return FHints.HintWindow(); }
+  TColor HintColor() const { return FHints.HintColor(); }
+  void SetHintColor(TColor Value) { FHints.SetHintColor(Value); }
+  int HintPause() const { return FHints.HintPause(); }
+  void SetHintPause(int Value) { FHints.SetHintPause(Value); }
+  void CancelHint() { FHints.CancelHint(); }
+  void ActivateHint(POINT CursorPos) { FHints.ActivateHint(CursorPos); }
+  void NoteMouseOver(TWinControl* Window, POINT ClientPos) { FHints.NoteMouseOver(Window, ClientPos); }
+  // The hint of the menu item or control in focus (for a status bar).
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& Value);
   TNotifyEvent OnHint;
-  void CancelHint();
-  // Shows the hint of the control under the screen point now: its whole
-  // Hint, for windowed and graphic controls alike.
-  void ActivateHint(POINT CursorPos);
-  // Called by windows on mouse moves; restarts the hint delay.
-  void NoteMouseOver(TWinControl* Window, POINT ClientPos);
 
   // Help through WinHelpA with HelpFile. OnHelp may take the call over
   // (returning true); tests use it, since WinHelpA blocks under Wine.
@@ -274,27 +227,18 @@ public:
 
 private:
   friend class TCustomForm;
-  void OnMessage(TMessage& Message);
   bool PreTranslate(MSG& Msg);
   void DispatchOne(MSG& Msg);
-  // The control whose hint belongs at the screen point, or null.
-  TControl* HintControlAt(POINT CursorPos) const;
-  void HideHint();
 
   std::string FTitle;
   std::string FHelpFile;
   TWinIcon FIcon;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
-  bool FShowHint = true;
-  THintWindowClass FHintWindowClass;
-  THintWindow* FHintWindow = nullptr;
-  TColor FHintColor = clInfoBk;
-  int FHintPause = 500;
   std::string FHint;
-  TControl* FHintControl = nullptr;
   std::unique_ptr<TMessageWindow> FWindow;
   bool FHandlingException = false;
+  THintManager FHints{this};
 };
 
 class TScreen : public TComponent {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/forms/Forms.h"
+#include "framework/win32/MessageWindow.h"
 #include "framework/objects/SysUtils.h"
 
 const TTypeInfo* TypeInfo_TShortCut()
@@ -389,8 +389,7 @@ void TMainMenu::Unmerge(TMainMenu* Menu)
 
 void TMainMenu::Changed()
 {
-  auto* form = dynamic_cast<TCustomForm*>(Owner());
-  if (form && form->Menu() == this && form->HandleAllocated()) DrawMenuBar(form->Handle());
+  if (MenuEvents().OnBarChanged) MenuEvents().OnBarChanged(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -421,6 +420,12 @@ void TPopupMenu::Popup(int X, int Y)
 }
 
 // ---------------------------------------------------------------------------
+
+TMenuEvents& MenuEvents()
+{
+  static TMenuEvents events;
+  return events;
+}
 
 TPopupList& PopupList()
 {
@@ -464,7 +469,7 @@ void TPopupList::WndProc(TMessage& Message)
           break;
         }
       }
-      if (Application) Application->SetHint(hint);
+      if (MenuEvents().OnHint) MenuEvents().OnHint(hint);
       break;
     }
     case WM_HELP: {
@@ -473,13 +478,7 @@ void TPopupList::WndProc(TMessage& Message)
         if (menu->Handle() != static_cast<HMENU>(info->hItemHandle)) continue;
         int context = menu->GetHelpContext(static_cast<UINT_PTR>(info->iCtrlId), true);
         if (!context) context = menu->GetHelpContext(reinterpret_cast<UINT_PTR>(info->hItemHandle), false);
-        TCustomForm* active = Screen ? Screen->ActiveForm() : nullptr;
-        if (active && Application) {
-          if (active->BorderIcons().Contains(biHelp))
-            Application->HelpCommand(HELP_CONTEXTPOPUP, static_cast<ULONG_PTR>(context));
-          else
-            Application->HelpContext(context);
-        }
+        if (MenuEvents().OnHelp) MenuEvents().OnHelp(context);
         break;
       }
       break;

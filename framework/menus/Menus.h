@@ -2,9 +2,11 @@
 // Menus: TMenuItem (caption, shortcut, check marks, sub-items, command id),
 // TMainMenu (a form's menu bar), TPopupMenu and the pop-up list window that
 // receives the menu messages of every TPopupMenu shown with TrackPopupMenu.
-#include "framework/controls/Controls.h"
+#include "framework/win32/CoreIncludes.h"
 #include "framework/win32/Handles.h"
+#include "framework/win32/Messages.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -190,3 +192,13 @@ private:
 };
 
 TPopupList& PopupList();
+
+// What menus hand on to the application above them: the hint of the item
+// being selected, a help request for an item's help context, and a change to
+// a menu bar's items (its window redraws the bar). Unset, each is dropped.
+struct TMenuEvents {
+  std::function<void(const std::string& Hint)> OnHint;
+  std::function<void(int HelpContext)> OnHelp;
+  std::function<void(TMainMenu* Menu)> OnBarChanged;
+};
+TMenuEvents& MenuEvents();

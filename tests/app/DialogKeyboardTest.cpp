@@ -51,11 +51,7 @@ protected:
 
   void SetUp() override
   {
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-    Application->CreateForm(QVMain);
-    Application->CreateForm(dlgOptions);
-    QVMain->Show();
-    qvtest::PumpMessagesFor(300);
+    qvsession::StartProgram();
     Dialog = dlgOptions->Handle();
     List = dlgOptions->ExcludedDirs->Handle();
     Beeps = dlgOptions->EnableBeeps->Handle();

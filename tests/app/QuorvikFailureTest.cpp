@@ -30,12 +30,7 @@ protected:
     CreateDirectoryA(Dir.c_str(), nullptr);
     CreateDirectoryA(Root.c_str(), nullptr);
     WriteFile(Root + "\\a.txt", 100);
-    Application->SetTitle("Quorvik V5.0");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-    Application->CreateForm(QVMain);
-    Application->CreateForm(dlgOptions);
-    QVMain->Show();
-    qvtest::PumpMessagesFor(200);
+    StartProgram();
   }
   void TearDown() override { RemoveTree(Dir); }
 

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "app/Options.h"
+#include "app/QVMain.h"
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
 #include "tests/support/DialogAnswering.h"
@@ -47,6 +49,18 @@ inline void RemoveTree(const std::string& Dir)
     FindClose(h);
   }
   RemoveDirectoryA(Dir.c_str());
+}
+
+// Makes the program's two forms as at start-up, from the first run's
+// settings (not from what an earlier test stored), and shows the main window.
+inline void StartProgram()
+{
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
+  Application->SetTitle("Quorvik V5.0");
+  Application->CreateForm(QVMain);
+  Application->CreateForm(dlgOptions);
+  QVMain->Show();
+  qvtest::PumpMessagesFor(300);
 }
 
 // Pumps through the application, so that shortcut keys reach the menus and

@@ -1,0 +1,127 @@
+#include "tests/ui/menus/MenuFixture.h"
+
+#include "tests/support/WineTestSupport.h"
+
+TEST_F(MenuFixture, SettingsStartAtTheirDefaultsAndSubObjectsAreStoredOnlyWhenSwitchedOn)
+{
+  ToxMenuData& d = *bar->Data();
+  EXPECT_TRUE(d.Changed());
+  EXPECT_EQ(oxmWin95, d.Style);
+  EXPECT_EQ(ToxmOptions{oxmMultiLine}, d.Options);
+  EXPECT_EQ(clMenu, d.Color);
+  EXPECT_EQ(ox3Normal, d.Font3D);
+  EXPECT_EQ(oxmNormSel, d.SelectionStyle);
+  EXPECT_EQ(17, d.Banner()->Width());
+  EXPECT_EQ("Arial", d.Banner()->Font()->Name());
+  EXPECT_EQ(8, d.Banner()->Font()->Size());
+  EXPECT_EQ(clWhite, d.Banner()->Font()->Color());
+  EXPECT_EQ(clGray, d.Banner()->Color());
+  EXPECT_EQ(0xFFFFFF, d.Background()->GradientColor());
+  EXPECT_FALSE(IsStoredProp(*bar, FindPropInfo(*bar, "Banner")));
+  EXPECT_FALSE(IsStoredProp(*popup, FindPropInfo(*popup, "Background")));
+  EXPECT_FALSE(IsStoredProp(*popup, FindPropInfo(*popup, "Font")));
+  bar->SetOptions(ToxmOptions{oxmBanner, oxmCustomFont});
+  EXPECT_TRUE(IsStoredProp(*bar, FindPropInfo(*bar, "Banner")));
+  EXPECT_TRUE(IsStoredProp(*bar, FindPropInfo(*bar, "Font")));
+  EXPECT_FALSE(IsDefaultPropValue(*bar, FindPropInfo(*bar, "Caption")));  // always written
+}
+
+TEST_F(MenuFixture, OnlyLookAndSizeSettingsMarkTheMenuChanged)
+{
+  ToxMenuData& d = *popup->Data();
+  d.SetChanged(false);
+  popup->SetColor(clRed);
+  popup->SetCaption("Banner");
+  popup->SetFont3D(ox3Raised);
+  popup->SetSelectionStyle(oxmInsetSel);
+  EXPECT_FALSE(d.Changed());
+  popup->SetStyle(oxmWin97);
+  EXPECT_TRUE(d.Changed());
+  for (auto change : std::vector<std::function<void()>>{
+           [&] { popup->SetOptions(ToxmOptions{}); }, [&] { popup->Banner()->SetVertical(true); },
+           [&] { popup->Banner()->SetGradientColor(clNavy); }, [&] { popup->Background()->SetStyle(oxmVertGradient); },
+           [&] { popup->Font()->SetName("Arial"); }}) {
+    d.SetChanged(false);
+    BannerCache().Key = reinterpret_cast<HMENU>(1);
+    change();
+    EXPECT_TRUE(d.Changed());
+    EXPECT_EQ(nullptr, BannerCache().Key);  // the caches repaint
+  }
+  // At run time a font change does not switch the custom font on...
+  EXPECT_FALSE(popup->Options().Contains(oxmCustomFont));
+  // ...in design mode editing a sub-object switches its option on.
+  popup->SetDesigning(true, false);
+  popup->Banner()->Font()->SetSize(10);
+  EXPECT_TRUE(popup->Options().Contains(oxmBanner));
+  popup->SetDesigning(false, false);
+}
+
+TEST_F(MenuFixture, MenusOfOneFormShareOneHookThatGoesWithTheLast)
+{
+  const WNDPROC hooked = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(form->Handle(), GWLP_WNDPROC));
+  ASSERT_NE(nullptr, bar->Subclass());
+  EXPECT_EQ(bar->Subclass()->NewProc(), hooked);
+  auto* second = new ToxMenu(form);
+  EXPECT_EQ(bar->Subclass(), second->Subclass());
+  EXPECT_EQ(2, bar->Subclass()->RefCount);
+  delete second;
+  EXPECT_EQ(hooked, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(form->Handle(), GWLP_WNDPROC)));
+  auto* orphan = new ToxMenu(nullptr);
+  EXPECT_EQ(nullptr, orphan->Subclass());
+  delete orphan;
+  form->SetMenu(nullptr);
+  delete bar;
+  EXPECT_EQ(&TWinControl::StaticWndProc, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(form->Handle(), GWLP_WNDPROC)));
+}
+
+TEST_F(MenuFixture, OpeningTheBarSwitchesDropDownItemsToOwnerDrawButNeverTheBarsOwn)
+{
+  SendMessageA(form->Handle(), WM_INITMENU, reinterpret_cast<WPARAM>(bar->Handle()), 0);
+  EXPECT_FALSE(bar->Data()->Changed());
+  EXPECT_FALSE(Entry(bar->Handle(), 0).fType & MFT_OWNERDRAW);
+  HMENU menu = file->Handle();
+  ASSERT_EQ(5, GetMenuItemCount(menu));  // the hidden item has no entry
+  const TMenuItem* shown[] = {scan, compare, separator, more, exit};
+  for (UINT p = 0; p < 5; ++p) {
+    EXPECT_TRUE(Entry(menu, p).fType & MFT_OWNERDRAW) << p;
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(shown[p]), Entry(menu, p).dwItemData) << p;
+  }
+  EXPECT_TRUE(Entry(menu, 2).fType & MFT_SEPARATOR);
+  EXPECT_EQ(more->Handle(), Entry(menu, 3).hSubMenu);
+  EXPECT_TRUE(Entry(more->Handle(), 0).fType & MFT_OWNERDRAW);
+  EXPECT_TRUE(IsMenu(more->Handle()));
+
+  bar->SetStyle(oxmNormal);
+  SendMessageA(form->Handle(), WM_INITMENU, reinterpret_cast<WPARAM>(bar->Handle()), 0);
+  EXPECT_FALSE(Entry(menu, 0).fType & MFT_OWNERDRAW);
+  EXPECT_EQ("&Scan\tF2", Text(menu, 0));
+  EXPECT_EQ("&More", Text(menu, 3));
+  EXPECT_EQ(more->Handle(), Entry(menu, 3).hSubMenu);
+  EXPECT_TRUE(Entry(menu, 2).fType & MFT_SEPARATOR);
+  EXPECT_FALSE(Entry(menu, 2).fType & MFT_OWNERDRAW);
+  EXPECT_EQ("&File", Text(bar->Handle(), 0));
+}
+
+namespace {
+RECT openMenuRect{};
+void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, id);
+  GetWindowRect(menu, &openMenuRect);
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+}  // namespace
+
+TEST_F(MenuFixture, NegativeCoordinatesPlaceThePopUpAtTheirMagnitude)
+{
+  SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
+  popup->Popup(-110, -120);
+  EXPECT_EQ(110, openMenuRect.left);
+  EXPECT_EQ(120, openMenuRect.top);
+  EXPECT_TRUE(Entry(popup->Handle(), 0).fType & MFT_OWNERDRAW);
+  SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
+  popup->Popup(130, 140);
+  EXPECT_EQ(130, openMenuRect.left);
+}

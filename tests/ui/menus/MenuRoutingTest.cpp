@@ -1,0 +1,178 @@
+#include "tests/ui/menus/MenuFixture.h"
+
+#include "tests/support/WineTestSupport.h"
+
+namespace {
+MEASUREITEMSTRUCT Measure(HWND Window, const void* Item, LRESULT& Result)
+{
+  MEASUREITEMSTRUCT m{};
+  m.CtlType = ODT_MENU;
+  m.itemData = reinterpret_cast<ULONG_PTR>(Item);
+  Result = SendMessageA(Window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
+  return m;
+}
+
+LRESULT MenuCharOf(HWND Window, char Ch, HMENU Menu)
+{
+  return SendMessageA(Window, WM_MENUCHAR, MAKEWPARAM(Ch, MF_POPUP), reinterpret_cast<LPARAM>(Menu));
+}
+
+// Keys for the open menu, posted from a thread timer (the menu loop is modal).
+std::vector<WPARAM> pendingKeys;
+void CALLBACK TypeIntoMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  if (pendingKeys.empty()) {
+    KillTimer(nullptr, id);
+    return;
+  }
+  PostMessageA(menu, WM_KEYDOWN, pendingKeys.front(), 0);
+  pendingKeys.erase(pendingKeys.begin());
+}
+}  // namespace
+
+TEST_F(MenuFixture, MeasureRequestsAreAnsweredForOurItemsAndLeftAloneOtherwise)
+{
+  LRESULT result = 0;
+  const MEASUREITEMSTRUCT one = Measure(form->Handle(), scan, result);
+  EXPECT_EQ(1, result);
+  EXPECT_GT(one.itemWidth, 30u);
+  EXPECT_GT(one.itemHeight, 12u);
+  int stranger = 0;
+  const MEASUREITEMSTRUCT other = Measure(form->Handle(), &stranger, result);
+  EXPECT_EQ(0, result);
+  EXPECT_EQ(0u, other.itemWidth);
+  // Pop-up items are measured by the pop-up list window.
+  Measure(oxMenus::PopupList().Window(), clear, result);
+  EXPECT_EQ(1, result);
+  // A caption of two lines is about twice as high, unless multi-line is off.
+  compare->SetCaption("Two||Lines");
+  const MEASUREITEMSTRUCT two = Measure(form->Handle(), compare, result);
+  EXPECT_GE(two.itemHeight, 2 * one.itemHeight - 6);
+  bar->SetOptions(ToxmOptions{});
+  EXPECT_EQ(one.itemHeight, Measure(form->Handle(), compare, result).itemHeight);
+  // A vertical banner widens the items of the first column.
+  bar->SetOptions(ToxmOptions{oxmBanner});
+  bar->Banner()->SetVertical(true);
+  EXPECT_EQ(one.itemWidth + 17, Measure(form->Handle(), scan, result).itemWidth);
+}
+
+TEST_F(MenuFixture, MenuCharExecutesTheOnlyMatchAndCyclesThroughSharedLetters)
+{
+  SetOwnerDraw(popup->Items(), true);
+  HWND list = oxMenus::PopupList().Window();
+  EXPECT_EQ(MAKELRESULT(0, MNC_EXECUTE), MenuCharOf(list, 's', popup->Handle()));
+  EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), MenuCharOf(list, 'C', popup->Handle()));
+  EXPECT_EQ(0, MenuCharOf(list, 'q', popup->Handle()));
+  remove->SetEnabled(false);
+  SetOwnerDraw(popup->Items(), true);
+  EXPECT_EQ(0, MenuCharOf(list, 'd', popup->Handle()));  // disabled items never match
+
+  save->SetCaption("Beta");
+  remove->SetCaption("Bravo");
+  remove->SetEnabled(true);
+  SetOwnerDraw(popup->Items(), true);
+  HMENU menu = popup->Handle();
+  EXPECT_EQ(MAKELRESULT(0, MNC_SELECT), MenuCharOf(list, 'b', menu));
+  auto hilite = [&](UINT p, bool on) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STATE;
+    GetMenuItemInfoA(menu, p, TRUE, &info);
+    info.fState = on ? (info.fState | MFS_HILITE) : (info.fState & ~MFS_HILITE);
+    SetMenuItemInfoA(menu, p, TRUE, &info);
+  };
+  hilite(0, true);
+  EXPECT_EQ(MAKELRESULT(2, MNC_SELECT), MenuCharOf(list, 'B', menu));
+  hilite(0, false);
+  hilite(2, true);
+  EXPECT_EQ(MAKELRESULT(0, MNC_SELECT), MenuCharOf(list, 'b', menu));
+  // Plain entries never match.
+  SetOwnerDraw(popup->Items(), false);
+  EXPECT_EQ(0, MenuCharOf(list, 'c', menu));
+}
+
+TEST_F(MenuFixture, KeysInTheOpenMenusRunTheirCommands)
+{
+  pendingKeys = {'C'};
+  SetTimer(nullptr, 0, 60, TypeIntoMenu);
+  popup->Popup(200, 200);
+  qvtest::PumpMessagesFor(50);
+  EXPECT_EQ((std::vector<std::string>{"Clear List"}), clicked);
+
+  // The bar: Alt+F opens File, X runs Exit through the menu character.
+  clicked.clear();
+  pendingKeys = {'X'};
+  SetTimer(nullptr, 0, 60, TypeIntoMenu);
+  PostMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  ASSERT_TRUE(qvtest::PumpUntil([&] { return !clicked.empty(); }, 3000));
+  EXPECT_EQ((std::vector<std::string>{"E&xit"}), clicked);
+  // Arrows and Return reach the sub-menu's item.
+  clicked.clear();
+  pendingKeys = {VK_UP, VK_UP, VK_RIGHT, VK_RETURN};
+  SetTimer(nullptr, 0, 80, TypeIntoMenu);
+  PostMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  ASSERT_TRUE(qvtest::PumpUntil([&] { return !clicked.empty(); }, 3000));
+  EXPECT_EQ((std::vector<std::string>{"&Deeper"}), clicked);
+}
+
+namespace {
+qvtest::Pixels menuPixels;
+int visibleTicks = 0;
+// Captures the open menu once it has been visible for a tick (and painted).
+void CALLBACK CaptureAndCloseMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu) || ++visibleTicks < 2) return;
+  visibleTicks = 0;
+  KillTimer(nullptr, id);
+  menuPixels = qvtest::CaptureClient(menu);
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+}  // namespace
+
+TEST_F(MenuFixture, TheBackgroundGradientAndTheBannerShowInTheOpenMenu)
+{
+  popup->SetOptions(ToxmOptions{oxmBackground, oxmBanner});
+  popup->SetColor(RGB(0, 0, 255));
+  popup->Background()->SetStyle(oxmHorzGradient);
+  popup->Banner()->SetColor(clNavy);
+  popup->Banner()->SetVertical(true);
+  popup->SetCaption("Pop");
+  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
+  popup->Popup(200, 200);
+  ASSERT_GT(menuPixels.width, 40);
+  const int y = menuPixels.height / 2;
+  int x0 = 0;
+  while (x0 < menuPixels.width && menuPixels.at(x0, y) != RGB(0, 0, 128)) ++x0;  // the navy strip
+  ASSERT_LT(x0, 10);
+  EXPECT_EQ(RGB(0, 0, 128), menuPixels.at(x0 + 16, y));
+  const COLORREF left = menuPixels.at(x0 + 17, 2 + x0), right = menuPixels.at(menuPixels.width - 1 - x0, 2 + x0);
+  // The ramp starts white under the strip and runs toward the menu colour.
+  const COLORREF middle = menuPixels.at(menuPixels.width / 2, 2 + x0);
+  EXPECT_GT(GetRValue(left), 200);
+  EXPECT_GT(GetRValue(left), GetRValue(middle));
+  EXPECT_GT(GetRValue(middle), GetRValue(right));
+  EXPECT_LT(GetRValue(right), 12);
+  EXPECT_GT(GetBValue(right), 240);
+}
+
+TEST_F(MenuFixture, CachesAreReusedForTheSameMenuUntilChanged)
+{
+  popup->SetOptions(ToxmOptions{oxmBackground});
+  popup->Background()->SetStyle(oxmHorzGradient);
+  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
+  popup->Popup(200, 200);
+  EXPECT_EQ(popup->Handle(), BackgroundCache().Key);
+  const HBITMAP first = BackgroundCache().Bitmap.Handle();
+  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
+  popup->Popup(200, 200);
+  EXPECT_EQ(first, BackgroundCache().Bitmap.Handle());
+  popup->Background()->SetGradientColor(clYellow);
+  EXPECT_EQ(nullptr, BackgroundCache().Key);
+  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
+  popup->Popup(200, 200);
+  EXPECT_EQ(popup->Handle(), BackgroundCache().Key);
+  EXPECT_NE(first, BackgroundCache().Bitmap.Handle());
+}
