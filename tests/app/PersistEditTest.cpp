@@ -174,6 +174,23 @@ std::string FocusClass(DWORD Thread, int Up = 0)
     return W ? qvtest::ClassName(W) : std::string();
 }
 
+// A Width x 1 white 24-bit bitmap file.
+std::string WriteBitmapFile(const std::string& Path, int Width)
+{
+    const int Row = (Width * 3 + 3) & ~3;
+    BITMAPINFOHEADER Info{sizeof Info, Width, 1, 1, 24, BI_RGB, static_cast<DWORD>(Row), 0, 0, 0, 0};
+    BITMAPFILEHEADER File{0x4D42, static_cast<DWORD>(sizeof File + sizeof Info + Row), 0, 0,
+                          static_cast<DWORD>(sizeof File + sizeof Info)};
+    std::string Bytes(reinterpret_cast<const char*>(&File), sizeof File);
+    Bytes.append(reinterpret_cast<const char*>(&Info), sizeof Info);
+    Bytes.append(static_cast<size_t>(Row), '\xFF');
+    HANDLE H = CreateFileA(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD Written = 0;
+    WriteFile(H, Bytes.data(), static_cast<DWORD>(Bytes.size()), &Written, nullptr);
+    CloseHandle(H);
+    return Path;
+}
+
 std::unique_ptr<TApplicationScope> StartProgram()
 {
     auto Scope = std::make_unique<TApplicationScope>();
@@ -286,10 +303,16 @@ TEST_F(PersistEdit, SetsByContainmentEmptyListsMissingIconsAndDamagedValues)
     auto* Edit = new TEdit(Form);
     Edit->SetName("Edit");
     Edit->SetText("live");
+    auto* Button = new TSpeedButton(Form);
+    Button->SetName("Button");
+    char Temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, Temp);
+    const std::string Picture = WriteBitmapFile(std::string(Temp) + "qv-glyph.bmp", 4);
     auto* Persist = new ToxPersist(Form);
     TStringList Items;
     for (const char* Line : {"Parts;Parts;6;Parts;;1;0;1;Members A and AB;", "List;Items;101;Lines;;1;0;1;;",
-                             "Edit;Text;99;No icon;;1;0;1;;", "Edit;Text;10;Hidden;;1;0;0;;"})
+                             "Edit;Text;99;No icon;;1;0;1;;", "Edit;Text;10;Hidden;;1;0;0;;",
+                             "Button;Glyph;102;Glyph;;1;0;1;;"})
         Items.Add(Line);
     Persist->SetItems(&Items);
 
@@ -298,7 +321,7 @@ TEST_F(PersistEdit, SetsByContainmentEmptyListsMissingIconsAndDamagedValues)
     S.Then([&] { return (D = ShownDialog()) != nullptr; },
            [&] {
                EXPECT_EQ("Holder Setup Dialog", D->Caption());
-               EXPECT_EQ((Strings{"Parts", "Lines", "No icon"}), D->lbValues->Items()->ToVector());
+               EXPECT_EQ((Strings{"Parts", "Lines", "No icon", "Glyph"}), D->lbValues->Items()->ToVector());
                // The icon frame is drawn for "PROP_6"; "PROP_99" does not exist and leaves the line plain.
                UpdateWindow(D->lbValues->Handle());
                const qvtest::Pixels P = qvtest::CaptureClient(D->lbValues->Handle());
@@ -342,6 +365,19 @@ TEST_F(PersistEdit, SetsByContainmentEmptyListsMissingIconsAndDamagedValues)
            [&] {
                EXPECT_EQ("", D->Edit1->Text());
                EXPECT_EQ("string", D->Label1->Caption());
+               ClickLine(D->lbValues, 3);
+           });
+    CbtDialogAnswerer Answers;
+    S.Then([&] { return Shown(D->GraphicPanel); },
+           [&] {
+               EXPECT_EQ("(TBitmap)", D->StatusValue->Text());
+               EXPECT_EQ(nullptr, D->Image1->Picture()->Graphic());  // the button has no glyph
+               Answers.Push(CbtDialogAnswerer::ChooseFile(Picture));
+               Press(D->btnGraphic);
+           });
+    S.Then([&] { return D->Image1->Picture()->Width() == 4; },
+           [&] {
+               EXPECT_TRUE(Button->Glyph()->Empty());
                Press(D->btnOK);
            });
     S.Start();
@@ -350,6 +386,8 @@ TEST_F(PersistEdit, SetsByContainmentEmptyListsMissingIconsAndDamagedValues)
     EXPECT_EQ((1u << ptA) | (1u << ptAB) | (1u << ptC), Parts->FParts);
     EXPECT_EQ((Strings{"one", "two"}), List->Items()->ToVector());
     EXPECT_EQ("live", Edit->Text());  // the damaged value was not applied
+    EXPECT_EQ(4, Button->Glyph()->Width());
+    DeleteFileA(Picture.c_str());
 }
 
 TEST_F(PersistEdit, AnswersTheKeyboardAndMovesTheFocusOffAPendingValueBox)
