@@ -4,6 +4,7 @@
 #include "app/QVMain.h"
 #include "app/ReportLines.h"
 #include "persist/oxPerst.h"
+#include "ui/hints/Balloon.h"
 
 TdlgOptions* dlgOptions = nullptr;
 
@@ -31,6 +32,7 @@ void TdlgOptions::Loaded()
   Settings = dynamic_cast<TButton*>(FindComponent("Settings"));
   dlgBrowse = dynamic_cast<TBrowseDirectoryDlg*>(FindComponent("dlgBrowse"));
   oxPersist = dynamic_cast<ToxPersist*>(FindComponent("oxPersist"));
+  BalloonHint = dynamic_cast<TBalloonHint*>(FindComponent("BalloonHint"));
 }
 
 bool TdlgOptions::AddDirectory(std::string Dir)

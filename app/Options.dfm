@@ -198,6 +198,21 @@ object dlgOptions: TdlgOptions
     Visible = False
     OnClick = SettingsClick
   end
+  object BalloonHint: TBalloonHint
+    BorderColor = clBlack
+    Color = clInfoBk
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = []
+    MaxWidth = -4
+    Behavior = [bbNoShowMouseDown, bbUseRegions, bbHideOnPaint]
+    Position = bpAboveRight
+    ShadowDepth = 5
+    Shape = bsRoundRect
+    Active = True
+  end
   object dlgBrowse: TBrowseDirectoryDlg
     Root = idDrives
   end

@@ -6,6 +6,7 @@
 #include "framework/forms/Forms.h"
 #include "framework/controls/StdCtrls.h"
 
+class TBalloonHint;
 class TBrowseDirectoryDlg;
 class ToxPersist;
 
@@ -24,6 +25,7 @@ public:
   TButton* Settings = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
+  TBalloonHint* BalloonHint = nullptr;
 
   void btnAddClick(TObject* Sender);
   void btnRemoveClick(TObject* Sender);

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/About.h"
 #include "app/BrowseDr.h"
 #include "app/HomePage.h"
 #include "app/Options.h"
@@ -220,10 +221,7 @@ void TQVMain::mnuFileExitClick(TObject*) { Close(); }
 
 void TQVMain::mnuHelpContentsClick(TObject*) { Application->HelpContext(0); }
 
-void TQVMain::mnuHelpAboutClick(TObject*)
-{
-  Application->MessageBox(Application->Title() + "\n\n" + QuorvikHomePage, qv::TMsgBoxKind::Information);
-}
+void TQVMain::mnuHelpAboutClick(TObject*) { TAboutBox::Execute(); }
 
 void TQVMain::mnuHelpVisitHomePageClick(TObject*)
 {
