@@ -276,6 +276,7 @@ object AboutBox: TAboutBox
       Top = 268
       Width = 230
       Height = 13
+      AutoSize = False
       Cursor = crHandPoint
       Font.Charset = DEFAULT_CHARSET
       Font.Color = clBlue
@@ -295,5 +296,18 @@ object AboutBox: TAboutBox
     Default = True
     Cancel = True
     ModalResult = 1
+  end
+  object oxForm: ToxForm
+    CaptionButtons = []
+    CustomButtonIndex = -1
+    ActiveCaption = ox3Normal
+    ActiveText = ox3Normal
+    ActiveBorder = ox3Normal
+    InactiveCaption = ox3Normal
+    InactiveText = ox3Normal
+    InactiveBorder = ox3Normal
+    MinHeight = 0
+    MinWidth = 0
+    OnTop = False
   end
 end

@@ -4,6 +4,7 @@
 #include "app/QVMain.h"
 #include "app/ReportLines.h"
 #include "persist/oxPerst.h"
+#include "ui/caption/oxForm.h"
 #include "ui/hints/Balloon.h"
 
 TdlgOptions* dlgOptions = nullptr;
@@ -32,6 +33,7 @@ void TdlgOptions::Loaded()
   Settings = dynamic_cast<TButton*>(FindComponent("Settings"));
   dlgBrowse = dynamic_cast<TBrowseDirectoryDlg*>(FindComponent("dlgBrowse"));
   oxPersist = dynamic_cast<ToxPersist*>(FindComponent("oxPersist"));
+  oxForm = dynamic_cast<ToxForm*>(FindComponent("oxForm"));
   BalloonHint = dynamic_cast<TBalloonHint*>(FindComponent("BalloonHint"));
 }
 

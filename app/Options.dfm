@@ -225,4 +225,17 @@ object dlgOptions: TdlgOptions
     StorageType = oxpRegistry
     Options = [oxpAutoSave, oxpAutoLoad, oxpAutoFileName]
   end
+  object oxForm: ToxForm
+    CaptionButtons = []
+    CustomButtonIndex = -1
+    ActiveCaption = ox3Normal
+    ActiveText = ox3Normal
+    ActiveBorder = ox3Normal
+    InactiveCaption = ox3Normal
+    InactiveText = ox3Normal
+    InactiveBorder = ox3Normal
+    MinHeight = 0
+    MinWidth = 0
+    OnTop = False
+  end
 end

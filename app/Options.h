@@ -8,6 +8,7 @@
 
 class TBalloonHint;
 class TBrowseDirectoryDlg;
+class ToxForm;
 class ToxPersist;
 
 class TdlgOptions : public TForm {
@@ -25,6 +26,7 @@ public:
   TButton* Settings = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
+  ToxForm* oxForm = nullptr;
   TBalloonHint* BalloonHint = nullptr;
 
   void btnAddClick(TObject* Sender);

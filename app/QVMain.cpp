@@ -12,6 +12,7 @@
 #include "engine/ReportFile.h"
 #include "persist/OBJMGR2.h"
 #include "persist/oxPerst.h"
+#include "ui/caption/oxForm.h"
 #include "platform/PlatformFileSystem.h"
 
 TQVMain* QVMain = nullptr;
@@ -85,6 +86,7 @@ void TQVMain::Loaded()
   dlgBrowse = Find<TBrowseDirectoryDlg>(this, "dlgBrowse");
   dlgSave = Find<TSaveDialog>(this, "dlgSave");
   dlgOpen = Find<TOpenDialog>(this, "dlgOpen");
+  oxForm = Find<ToxForm>(this, "oxForm");
   oxPersist = Find<ToxPersist>(this, "oxPersist");
   ObjMgr = Find<TObjMgr>(this, "ObjMgr");
 }
@@ -95,6 +97,9 @@ void TQVMain::FormCreate(TObject*)
   SetCaption(Application->Title());
   FFs = CreatePlatformFileSystem();
   FEngine = std::make_unique<TQVEngine>(*FFs, *this);
+  // The window may grow to the whole screen, whatever the form file says.
+  oxForm->SetMaxWidth(static_cast<uint16_t>(GetSystemMetrics(SM_CXSCREEN)));
+  oxForm->SetMaxHeight(static_cast<uint16_t>(GetSystemMetrics(SM_CYSCREEN)));
 }
 
 void TQVMain::FormDestroy(TObject*)

@@ -149,6 +149,7 @@ TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedName)
 {
   std::string os, mem, disk, allocated, web;
   TTextStyle style = tsNone;
+  int webWidth = 0, webExtent = 0;
   int clientW = 0, clientH = 0;
   uint64_t freeNow = 0;
   OpenAbout([&](TAboutBox* box) {
@@ -157,6 +158,14 @@ TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedName)
     os = box->OS->Caption(), mem = box->PhysMem->Caption(), disk = box->DiskSpace->Caption();
     allocated = box->AllocatedMemory->Caption(), web = box->Web->Caption();
     style = box->ProductName->Style();
+    {
+      const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+      TCanvas canvas;
+      canvas.SetHandle(dc.get());
+      canvas.Font().Assign(box->Web->Font());
+      webWidth = box->Web->Width(), webExtent = canvas.TextWidth(box->Web->Caption());
+      canvas.SetHandle(nullptr);
+    }
     clientW = box->ClientWidth(), clientH = box->ClientHeight();
     ULARGE_INTEGER a{}, t{}, f{};
     GetDiskFreeSpaceExA("C:\\", &a, &t, &f);
@@ -167,6 +176,8 @@ TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedName)
   EXPECT_EQ(clientH, 369);
   EXPECT_EQ(style, tsRaised);
   EXPECT_EQ(web, QuorvikHomePage);
+  // Room for the whole address (the last slash of this font reaches past its advance).
+  EXPECT_GT(webWidth, webExtent);
   OSVERSIONINFOA v{sizeof v};
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   GetVersionExA(&v);

@@ -100,30 +100,4 @@ TEST_F(HBLabelTest, NoneDrawsThePlainTextAndDisabledKeepsTheCopiesInGreyText)
   EXPECT_EQ(sides.Red, 0);
 }
 
-TEST_F(HBLabelTest, TheAccessKeyIsUnderlinedUnlessAccelDisplayIsOff)
-{
-  Label->SetStyle(tsNone);
-  Label->SetCaption("&L");
-  auto underlined = [&] {
-    Form->Invalidate();
-    qvtest::PumpMessagesFor(150);
-    const qvtest::Pixels px = qvtest::CaptureClient(Form->Handle());
-    // The underline runs to the right of the L's stem, below its foot.
-    int widest = 0;
-    for (int y = Label->Top(); y < Label->Top() + Label->Height() + 2; ++y) {
-      int n = 0;
-      for (int x = 0; x < px.width; ++x) n += px.at(x, y) == RGB(255, 0, 0);
-      widest = std::max(widest, n);
-    }
-    return widest;
-  };
-  const int with = underlined();
-  Label->SetShowAccelChar(false);
-  Label->SetCaption("&L");
-  const int without = underlined();
-  EXPECT_GT(without, 0);
-  // "&L" shown as it is is wider than the underlined L alone.
-  EXPECT_NE(with, without);
-}
-
 }  // namespace
