@@ -79,6 +79,15 @@ void Input(DWORD Flags)
   SendInput(1, &in, sizeof in);
 }
 
+// Closes the menu that a right click on the tray icon opened (its loop is modal).
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR Id, DWORD)
+{
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, Id);
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 POINT ScreenCentre(TNCButton* B)
 {
   RECT w;
@@ -333,11 +342,44 @@ TEST_F(CaptionFormTest, TrayIconIsAddedModifiedAndRemoved)
   SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_MOUSEMOVE);
   EXPECT_EQ(1, clicks);
   EXPECT_EQ(1, doubles);
+  // A right click brings up the tray menu at the pointer.
+  auto* menu = new TPopupMenu(form);
+  auto* item = new TMenuItem(menu);
+  item->SetCaption("Restore");
+  menu->Items()->Add(item);
+  int popups = 0;
+  menu->OnPopup = [&](TObject*) { ++popups; };
+  ox->SetTrayMenu(menu);
+  SetTimer(nullptr, 0, 100, CloseOpenMenu);
+  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_RBUTTONUP);
+  EXPECT_EQ(1, popups);
   ox->SetTrayEnabled(false);
   EXPECT_FALSE(present());
   ox->SetTrayEnabled(true);
   form->DestroyHandle();
   EXPECT_FALSE(present());
+}
+
+TEST_F(CaptionFormTest, ARecreatedWindowGetsItsCaptionAndTrayIconBack)
+{
+  ox->SetActiveGradient(0x0000FF);
+  ShowActive();
+  ox->SetTrayEnabled(true);
+  form->RecreateWnd();
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  HWND window = form->Handle();
+  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled() && ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(200);
+  EXPECT_EQ(window, ox->Handle());
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(RGB(255, 0, 0), Shot(window).at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  NOTIFYICONDATAA probe{};
+  probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  probe.hWnd = window;
+  probe.uID = 2423;
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  ox->SetTrayEnabled(false);
 }
 
 TEST_F(CaptionFormTest, CustomButtonsFollowTheLinesAndReportTheWholeLine)
