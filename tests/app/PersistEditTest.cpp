@@ -167,7 +167,8 @@ void Tap(WORD Vk, WORD Modifier = 0)
 
 std::string FocusClass(DWORD Thread, int Up = 0)
 {
-    GUITHREADINFO Info{sizeof Info};
+    GUITHREADINFO Info{};
+    Info.cbSize = sizeof Info;
     HWND W = GetGUIThreadInfo(Thread, &Info) ? Info.hwndFocus : nullptr;
     for (; W && Up > 0; --Up)
         W = GetParent(W);
