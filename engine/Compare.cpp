@@ -28,9 +28,7 @@ void TQVEngine::Compare(const std::string& FileName)
       CompareDir(DirAt(0), recurse);
     CompactEntries();
     const uint32_t seconds = (FFs.Ticks() - start) / 1000;
-    FHost.AddLine("DONE, " + PadLeft(std::to_string(seconds / 60), 2, '0') + ":" +
-                      PadLeft(std::to_string(seconds % 60), 2, '0'),
-                  true);
+    FHost.AddLine("DONE, " + MinutesSeconds(seconds), true);
   } catch (...) {
     CompactEntries();
     FHost.SetStatus("");
