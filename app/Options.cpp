@@ -3,6 +3,8 @@
 #include "app/BrowseDr.h"
 #include "app/ReportLines.h"
 #include "persist/oxPerst.h"
+#include "ui/caption/oxForm.h"
+#include "ui/hints/Balloon.h"
 
 TdlgOptions* dlgOptions = nullptr;
 
@@ -28,6 +30,8 @@ void TdlgOptions::Loaded()
   btnCancel = dynamic_cast<TButton*>(FindComponent("btnCancel"));
   dlgBrowse = dynamic_cast<TBrowseDirectoryDlg*>(FindComponent("dlgBrowse"));
   oxPersist = dynamic_cast<ToxPersist*>(FindComponent("oxPersist"));
+  oxForm = dynamic_cast<ToxForm*>(FindComponent("oxForm"));
+  BalloonHint = dynamic_cast<TBalloonHint*>(FindComponent("BalloonHint"));
 }
 
 bool TdlgOptions::AddDirectory(std::string Dir)

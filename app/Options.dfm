@@ -197,6 +197,21 @@ object dlgOptions: TdlgOptions
     Caption = 'Settings...'
     Visible = False
   end
+  object BalloonHint: TBalloonHint
+    BorderColor = clBlack
+    Color = clInfoBk
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = []
+    MaxWidth = -4
+    Behavior = [bbNoShowMouseDown, bbUseRegions, bbHideOnPaint]
+    Position = bpAboveRight
+    ShadowDepth = 5
+    Shape = bsRoundRect
+    Active = True
+  end
   object dlgBrowse: TBrowseDirectoryDlg
     Root = idDrives
   end
@@ -208,5 +223,18 @@ object dlgOptions: TdlgOptions
     RegistryKey = 'Software\Halbrand\QV5'
     StorageType = oxpRegistry
     Options = [oxpAutoSave, oxpAutoLoad, oxpAutoFileName]
+  end
+  object oxForm: ToxForm
+    CaptionButtons = []
+    CustomButtonIndex = -1
+    ActiveCaption = ox3Normal
+    ActiveText = ox3Normal
+    ActiveBorder = ox3Normal
+    InactiveCaption = ox3Normal
+    InactiveText = ox3Normal
+    InactiveBorder = ox3Normal
+    MinHeight = 0
+    MinWidth = 0
+    OnTop = False
   end
 end

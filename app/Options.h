@@ -6,7 +6,9 @@
 #include "framework/forms/Forms.h"
 #include "framework/controls/StdCtrls.h"
 
+class TBalloonHint;
 class TBrowseDirectoryDlg;
+class ToxForm;
 class ToxPersist;
 
 class TdlgOptions : public TForm {
@@ -23,6 +25,8 @@ public:
   TButton* btnCancel = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
+  ToxForm* oxForm = nullptr;
+  TBalloonHint* BalloonHint = nullptr;
 
   void btnAddClick(TObject* Sender);
   void btnRemoveClick(TObject* Sender);

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/About.h"
 #include "app/BrowseDr.h"
 #include "app/HomePage.h"
 #include "app/Options.h"
@@ -11,6 +12,7 @@
 #include "engine/ReportFile.h"
 #include "persist/OBJMGR2.h"
 #include "persist/oxPerst.h"
+#include "ui/caption/oxForm.h"
 #include "platform/PlatformFileSystem.h"
 
 TQVMain* QVMain = nullptr;
@@ -84,6 +86,7 @@ void TQVMain::Loaded()
   dlgBrowse = Find<TBrowseDirectoryDlg>(this, "dlgBrowse");
   dlgSave = Find<TSaveDialog>(this, "dlgSave");
   dlgOpen = Find<TOpenDialog>(this, "dlgOpen");
+  oxForm = Find<ToxForm>(this, "oxForm");
   oxPersist = Find<ToxPersist>(this, "oxPersist");
   ObjMgr = Find<TObjMgr>(this, "ObjMgr");
 }
@@ -94,6 +97,9 @@ void TQVMain::FormCreate(TObject*)
   SetCaption(Application->Title());
   FFs = CreatePlatformFileSystem();
   FEngine = std::make_unique<TQVEngine>(*FFs, *this);
+  // The window may grow to the whole screen, whatever the form file says.
+  oxForm->SetMaxWidth(static_cast<uint16_t>(GetSystemMetrics(SM_CXSCREEN)));
+  oxForm->SetMaxHeight(static_cast<uint16_t>(GetSystemMetrics(SM_CYSCREEN)));
 }
 
 void TQVMain::FormDestroy(TObject*)
@@ -220,10 +226,7 @@ void TQVMain::mnuFileExitClick(TObject*) { Close(); }
 
 void TQVMain::mnuHelpContentsClick(TObject*) { Application->HelpContext(0); }
 
-void TQVMain::mnuHelpAboutClick(TObject*)
-{
-  Application->MessageBox(Application->Title() + "\n\n" + QuorvikHomePage, qv::TMsgBoxKind::Information);
-}
+void TQVMain::mnuHelpAboutClick(TObject*) { TAboutBox::Execute(); }
 
 void TQVMain::mnuHelpVisitHomePageClick(TObject*)
 {

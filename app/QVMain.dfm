@@ -121,6 +121,23 @@ object QVMain: TQVMain
     Options = [ofHideReadOnly, ofPathMustExist, ofFileMustExist]
     Title = 'Open File to Compare'
   end
+  object oxForm: ToxForm
+    Options = [oxfActiveGradient, oxfInactiveGradient, oxfMinMax]
+    CaptionButtons = [oxbRollUp, oxbOnTop]
+    CustomButtonIndex = -1
+    ActiveCaption = ox3Normal
+    ActiveText = ox3Normal
+    ActiveBorder = ox3Normal
+    InactiveCaption = ox3Normal
+    InactiveText = ox3Normal
+    InactiveBorder = ox3Normal
+    MinHeight = 102
+    MinWidth = 204
+    MaxWidth = 640
+    MaxHeight = 480
+    OnTop = False
+    TrayEnabled = False
+  end
   object oxPersist: ToxPersist
     Items.Strings = (
       'dlgOpen;FileName;10;OpenFileName;;1;0;0;;'

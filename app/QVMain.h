@@ -13,6 +13,7 @@
 class TBrowseDirectoryDlg;
 class TFileSystem;
 class TObjMgr;
+class ToxForm;
 class ToxPersist;
 class TQVEngine;
 
@@ -33,6 +34,7 @@ public:
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   TSaveDialog* dlgSave = nullptr;
   TOpenDialog* dlgOpen = nullptr;
+  ToxForm* oxForm = nullptr;
   ToxPersist* oxPersist = nullptr;
   TObjMgr* ObjMgr = nullptr;
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws Quorvik's small pictures: the program icon (written to app/res/) and
-the options dialog's Add and Remove glyphs (printed as the Glyph.Data blocks
-that app/Options.dfm holds). Run from the repository root."""
+"""Draws Quorvik's small pictures: the program icon (written to app/res/), the
+caption buttons' glyphs and the help-select cursor (written to ui/caption/res/)
+and the options dialog's Add and Remove glyphs (printed as the Glyph.Data
+blocks that app/Options.dfm holds). Run from the repository root."""
 import struct
 
 MAGENTA = (255, 0, 255)
@@ -82,8 +83,155 @@ def dfm_hex(data):
     return '\n'.join(text[i:i + 64] for i in range(0, len(text), 64))
 
 
+def bmp_header(width, height, bits, palette, data):
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, 0, len(data), 2835, 2835,
+                       len(palette), len(palette))
+    pal = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + 40 + len(pal)
+    return struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset) + info + pal + data
+
+
+def bmp1(rows):
+    """A bottom-up monochrome BMP from text rows: '#' black, anything else white."""
+    width, height = len(rows[0]), len(rows)
+    stride = ((width + 31) // 32) * 4
+    data = bytearray()
+    for line in reversed(rows):
+        bits = bytearray(stride)
+        for x, ch in enumerate(line):
+            if ch != '#':
+                bits[x // 8] |= 0x80 >> (x % 8)
+        data += bits
+    return bmp_header(width, height, 1, [(0, 0, 0), (255, 255, 255)], bytes(data))
+
+
+# The 16 colours of the standard VGA palette.
+VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+       (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+       (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+
+
+def bmp4(rows, colours):
+    """A bottom-up 16-colour BMP from text rows; colours maps a character to a VGA index."""
+    width, height = len(rows[0]), len(rows)
+    stride = ((width * 4 + 31) // 32) * 4
+    data = bytearray()
+    for line in reversed(rows):
+        bits = bytearray(stride)
+        for x, ch in enumerate(line):
+            bits[x // 2] |= colours[ch] << (4 if x % 2 == 0 else 0)
+        data += bits
+    return bmp_header(width, height, 4, VGA, bytes(data))
+
+
+# Caption-button glyphs, 10 x 10, black on white. The pin lies on its side
+# with its point to the right; latched, it is pressed in: a wider head and
+# less of the needle showing.
+ON_TOP_UP = [
+    '..........',
+    '..........',
+    '.#........',
+    '.#.####...',
+    '.##...####',
+    '.##...#...',
+    '.#.####...',
+    '.#........',
+    '..........',
+    '..........',
+]
+ON_TOP_DOWN = [
+    '..........',
+    '...#......',
+    '...#......',
+    '...#####..',
+    '...##.####',
+    '...##.##..',
+    '...#####..',
+    '...#......',
+    '...#......',
+    '..........',
+]
+ROLL_UP = [
+    '..........',
+    '..........',
+    '....##....',
+    '...####...',
+    '..######..',
+    '.########.',
+    '###....###',
+    '##......##',
+    '..........',
+    '..........',
+]
+ROLL_DOWN = list(reversed(ROLL_UP))
+# A waving flag of four colours on dark yellow, the transparent colour.
+START = [
+    'yyyyyyyyyy',
+    'ykrrrggyyy',
+    'ykrrrgggyy',
+    'ykrrrgggyy',
+    'ykbbbwwwyy',
+    'ykbbbwwwyy',
+    'ykbbbwwyyy',
+    'ykyyyyyyyy',
+    'ykyyyyyyyy',
+    'yyyyyyyyyy',
+]
+START_COLOURS = {'y': 3, 'k': 0, 'r': 9, 'g': 10, 'b': 12, 'w': 11}
+
+
+def help_select_cursor():
+    """32 x 32 monochrome cursor: the arrow with a question mark, hot spot at the tip."""
+    arrow = [
+        'X', 'XX', 'X.X', 'X..X', 'X...X', 'X....X', 'X.....X', 'X......X', 'X.......X', 'X........X',
+        'X.....XXXXX', 'X..X..X', 'X.X X..X', 'XX  X..X', 'X    X..X', '     X..X', '      X..X', '      X..X',
+        '       XX',
+    ]
+    mark = [
+        ' XXXXX ', 'XX...XX', 'X..X..X', 'XXXX..X', '   X..X', '  X..X ', '  X.X  ', '  XXX  ', '  X.X  ',
+        '  XXX  ',
+    ]
+    grid = [[' '] * 32 for _ in range(32)]
+    for y, line in enumerate(arrow):
+        for x, ch in enumerate(line):
+            grid[y][x] = ch
+    for y, line in enumerate(mark):
+        for x, ch in enumerate(line):
+            if ch != ' ':
+                grid[y + 3][x + 12] = ch
+    xor, andmask = bytearray(), bytearray()
+    for row in reversed(grid):
+        xbits, abits = bytearray(4), bytearray(4)
+        for x, ch in enumerate(row):
+            if ch == ' ':
+                abits[x // 8] |= 0x80 >> (x % 8)
+            elif ch == '.':
+                xbits[x // 8] |= 0x80 >> (x % 8)
+        xor += xbits
+        andmask += abits
+    info = struct.pack('<IiiHHIIiiII', 40, 32, 64, 1, 1, 0, len(xor) + len(andmask), 0, 0, 2, 2)
+    image = info + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + bytes(xor) + bytes(andmask)
+    head = struct.pack('<HHH', 0, 2, 1) + struct.pack('<BBBBHHII', 32, 32, 0, 0, 0, 0, len(image), 22)
+    return head + image
+
+
+def caption_art():
+    files = {
+        'OnTopButtonU.bmp': bmp1(ON_TOP_UP),
+        'OnTopButtonD.bmp': bmp1(ON_TOP_DOWN),
+        'RollUpButton.bmp': bmp1(ROLL_UP),
+        'RollDownButton.bmp': bmp1(ROLL_DOWN),
+        'StartButton.bmp': bmp4(START, START_COLOURS),
+        'HelpSelect31.cur': help_select_cursor(),
+    }
+    for name, data in files.items():
+        with open('ui/caption/res/' + name, 'wb') as f:
+            f.write(data)
+
+
 if __name__ == '__main__':
     with open('app/res/Quorvik.ico', 'wb') as f:
         f.write(ico([32, 16]))
+    caption_art()
     for name, shape, colour in (('btnAdd', plus, (0, 128, 0)), ('btnRemove', minus, (192, 0, 0))):
         print(f'{name}:\n{dfm_hex(glyph(shape, colour))}\n')

@@ -582,15 +582,20 @@ void TLabel::Paint()
   }
   Canvas().SetBrushStyle(bsClear);
   Canvas().Font().Assign(Font());
+  DoDrawText(r, DrawTextFlags());
+}
+
+void TLabel::DoDrawText(RECT& Rect, UINT Flags)
+{
   if (!Enabled()) {
     // The disabled look: a light copy down-right, the text in grey on top.
     Canvas().Font().SetColor(clBtnHighlight);
-    RECT shifted = r;
+    RECT shifted = Rect;
     OffsetRect(&shifted, 1, 1);
-    Canvas().DrawText(Caption(), shifted, DrawTextFlags());
+    Canvas().DrawText(Caption(), shifted, Flags);
     Canvas().Font().SetColor(clBtnShadow);
   }
-  Canvas().DrawText(Caption(), r, DrawTextFlags());
+  Canvas().DrawText(Caption(), Rect, Flags);
 }
 
 // ---------------------------------------------------------------------------

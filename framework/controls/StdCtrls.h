@@ -224,6 +224,9 @@ public:
 protected:
   void TextChanged() override { AdjustBounds(); }
   void FontChanged() override;
+  // Draws the caption into Rect on Canvas, whose font is the label's and whose
+  // brush is clear; labels with a look of their own override only this.
+  virtual void DoDrawText(RECT& Rect, UINT Flags);
   UINT DrawTextFlags() const;
   void AdjustBounds();
 private:

@@ -15,6 +15,8 @@ qv_add_test(framework_win32_test
 qv_add_test(framework_forms_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FormsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NonClientHookTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LabelTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListControlTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/forms/TestForms.rc
   LIBS qv_framework qv_test_support)

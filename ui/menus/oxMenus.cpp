@@ -15,6 +15,16 @@ std::vector<TMenuFormSubclass*>& Subclasses()
   return list;
 }
 
+struct TProxy {
+  TMenuItem* Item;
+  TMenuItem* Root;
+};
+std::vector<TProxy>& Proxies()
+{
+  static std::vector<TProxy> list;
+  return list;
+}
+
 std::vector<ToxMenu*>& MenuBars()
 {
   static std::vector<ToxMenu*> list;
@@ -241,6 +251,12 @@ void TMenuFormSubclass::WndProc(TMessage& Message)
     case WM_MEASUREITEM: case WM_DRAWITEM: RouteItemMessage(Message, Handle(), FCanvas); break;
     case WM_MENUCHAR: MenuChar(Message); break;
     case WM_SETTINGCHANGE: RefreshMarkBitmaps(); break;
+    case WM_EXITMENULOOP: {
+      RestoreProxies();
+      TCustomForm* main = Application ? Application->MainForm() : nullptr;
+      if (main && main->ClientHandle()) SendMessageA(main->ClientHandle(), WM_MDIREFRESHMENU, 0, 0);
+      break;
+    }
     default: break;
   }
 }
@@ -367,6 +383,8 @@ void SetOwnerDraw(TMenuItem* Root, bool OwnerDraw)
 
 ToxMenuData* GetMenuData(TMenuItem* Item)
 {
+  for (const TProxy& proxy : Proxies())
+    if (proxy.Item == Item) Item = proxy.Root;
   TMenu* menu = Item ? Item->GetParentMenu() : nullptr;
   if (auto* bar = dynamic_cast<ToxMenu*>(menu)) return bar->Data();
   if (auto* popup = dynamic_cast<ToxPopupMenu*>(menu)) return popup->Data();
@@ -377,6 +395,8 @@ TMenuItem* FindOwnItem(ULONG_PTR ItemData)
 {
   auto* wanted = reinterpret_cast<TMenuItem*>(ItemData);
   if (!wanted) return nullptr;
+  for (const TProxy& proxy : Proxies())
+    if (proxy.Item == wanted) return wanted;
   for (ToxMenu* bar : MenuBars())
     if (Contains(bar->Items(), wanted)) return wanted;
   auto& popups = oxMenus::PopupList();
@@ -415,3 +435,46 @@ void MenuChar(TMessage& Message)
   const TMenuCharChoice choice = ChooseMenuChar(items);
   if (choice.Index >= 0) Message.Result = MAKELRESULT(choice.Index, choice.Action);
 }
+
+void ConvertSystemEntries(HMENU Menu, TMenuItem* Root)
+{
+  const int count = GetMenuItemCount(Menu);
+  for (int p = 0; p < count; ++p) {
+    const UINT position = static_cast<UINT>(p);
+    const UINT state = GetMenuState(Menu, position, MF_BYPOSITION);
+    if (state & MF_OWNERDRAW) continue;
+    auto* proxy = new TMenuItem(nullptr);
+    UINT flags = (state & 0xFF) | MF_BYPOSITION | MF_OWNERDRAW;
+    if (state & MF_SEPARATOR) {
+      proxy->SetCaption("-");
+      flags |= MF_SEPARATOR;
+    } else {
+      char text[256] = {};
+      GetMenuStringA(Menu, position, text, 255, MF_BYPOSITION);
+      proxy->SetCaption(text);
+      proxy->SetChecked(state & MF_CHECKED);
+      proxy->SetEnabled(!(state & MF_GRAYED));
+    }
+    proxy->SetTag(-1);
+    proxy->SetCommand(GetMenuItemID(Menu, p));
+    Proxies().push_back(TProxy{proxy, Root});
+    ModifyMenuA(Menu, position, flags, proxy->Command(), reinterpret_cast<LPCSTR>(proxy));
+  }
+}
+
+void RestoreProxies()
+{
+  for (const TProxy& proxy : Proxies()) {
+    HMENU root = proxy.Root->Handle();
+    const UINT command = proxy.Item->Command();
+    const UINT state = GetMenuState(root, command, MF_BYCOMMAND) & ~MF_OWNERDRAW;
+    if (!SameText(proxy.Item->Caption(), "-"))
+      ModifyMenuA(root, command, state, command, proxy.Item->Caption().c_str());
+    else
+      ModifyMenuA(root, command, state | MF_SEPARATOR, 0, nullptr);
+    delete proxy.Item;
+  }
+  Proxies().clear();
+}
+
+int ProxyCount() { return static_cast<int>(Proxies().size()); }

@@ -135,3 +135,11 @@ ToxMenuData* GetMenuData(TMenuItem* Item);
 TMenuItem* FindOwnItem(ULONG_PTR ItemData);
 // WM_MENUCHAR: the access key, else the first letter, of owner-drawn items.
 void MenuChar(TMessage& Message);
+
+// Entries the system adds to a menu (an MDI frame's window list) have no
+// item objects: each plain entry of Menu is drawn through a proxy item that
+// belongs to Root's menu without being one of its items. The form hook turns
+// them back into plain entries when the menu loop ends.
+void ConvertSystemEntries(HMENU Menu, TMenuItem* Root);
+void RestoreProxies();
+int ProxyCount();

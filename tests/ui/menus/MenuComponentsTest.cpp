@@ -125,3 +125,13 @@ TEST_F(MenuFixture, NegativeCoordinatesPlaceThePopUpAtTheirMagnitude)
   popup->Popup(130, 140);
   EXPECT_EQ(130, openMenuRect.left);
 }
+
+TEST_F(MenuFixture, ARemovedImageListIsForgottenAndMarksTheMenuChanged)
+{
+  auto* images = new TImageList(form);
+  popup->SetImageList(images);
+  popup->Data()->SetChanged(false);
+  delete images;
+  EXPECT_EQ(nullptr, popup->ImageList());
+  EXPECT_TRUE(popup->Data()->Changed());
+}

@@ -1,4 +1,4 @@
-#include "ui/menus/MenuPaint.h"
+#include "ui/menus/MenuDraw.h"
 
 #include <gtest/gtest.h>
 
@@ -138,4 +138,37 @@ TEST(MenuPaint, DitherAndPictureStyles)
   // Bands 0 to 6 all start on row 0 of a 20-pixel fill; the last of them wins.
   EXPECT_EQ(RGB(244, 244, 244), g.at(5, 0));
   EXPECT_LT(GetRValue(g.at(5, 19)), 12);
+}
+
+TEST(MenuPaint, AWin97CheckedItemShowsItsMarkInASunkenDitheredBox)
+{
+  TMenuItem item(nullptr);
+  item.SetCaption("Checked");
+  item.SetChecked(true);
+  ToxMenuData data;
+  data.Style = oxmWin97;
+  data.Options = ToxmOptions{};
+  data.CurrentItem = &item;
+  Surface s(120, 24);
+  qv::OwnedMenu menu(CreatePopupMenu());
+  DRAWITEMSTRUCT d{};
+  d.CtlType = ODT_MENU;
+  d.hwndItem = reinterpret_cast<HWND>(menu.get());
+  d.hDC = s.bitmap.Canvas().Handle();
+  d.rcItem = RECT{0, 0, 120, 24};
+  d.itemData = reinterpret_cast<ULONG_PTR>(&item);
+  TCanvas canvas;
+  TMessage message{WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d), 0};
+  DrawItem(data, canvas, message);
+  EXPECT_EQ(1, message.Result);
+  const auto p = s.Pixels();
+  int box = 1;
+  while (box < 40 && p.at(box, 1) != kHighlight) ++box;  // the box's right edge
+  ASSERT_LT(box, 40);
+  EXPECT_EQ(kShadow, p.at(0, 0));  // sunken: top and left edges in shadow
+  EXPECT_EQ(kShadow, p.at(0, box - 1));
+  EXPECT_EQ(kHighlight, p.at(1, box));  // bottom edge in highlight
+  EXPECT_NE(p.at(2, 2), p.at(3, 2));    // dithered inside
+  EXPECT_EQ(p.at(2, 2), p.at(3, 3));
+  EXPECT_EQ(GetSysColor(COLOR_MENU), p.at(box + 2, 1));  // the item beside the box
 }

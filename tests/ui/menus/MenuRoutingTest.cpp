@@ -176,3 +176,30 @@ TEST_F(MenuFixture, CachesAreReusedForTheSameMenuUntilChanged)
   EXPECT_EQ(popup->Handle(), BackgroundCache().Key);
   EXPECT_NE(first, BackgroundCache().Bitmap.Handle());
 }
+
+TEST_F(MenuFixture, SystemEntriesAreDrawnThroughProxiesUntilTheMenuLoopEnds)
+{
+  SetOwnerDraw(bar->Items(), true);
+  HMENU windows = help->Handle();
+  AppendMenuA(windows, MF_STRING | MF_CHECKED, 5001, "&1 First window");
+  AppendMenuA(windows, MF_STRING | MF_GRAYED, 5002, "&2 Second window");
+  ConvertSystemEntries(windows, bar->Items());
+  ASSERT_EQ(2, ProxyCount());
+  const MENUITEMINFOA entry = Entry(windows, 1);
+  EXPECT_TRUE(entry.fType & MFT_OWNERDRAW);
+  auto* proxy = reinterpret_cast<TMenuItem*>(entry.dwItemData);
+  EXPECT_EQ("&1 First window", proxy->Caption());
+  EXPECT_TRUE(proxy->Checked());
+  EXPECT_EQ(-1, proxy->Tag());
+  LRESULT result = 0;
+  Measure(form->Handle(), proxy, result);
+  EXPECT_EQ(1, result);
+  EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), MenuCharOf(form->Handle(), '1', windows));
+  EXPECT_EQ(0, MenuCharOf(form->Handle(), '2', windows));  // the grayed one
+  SendMessageA(form->Handle(), WM_EXITMENULOOP, 0, 0);
+  EXPECT_EQ(0, ProxyCount());
+  EXPECT_FALSE(Entry(windows, 1).fType & MFT_OWNERDRAW);
+  EXPECT_EQ("&1 First window", Text(windows, 1));
+  EXPECT_TRUE(Entry(windows, 1).fState & MFS_CHECKED);
+  EXPECT_TRUE(Entry(windows, 0).fType & MFT_OWNERDRAW);  // the item of our own stays
+}

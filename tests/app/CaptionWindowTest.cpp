@@ -1,0 +1,162 @@
+// The main window and the options dialog with their caption decoration:
+// size limits, caption buttons, screenshots of the looks, and the main
+// window's drag by its client area beside the caption buttons.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <thread>
+
+#include "app/Options.h"
+#include "app/QVMain.h"
+#include "tests/support/WineTestSupport.h"
+#include "ui/caption/oxForm.h"
+
+namespace {
+
+// Saves what the screen shows of a window as a BMP under the build directory.
+void Screenshot(HWND Window, const std::string& Name)
+{
+  RECT r;
+  GetWindowRect(Window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
+  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + size), 0, 0,
+                      static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
+  CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
+  std::ofstream out(std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+}
+
+COLORREF ScreenPixel(HWND Window, int X, int Y)
+{
+  RECT r;
+  GetWindowRect(Window, &r);
+  HDC screen = GetDC(nullptr);
+  COLORREF c = GetPixel(screen, r.left + X, r.top + Y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+RECT WindowRect(HWND Window)
+{
+  RECT r;
+  GetWindowRect(Window, &r);
+  return r;
+}
+
+void Mouse(DWORD Flags)
+{
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = Flags;
+  SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+class CaptionWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    Application->SetTitle("Quorvik V5.0");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
+    Application->CreateForm(QVMain);
+    Application->CreateForm(dlgOptions);
+    QVMain->Show();
+    SetForegroundWindow(QVMain->Handle());
+    qvtest::PumpUntil([] { return QVMain->oxForm->DrawnActive(); }, 3000);
+    qvtest::PumpMessagesFor(300);
+  }
+  TApplicationScope Scope;
+};
+
+TEST_F(CaptionWindowTest, MainWindowHasItsButtonsAndLimitsFromTheFormFileAndTheScreen)
+{
+  ToxForm* ox = QVMain->oxForm;
+  ASSERT_NE(nullptr, ox);
+  EXPECT_TRUE(ox->RollUpButton()->Shown());
+  EXPECT_TRUE(ox->OnTopButton()->Shown());
+  EXPECT_FALSE(ox->HelpButton()->Shown());
+  EXPECT_FALSE(ox->StartButton()->Shown());
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), ox->MaxWidth());
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), ox->MaxHeight());
+  SetWindowPos(QVMain->Handle(), nullptr, 0, 0, 60, 30, SWP_NOMOVE | SWP_NOZORDER);
+  RECT r = WindowRect(QVMain->Handle());
+  EXPECT_EQ(204, r.right - r.left);
+  EXPECT_EQ(102, r.bottom - r.top);
+  SetWindowPos(QVMain->Handle(), nullptr, 0, 0, 449, 387, SWP_NOMOVE | SWP_NOZORDER);
+  // The caption bar starts in the end colour (black) left of the icon's column.
+  const TCaptionMetrics& m = ox->Metrics();
+  qvtest::PumpMessagesFor(200);
+  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(QVMain->Handle(), m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+}
+
+TEST_F(CaptionWindowTest, ScreenshotsActiveInactiveRolledUpAndOnTop)
+{
+  ToxForm* ox = QVMain->oxForm;
+  Screenshot(QVMain->Handle(), "caption-main-active");
+  dlgOptions->Show();
+  qvtest::PumpUntil([] { return !QVMain->oxForm->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(300);
+  Screenshot(QVMain->Handle(), "caption-main-inactive");
+  Screenshot(dlgOptions->Handle(), "caption-options-active");
+  const TCaptionMetrics& m = dlgOptions->oxForm->Metrics();
+  // A dialog shows no icon: the bar's left edge is the end colour (black).
+  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(dlgOptions->Handle(), m.FrameWidth, m.FrameHeight + 3));
+  dlgOptions->Hide();
+  SetForegroundWindow(QVMain->Handle());
+  qvtest::PumpUntil([] { return QVMain->oxForm->DrawnActive(); }, 3000);
+  ox->SetRollUp(true);
+  qvtest::PumpMessagesFor(300);
+  Screenshot(QVMain->Handle(), "caption-main-rolled-up");
+  ox->SetRollUp(false);
+  ox->SetOnTop(true);
+  qvtest::PumpMessagesFor(300);
+  Screenshot(QVMain->Handle(), "caption-main-on-top");
+  EXPECT_TRUE(GetWindowLongA(QVMain->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  ox->SetOnTop(false);
+}
+
+TEST_F(CaptionWindowTest, MainWindowStillDragsByItsClientArea)
+{
+  HWND window = QVMain->Handle();
+  RECT before = WindowRect(window);
+  POINT client{3, 150};  // the margin left of the change list
+  ClientToScreen(window, &client);
+  EXPECT_EQ(HTCAPTION, SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(client.x, client.y)));
+  // The press starts the system's modal move loop: the input comes from a second thread.
+  std::thread drag([client] {
+    SetCursorPos(client.x, client.y);
+    Sleep(200);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    Sleep(200);
+    for (int i = 1; i <= 8; ++i) {
+      SetCursorPos(client.x + 10 * i, client.y + 5 * i);
+      Sleep(50);
+    }
+    Sleep(200);
+    Mouse(MOUSEEVENTF_LEFTUP);
+  });
+  qvtest::PumpUntil([&] { return WindowRect(window).left == before.left + 80; }, 5000);
+  drag.join();
+  qvtest::PumpMessagesFor(200);
+  RECT after = WindowRect(window);
+  EXPECT_EQ(before.left + 80, after.left);
+  EXPECT_EQ(before.top + 40, after.top);
+  EXPECT_FALSE(QVMain->oxForm->RollUp());
+}

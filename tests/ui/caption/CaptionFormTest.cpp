@@ -1,0 +1,369 @@
+// The caption component on a real window under Wine: painting read back from
+// the screen, caption buttons driven by the real pointer, roll-up, stay on
+// top, size limits, the notification-area icon and handle counts.
+#include "ui/caption/oxForm.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "tests/support/DialogAnswering.h"
+#include "tests/support/WineTestSupport.h"
+
+namespace {
+
+class TCaptionForm : public TForm {
+  QV_CLASS(TCaptionForm, TForm)
+public:
+  explicit TCaptionForm(TComponent* AOwner) : TForm(AOwner)
+  {
+    SetBounds(120, 100, 449, 387);
+    SetCaption("Quorvik V5.0");
+  }
+};
+
+// What the screen shows of a window, in window coordinates.
+qvtest::Pixels Shot(HWND Window)
+{
+  RECT r;
+  GetWindowRect(Window, &r);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+  qvtest::Pixels p = qvtest::CaptureDC(memory, r.right - r.left, r.bottom - r.top);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+// Entry i of a 128-step ramp from End toward Start.
+COLORREF Ramp(COLORREF End, COLORREF Start, int I)
+{
+  auto ch = [&](int e, int s) { return e - static_cast<int>(std::trunc((e - s) / 128.0 * I)); };
+  return RGB(ch(GetRValue(End), GetRValue(Start)), ch(GetGValue(End), GetGValue(Start)),
+             ch(GetBValue(End), GetBValue(Start)));
+}
+
+// Pixels of one colour in the caption text's first 80 columns.
+int CountColour(const qvtest::Pixels& P, COLORREF Colour, const TCaptionMetrics& M)
+{
+  int n = 0;
+  for (int y = M.FrameHeight; y < M.FrameHeight + M.CaptionHeight; ++y)
+    for (int x = M.FrameWidth + M.IconWidth; x < M.FrameWidth + M.IconWidth + 80; ++x)
+      if (P.at(x, y) == Colour) ++n;
+  return n;
+}
+
+// Frames and caption only, unless the system's own minimum tracking height is more.
+int RolledUpHeight(const TCaptionMetrics& M)
+{
+  return std::max(2 * M.FrameHeight + M.CaptionHeight, GetSystemMetrics(SM_CYMINTRACK));
+}
+
+void Input(DWORD Flags)
+{
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = Flags;
+  SendInput(1, &in, sizeof in);
+}
+
+POINT ScreenCentre(TNCButton* B)
+{
+  RECT w;
+  GetWindowRect(B->Parent()->Handle(), &w);
+  return POINT{w.left + B->Left() + B->Width() / 2, w.top + B->Top() + B->Height() / 2};
+}
+
+}  // namespace
+
+QV_IMPLEMENT_CLASS_NOPROPS(TCaptionForm)
+
+class CaptionFormTest : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    form = TCustomForm::Create<TCaptionForm>(Application);
+    ox = new ToxForm(form);
+    Application->OnException = [this](TObject*, const std::exception& e) { errors.push_back(e.what()); };
+  }
+  void ShowActive()
+  {
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    qvtest::PumpUntil([&] { return GetActiveWindow() == form->Handle() && ox->DrawnActive(); }, 3000);
+    qvtest::PumpMessagesFor(150);
+  }
+  int Height() const
+  {
+    RECT r;
+    GetWindowRect(form->Handle(), &r);
+    return r.bottom - r.top;
+  }
+  TApplicationScope scope;
+  TCaptionForm* form = nullptr;
+  ToxForm* ox = nullptr;
+  std::vector<std::string> errors;
+};
+
+TEST_F(CaptionFormTest, CaptionGradientRunsFromEndColourAtTheLeftTowardTheCaptionColour)
+{
+  ox->SetActiveGradient(0x0000FF);  // red
+  ox->SetCaptionButtons(TCaptionButtons{});
+  ShowActive();
+  const TCaptionMetrics& m = ox->Metrics();
+  qvtest::Pixels p = Shot(form->Handle());
+  int bottom = m.FrameHeight + m.CaptionHeight - 1;
+  // Left of the icon's column and below it, the first band: the end colour.
+  EXPECT_EQ(RGB(255, 0, 0), p.at(m.FrameWidth, bottom));
+  // The right end of the bar is the last band, one step short of the caption colour.
+  int right = ox->ButtonsLeft() + 1;
+  EXPECT_EQ(Ramp(RGB(255, 0, 0), GetSysColor(COLOR_ACTIVECAPTION), 127), p.at(right, bottom));
+  // The text is drawn in the inverse of the end colour.
+  EXPECT_GT(CountColour(p, RGB(0, 255, 255), m), 10);
+}
+
+TEST_F(CaptionFormTest, InactiveCaptionUsesTheInactiveRampOrSolidColourWithoutGradient)
+{
+  ox->SetInactiveGradient(0x00FF00);
+  ox->SetOptions(ToxfOptions{oxfActiveGradient});
+  ShowActive();
+  TCaptionForm* other = TCustomForm::Create<TCaptionForm>(Application);
+  other->SetBounds(700, 600, 200, 100);
+  other->Show();
+  SetForegroundWindow(other->Handle());
+  qvtest::PumpUntil([&] { return !ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(150);
+  EXPECT_FALSE(ox->DrawnActive());
+  const TCaptionMetrics& m = ox->Metrics();
+  qvtest::Pixels p = Shot(form->Handle());
+  EXPECT_EQ(GetSysColor(COLOR_INACTIVECAPTION), p.at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  // Even on the solid bar the text takes the inverse of the inactive end colour.
+  EXPECT_GT(CountColour(p, RGB(255, 0, 255), m), 10);
+  ox->SetOptions(ToxfOptions{oxfInactiveGradient});
+  qvtest::PumpMessagesFor(150);
+  p = Shot(form->Handle());
+  EXPECT_EQ(RGB(0, 255, 0), p.at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+}
+
+TEST_F(CaptionFormTest, ButtonBevelsShowReleasedAndLatchedStates)
+{
+  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
+  ShowActive();
+  TNCButton* onTop = ox->OnTopButton();
+  TNCButton* rollUp = ox->RollUpButton();
+  EXPECT_EQ(onTop->Left() - rollUp->Width(), rollUp->Left());  // side by side, no gap
+  qvtest::Pixels p = Shot(form->Handle());
+  RECT b = onTop->BoundsRect();
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(b.left, b.top));
+  EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), p.at(b.right - 1, b.bottom - 1));
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(b.right - 2, b.bottom - 2));
+  ox->SetOnTop(true);
+  qvtest::PumpMessagesFor(100);
+  p = Shot(form->Handle());
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(b.left, b.top));
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(b.right - 1, b.bottom - 1));
+}
+
+TEST_F(CaptionFormTest, RealPressLeaveReenterReleaseClicksOnlyWhenReleasedInside)
+{
+  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
+  ShowActive();
+  TNCButton* rollUp = ox->RollUpButton();
+  const int height = Height();
+  POINT inside = ScreenCentre(rollUp);
+  POINT outside{inside.x - 60, inside.y + 120};
+
+  qvtest::MovePointerTo(inside);
+  qvtest::PumpMessagesFor(100);
+  Input(MOUSEEVENTF_LEFTDOWN);
+  qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
+  EXPECT_TRUE(rollUp->Tracking());
+  EXPECT_EQ(bsDown, rollUp->State());
+  qvtest::MovePointerTo(outside);
+  qvtest::PumpUntil([&] { return rollUp->State() == bsUp; }, 2000);
+  EXPECT_EQ(bsUp, rollUp->State());
+  qvtest::MovePointerTo(inside);
+  qvtest::PumpUntil([&] { return rollUp->State() == bsDown; }, 2000);
+  EXPECT_EQ(bsDown, rollUp->State());
+  qvtest::MovePointerTo(outside);
+  qvtest::PumpUntil([&] { return rollUp->State() == bsUp; }, 2000);
+  Input(MOUSEEVENTF_LEFTUP);
+  qvtest::PumpUntil([&] { return !rollUp->Tracking(); }, 2000);
+  EXPECT_FALSE(ox->RollUp());
+  EXPECT_EQ(height, Height());
+
+  // Press, leave, come back and release inside: that is a click.
+  qvtest::MovePointerTo(inside);
+  qvtest::PumpMessagesFor(100);
+  Input(MOUSEEVENTF_LEFTDOWN);
+  qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
+  qvtest::MovePointerTo(outside);
+  qvtest::PumpUntil([&] { return rollUp->State() == bsUp; }, 2000);
+  qvtest::MovePointerTo(inside);
+  qvtest::PumpUntil([&] { return rollUp->State() == bsDown; }, 2000);
+  Input(MOUSEEVENTF_LEFTUP);
+  qvtest::PumpUntil([&] { return ox->RollUp(); }, 2000);
+  EXPECT_TRUE(ox->RollUp());
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(RolledUpHeight(m), Height());
+  EXPECT_EQ(nullptr, GetCapture());
+
+  // The same button, clicked again, gives the exact height back.
+  qvtest::LeftClickAt(ScreenCentre(rollUp));
+  qvtest::PumpUntil([&] { return !ox->RollUp(); }, 2000);
+  EXPECT_FALSE(ox->RollUp());
+  EXPECT_EQ(height, Height());
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(CaptionFormTest, StretchingARolledUpWindowUnrollsItWithoutAHeightChange)
+{
+  ShowActive();
+  ox->SetRollUp(true);
+  EXPECT_TRUE(ox->RollUp());
+  form->SetHeight(300);
+  EXPECT_FALSE(ox->RollUp());
+  EXPECT_EQ(300, Height());
+  ox->SetRollUp(true);
+  ox->SetRollUp(false);
+  EXPECT_EQ(300, Height());
+}
+
+TEST_F(CaptionFormTest, StayOnTopButtonTogglesTheTopmostBand)
+{
+  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
+  ShowActive();
+  auto topmost = [&] { return (GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+  qvtest::LeftClickAt(ScreenCentre(ox->OnTopButton()));
+  qvtest::PumpUntil([&] { return ox->OnTop(); }, 2000);
+  EXPECT_TRUE(ox->OnTop());
+  EXPECT_TRUE(topmost());
+  qvtest::LeftClickAt(ScreenCentre(ox->OnTopButton()));
+  qvtest::PumpUntil([&] { return !ox->OnTop(); }, 2000);
+  EXPECT_FALSE(ox->OnTop());
+  EXPECT_FALSE(topmost());
+  EXPECT_FALSE(ox->OnTopButton()->Down());
+}
+
+TEST_F(CaptionFormTest, TrackingSizeIsLimitedUnlessRolledUp)
+{
+  ox->SetOptions(ToxfOptions{oxfActiveGradient, oxfInactiveGradient, oxfMinMax});
+  ox->SetMinWidth(204);
+  ox->SetMinHeight(102);
+  ox->SetMaxWidth(static_cast<uint16_t>(GetSystemMetrics(SM_CXSCREEN)));
+  ox->SetMaxHeight(static_cast<uint16_t>(GetSystemMetrics(SM_CYSCREEN)));
+  ShowActive();
+  MINMAXINFO info{};
+  SendMessageA(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(204, info.ptMinTrackSize.x);
+  EXPECT_EQ(102, info.ptMinTrackSize.y);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), info.ptMaxTrackSize.x);
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER);
+  RECT r;
+  GetWindowRect(form->Handle(), &r);
+  EXPECT_EQ(204, r.right - r.left);
+  EXPECT_EQ(102, r.bottom - r.top);
+  ox->SetRollUp(true);
+  EXPECT_LT(Height(), 102);
+  ox->SetRollUp(false);
+  EXPECT_EQ(102, Height());
+}
+
+TEST_F(CaptionFormTest, TrayIconIsAddedModifiedAndRemoved)
+{
+  ShowActive();
+  HWND window = form->Handle();
+  auto present = [&] {
+    NOTIFYICONDATAA probe{};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = window;
+    probe.uID = 2423;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+  };
+  EXPECT_FALSE(present());
+  ox->SetTrayHint(std::string(80, 'h'));
+  ox->SetTrayEnabled(true);
+  EXPECT_TRUE(present());
+  ox->SetTrayHint("Quorvik");
+  EXPECT_TRUE(present());
+  int clicks = 0, doubles = 0;
+  ox->OnTrayClick = [&](TObject*) { ++clicks; };
+  ox->OnTrayDblClk = [&](TObject*) { ++doubles; };
+  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_LBUTTONDOWN);
+  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_LBUTTONDBLCLK);
+  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_MOUSEMOVE);
+  EXPECT_EQ(1, clicks);
+  EXPECT_EQ(1, doubles);
+  ox->SetTrayEnabled(false);
+  EXPECT_FALSE(present());
+  ox->SetTrayEnabled(true);
+  form->DestroyHandle();
+  EXPECT_FALSE(present());
+}
+
+TEST_F(CaptionFormTest, CustomButtonsFollowTheLinesAndReportTheWholeLine)
+{
+  ox->SetCaptionButtons(TCaptionButtons{});
+  TStringList lines;
+  lines.Add("Alpha");
+  lines.Add("Beta");
+  ox->SetCustomButtons(&lines);
+  ASSERT_EQ(2, ox->CustomButtonCount());
+  std::string clicked;
+  ox->OnButtonClick = [&](TObject*, const std::string& caption) { clicked = caption; };
+  ShowActive();
+  EXPECT_EQ(ox->CustomButton(0)->Left() - ox->CustomButton(1)->Width(), ox->CustomButton(1)->Left());
+  qvtest::LeftClickAt(ScreenCentre(ox->CustomButton(1)));
+  qvtest::PumpUntil([&] { return !clicked.empty(); }, 2000);
+  EXPECT_EQ("Beta", clicked);
+  lines.Delete(1);
+  ox->SetCustomButtons(&lines);
+  EXPECT_EQ(1, ox->CustomButtonCount());
+}
+
+TEST_F(CaptionFormTest, FailureDuringACaptionButtonPressIsReportedAndTheWindowGoesOn)
+{
+  Application->OnException = nullptr;
+  qvtest::CbtDialogAnswerer answerer;
+  answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
+  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp});
+  // The press reaches the button through the caption hook itself.
+  ox->RollUpButton()->OnMouseDown = [](TObject*, TMouseButton, TShiftState, int, int) {
+    throw Exception("press failed");
+  };
+  ShowActive();
+  qvtest::LeftClickAt(ScreenCentre(ox->RollUpButton()));
+  qvtest::PumpUntil([&] { return !answerer.Texts().empty(); }, 3000);
+  qvtest::PumpMessagesFor(200);
+  ASSERT_EQ(1u, answerer.Texts().size());
+  EXPECT_EQ("press failed.", answerer.Texts()[0]);
+  EXPECT_FALSE(ox->RollUp());
+  EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(CaptionFormTest, HandleCountsStayFlatOverActivationRollUpAndResizeCycles)
+{
+  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
+  ShowActive();
+  auto cycle = [&](int i) {
+    SendMessageA(form->Handle(), WM_NCACTIVATE, i % 2, 0);
+    ox->SetRollUp(true);
+    ox->SetRollUp(false);
+    form->SetWidth(449 + (i % 7));
+  };
+  for (int i = 0; i < 10; ++i) cycle(i);
+  qvtest::PumpMessagesFor(100);
+  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
+  for (int i = 0; i < 200; ++i) cycle(i);
+  qvtest::PumpMessagesFor(100);
+  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
+  EXPECT_LE(after.gdi, before.gdi + 2);
+  EXPECT_LE(after.user, before.user + 2);
+}

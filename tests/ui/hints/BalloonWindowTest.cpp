@@ -1,0 +1,314 @@
+// The balloon hint window under Wine: the class swap, the window region per
+// position and shadow, the screen-edge flips, styles, the dismiss hook and
+// what the composed picture shows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/controls/StdCtrls.h"
+#include "framework/forms/Forms.h"
+#include "tests/support/WineTestSupport.h"
+#include "ui/hints/Balloon.h"
+
+namespace {
+
+class BalloonTest : public ::testing::Test {
+protected:
+  TApplicationScope Scope;
+  TForm* Form = nullptr;
+  TBalloonHint* Balloon = nullptr;
+  int ScreenW = GetSystemMetrics(SM_CXSCREEN), ScreenH = GetSystemMetrics(SM_CYSCREEN);
+
+  void SetUp() override
+  {
+    Form = TForm::Create<TForm>(Application);
+    Form->SetBounds(100, 100, 500, 400);
+    Form->SetColor(clWhite);
+    Form->Show();
+    Balloon = new TBalloonHint(Form);
+    Balloon->SetShadowDepth(5);
+    qvtest::PumpMessagesFor(100);
+  }
+
+  TBalloonHintWindow* Window() { return dynamic_cast<TBalloonHintWindow*>(Application->HintWindow()); }
+
+  // Shows Text with the cursor at P and returns the window's rectangle.
+  RECT ShowAt(POINT P, const std::string& Text = "Recurse all directories under selected folder")
+  {
+    qvtest::MovePointerTo(P);
+    // The move the warp makes arrives before the balloon shows, as a user's would.
+    qvtest::PumpMessagesFor(30);
+    Window()->ActivateHint(RECT{}, Text);
+    RECT r;
+    GetWindowRect(Window()->Handle(), &r);
+    return r;
+  }
+  bool Shown() { return Window()->HandleAllocated() && IsWindowVisible(Window()->Handle()); }
+  // Whether the window region holds the client point (x, y).
+  bool InRegion(int X, int Y)
+  {
+    const qv::RegionHandle rgn(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(Window()->Handle(), rgn.get()) == ERROR) return false;
+    return PtInRegion(rgn.get(), X, Y) != FALSE;
+  }
+};
+
+TEST_F(BalloonTest, AnActiveBalloonHintReplacesTheHintWindowClassUntilItGoes)
+{
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_TRUE(Application->ShowHint());
+  Balloon->SetActive(false);
+  EXPECT_EQ(Window(), nullptr);
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  Balloon->SetActive(true);
+  ASSERT_NE(Window(), nullptr);
+  // With hints switched off, switching stays off.
+  Application->SetShowHint(false);
+  Balloon->SetActive(true);
+  EXPECT_EQ(Application->HintWindow(), nullptr);
+  Application->SetShowHint(true);
+  delete Balloon;
+  Balloon = nullptr;
+  EXPECT_EQ(CurrentBalloonSettings(), nullptr);
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Window(), nullptr);
+}
+
+TEST_F(BalloonTest, SizeFollowsTheTextLimitAndKeepsTheMinimumWidth)
+{
+  RECT r = ShowAt({400, 400}, "Add");
+  EXPECT_EQ(r.right - r.left, 59);
+  // A long hint wraps within a quarter of the screen less the margin.
+  r = ShowAt({400, 400}, std::string(40, 'x') + " " + std::string(40, 'y') + " " + std::string(40, 'z'));
+  EXPECT_LE(r.right - r.left, ScreenW / 4);
+  EXPECT_GT(r.bottom - r.top, 38 + 5 + 13);  // more than one line
+}
+
+TEST_F(BalloonTest, RegionIsBodyPointerAndShadowForEachPosition)
+{
+  const POINT p{500, 500};
+  for (auto pos : {bpAboveLeft, bpAboveRight, bpBelowLeft, bpBelowRight}) {
+    SCOPED_TRACE(pos);
+    Balloon->SetPosition(pos);
+    const RECT r = ShowAt(p);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    EXPECT_EQ(Window()->CurrentPosition(), pos);
+    const bool right = pos & 1, below = pos & 2;
+    // The tip's corner is at the cursor.
+    EXPECT_EQ(right ? r.left : r.right, p.x + (pos == bpBelowRight));
+    EXPECT_EQ(below ? r.top : r.bottom, p.y + (pos == bpBelowRight));
+    // Tip, body middle and the shadow below the body's bottom-right are in;
+    // the window corner diagonally opposite the shadow is out.
+    // Middle of the pointer triangle, outside the body.
+    EXPECT_TRUE(InRegion(right ? 20 : w - 5 - 20, below ? 13 : h - 5 - 14));
+    const int bodyLeft = right ? 15 : 0, bodyTop = below ? 19 : 0;
+    const int bodyRight = bodyLeft + w - 5 - 15, bodyBottom = bodyTop + h - 5 - 19;
+    EXPECT_TRUE(InRegion((bodyLeft + bodyRight) / 2, (bodyTop + bodyBottom) / 2));
+    EXPECT_TRUE(InRegion(bodyRight + 2, (bodyTop + bodyBottom) / 2));  // shadow beside the body
+    EXPECT_FALSE(InRegion(bodyRight + 6, (bodyTop + bodyBottom) / 2));
+    EXPECT_FALSE(InRegion(bodyLeft, bodyTop));                          // rounded corner
+    EXPECT_FALSE(InRegion(right ? w - 1 : 0, below ? 0 : h - 1));      // beside the pointer
+  }
+}
+
+TEST_F(BalloonTest, WithoutShadowTheRegionIsBodyAndPointerAlone)
+{
+  Balloon->SetShadowDepth(0);
+  Balloon->SetShape(bsRectangle);
+  Balloon->SetPosition(bpAboveRight);
+  const RECT r = ShowAt({500, 500});
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  EXPECT_TRUE(InRegion(15, 0));  // square corner
+  EXPECT_TRUE(InRegion(w - 1, h - 20));
+  EXPECT_FALSE(InRegion(w - 1, h - 19));
+  EXPECT_TRUE(InRegion(20, h - 14));  // pointer
+  EXPECT_FALSE(InRegion(5, h - 14));
+}
+
+TEST_F(BalloonTest, ScreenEdgesFlipThePosition)
+{
+  Balloon->SetPosition(bpAboveRight);
+  RECT r = ShowAt({ScreenW - 10, 500});
+  EXPECT_EQ(Window()->CurrentPosition(), bpAboveLeft);
+  EXPECT_EQ(r.right, ScreenW - 10);
+  r = ShowAt({300, 10});
+  EXPECT_EQ(Window()->CurrentPosition(), bpBelowRight);
+  EXPECT_EQ(r.top, 11);
+  r = ShowAt({ScreenW - 10, 10});
+  EXPECT_EQ(Window()->CurrentPosition(), bpBelowLeft);
+  Balloon->SetPosition(bpBelowLeft);
+  r = ShowAt({5, ScreenH - 5});
+  EXPECT_EQ(Window()->CurrentPosition(), bpAboveRight);
+  EXPECT_EQ(r.left, 5);
+  EXPECT_EQ(r.bottom, ScreenH - 5);
+  // The flipped placement is kept for painting and the region.
+  EXPECT_TRUE(InRegion(20, r.bottom - r.top - 5 - 14));
+}
+
+TEST_F(BalloonTest, TheTextFitsItsRectangle)
+{
+  for (const char* text : {"Beep when jobs are done", "Recurse all directories under selected folder", "Add"}) {
+    SCOPED_TRACE(text);
+    const RECT r = ShowAt({400, 400}, text);
+    const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    Window()->Canvas().SetHandle(dc.get());
+    const SIZE extent = Window()->Canvas().TextExtent(text);
+    Window()->Canvas().SetHandle(nullptr);
+    // Body less the pointer and the shadow, less 9 on each side.
+    EXPECT_GE(r.right - r.left - 5 - 15 - 18, std::min<int>(extent.cx, ScreenW / 4 - 38));
+  }
+}
+
+TEST_F(BalloonTest, DefaultStyleIgnoresTheComponentsFontAndColours)
+{
+  TFont font;
+  font.SetName("Courier New");
+  Balloon->SetFont(&font);
+  Balloon->SetColor(clLime);
+  Balloon->SetBorderColor(clRed);
+  ShowAt({400, 400});
+  EXPECT_EQ(Window()->Canvas().Font().Name(), "MS Sans Serif");
+  EXPECT_EQ(Window()->Canvas().Font().Size(), 8);
+  EXPECT_EQ(Window()->FillColor(), Application->HintColor());
+  EXPECT_EQ(Window()->FrameColor(), clWindowFrame);
+  Balloon->SetStyle(hsCustom);
+  ShowAt({400, 400});
+  EXPECT_EQ(Window()->Canvas().Font().Name(), "Courier New");
+  EXPECT_EQ(Window()->FillColor(), clLime);
+  EXPECT_EQ(Window()->FrameColor(), clRed);
+  Balloon->SetStyle(hsSystem);
+  ShowAt({400, 400});
+  EXPECT_EQ(static_cast<COLORREF>(Window()->FillColor()), GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(static_cast<COLORREF>(Window()->Canvas().Font().Color()), GetSysColor(COLOR_INFOTEXT));
+}
+
+TEST_F(BalloonTest, PictureShowsFillFrameAndACheckeredOrSolidShadow)
+{
+  Balloon->SetStyle(hsCustom);
+  Balloon->SetColor(clYellow);
+  Balloon->SetBorderColor(clBlue);
+  Balloon->SetShape(bsRectangle);
+  Balloon->SetPosition(bpBelowRight);
+  const RECT r = ShowAt({200, 200}, "Shadow");
+  qvtest::PumpMessagesFor(150);
+  qvtest::Pixels px = qvtest::CaptureClient(Window()->Handle());
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int bodyRight = w - 5, bodyBottom = h - 5;
+  EXPECT_EQ(px.at(15, 19), RGB(0, 0, 255));           // frame
+  EXPECT_EQ(px.at(20, bodyBottom - 3), RGB(255, 255, 0));  // fill
+  // Beside the body, the white form behind is darkened every other pixel.
+  const int y = (19 + bodyBottom) / 2;
+  const COLORREF a = px.at(bodyRight + 1, y), b = px.at(bodyRight + 2, y);
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(a == RGB(0, 0, 0) || b == RGB(0, 0, 0));
+  EXPECT_TRUE(a == RGB(255, 255, 255) || b == RGB(255, 255, 255));
+  Application->CancelHint();
+  qvtest::PumpMessagesFor(100);
+  Balloon->SetShadowStyle(ssSolid);
+  ShowAt({200, 200}, "Shadow");
+  qvtest::PumpMessagesFor(150);
+  px = qvtest::CaptureClient(Window()->Handle());
+  EXPECT_EQ(px.at(bodyRight + 1, y), RGB(0, 0, 0));
+  EXPECT_EQ(px.at(bodyRight + 2, y), RGB(0, 0, 0));
+}
+
+TEST_F(BalloonTest, WithoutRegionsAHookDismissesOnTheSecondMoveAndOnClicks)
+{
+  Balloon->SetBehavior({bbHideOnPaint});
+  ShowAt({400, 400});
+  ASSERT_NE(BalloonDismissHook(), nullptr);
+  EXPECT_EQ(GetWindowRgn(Window()->Handle(), qv::RegionHandle(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+  HWND form = Form->Handle();
+  PostMessageA(form, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  qvtest::PumpMessagesFor(50);
+  EXPECT_TRUE(Shown());
+  PostMessageA(form, WM_MOUSEMOVE, 0, MAKELPARAM(11, 10));
+  qvtest::PumpMessagesFor(50);
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(BalloonDismissHook(), nullptr);
+
+  for (UINT msg : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_NCMBUTTONDOWN}) {
+    SCOPED_TRACE(msg);
+    ShowAt({400, 400});
+    ASSERT_NE(BalloonDismissHook(), nullptr);
+    PostMessageA(form, msg, 0, 0);
+    qvtest::PumpMessagesFor(50);
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(BalloonDismissHook(), nullptr);
+  }
+}
+
+TEST_F(BalloonTest, WithoutRegionsARepaintUnderTheBalloonDismissesIt)
+{
+  Balloon->SetBehavior({bbHideOnPaint});
+  Balloon->SetPosition(bpBelowRight);
+  const RECT r = ShowAt({300, 300});
+  qvtest::PumpMessagesFor(50);
+  // A repaint of the form away from the balloon leaves it.
+  RECT away{0, 0, 20, 20};
+  InvalidateRect(Form->Handle(), &away, FALSE);
+  qvtest::PumpMessagesFor(50);
+  EXPECT_TRUE(Shown());
+  POINT under{r.left + 20, r.top + 30};
+  ScreenToClient(Form->Handle(), &under);
+  RECT beneath{under.x, under.y, under.x + 10, under.y + 10};
+  InvalidateRect(Form->Handle(), &beneath, FALSE);
+  qvtest::PumpMessagesFor(50);
+  EXPECT_FALSE(Shown());
+  // Without the flag the same repaint leaves it.
+  Balloon->SetBehavior({});
+  ShowAt({300, 300});
+  InvalidateRect(Form->Handle(), &beneath, FALSE);
+  qvtest::PumpMessagesFor(50);
+  EXPECT_TRUE(Shown());
+  Application->CancelHint();
+  EXPECT_EQ(BalloonDismissHook(), nullptr);
+}
+
+TEST_F(BalloonTest, RegionModeInstallsNoHook)
+{
+  ShowAt({400, 400});
+  EXPECT_EQ(BalloonDismissHook(), nullptr);
+  EXPECT_NE(GetWindowRgn(Window()->Handle(), qv::RegionHandle(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+}
+
+TEST_F(BalloonTest, NoBalloonWhileAMouseButtonIsHeld)
+{
+  qvtest::MovePointerTo({300, 300});
+  INPUT down{};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &down, sizeof down);
+  ASSERT_TRUE(qvtest::PumpUntil([] { return (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }, 2000));
+  Window()->ActivateHint(RECT{}, "Add");
+  EXPECT_FALSE(Shown());
+  INPUT up{};
+  up.type = INPUT_MOUSE;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &up, sizeof up);
+  ASSERT_TRUE(qvtest::PumpUntil([] { return (GetKeyState(VK_LBUTTON) & 0x8000) == 0; }, 2000));
+  Window()->ActivateHint(RECT{}, "Add");
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(BalloonTest, TwoHundredShowsLeaveNoHandlesBehind)
+{
+  auto cycle = [&](int i) {
+    Balloon->SetBehavior(i % 2 ? TBalloonBehaviors{bbUseRegions} : TBalloonBehaviors{});
+    Balloon->SetShadowStyle(i % 3 ? ssShaded : ssSolid);
+    Balloon->SetStyle(static_cast<THintStyle>(i % 3));
+    ShowAt({300 + i, 300}, "Hint number " + std::to_string(i));
+    qvtest::PumpMessagesFor(5);
+    Application->CancelHint();
+  };
+  for (int i = 0; i < 6; ++i) cycle(i);
+  const qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
+  // 204 shows end in the same state as the warm-up's six.
+  for (int i = 0; i < 204; ++i) cycle(i);
+  const qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
+  EXPECT_EQ(before.gdi, after.gdi);
+  EXPECT_EQ(before.user, after.user);
+  EXPECT_EQ(BalloonDismissHook(), nullptr);
+}
+
+}  // namespace

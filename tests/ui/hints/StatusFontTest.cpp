@@ -1,0 +1,108 @@
+// The status-bar font of the window metrics in each of its stored forms.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "framework/win32/Handles.h"
+#include "ui/hints/HB32.h"
+
+namespace {
+
+constexpr const char* MetricsKey = "Control Panel\\Desktop\\WindowMetrics";
+
+class StatusFont : public ::testing::Test {
+protected:
+  HKEY Key = nullptr;
+  std::vector<BYTE> Saved;
+  DWORD SavedType = 0;
+  bool HadValue = false;
+
+  void SetUp() override
+  {
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, MetricsKey, &Key), ERROR_SUCCESS);
+    DWORD size = 0;
+    HadValue = RegQueryValueExA(Key, "StatusFont", nullptr, &SavedType, nullptr, &size) == ERROR_SUCCESS;
+    Saved.resize(size);
+    if (HadValue) RegQueryValueExA(Key, "StatusFont", nullptr, &SavedType, Saved.data(), &size);
+  }
+  void TearDown() override
+  {
+    if (HadValue)
+      RegSetValueExA(Key, "StatusFont", 0, SavedType, Saved.data(), static_cast<DWORD>(Saved.size()));
+    else
+      RegDeleteValueA(Key, "StatusFont");
+    RegCloseKey(Key);
+  }
+  void Store(const void* Data, DWORD Size)
+  {
+    RegSetValueExA(Key, "StatusFont", 0, REG_BINARY, static_cast<const BYTE*>(Data), Size);
+  }
+  // The font ReadStatusFont makes at 96 pixels per inch, read back.
+  LOGFONTA Read()
+  {
+    HFONT font = nullptr;
+    COLORREF bk = 1, text = 1;
+    ReadStatusFont(font, 96, bk, text);
+    EXPECT_EQ(bk, GetSysColor(COLOR_INFOBK));
+    EXPECT_EQ(text, GetSysColor(COLOR_INFOTEXT));
+    LOGFONTA lf{};
+    EXPECT_NE(font, nullptr);
+    if (font) {
+      GetObjectA(font, sizeof lf, &lf);
+      DeleteObject(font);
+    }
+    return lf;
+  }
+};
+
+TEST_F(StatusFont, SixteenBitRecordIsWidened)
+{
+  BYTE record[50] = {};
+  const int16_t ints[5] = {-9, 0, 0, 0, 700};
+  std::memcpy(record, ints, sizeof ints);
+  record[10] = 1;  // italic
+  record[13] = ANSI_CHARSET;
+  std::strcpy(reinterpret_cast<char*>(record + 18), "Arial");
+  Store(record, sizeof record);
+  const LOGFONTA lf = Read();
+  EXPECT_EQ(lf.lfHeight, 12);  // 9 points at 96 pixels per inch
+  EXPECT_EQ(lf.lfWeight, 700);
+  EXPECT_EQ(lf.lfItalic, 1);
+  EXPECT_STREQ(lf.lfFaceName, "Arial");
+}
+
+TEST_F(StatusFont, WideAndNarrowLogFonts)
+{
+  LOGFONTW wide{};
+  wide.lfHeight = -11;
+  wide.lfWeight = 400;
+  wcscpy(wide.lfFaceName, L"Tahoma");
+  Store(&wide, sizeof wide);
+  LOGFONTA lf = Read();
+  EXPECT_EQ(lf.lfHeight, 14);  // truncated: 11 * 96 / 72 = 14.67
+  EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+
+  LOGFONTA narrow{};
+  narrow.lfHeight = -8;
+  std::strcpy(narrow.lfFaceName, "Courier New");
+  Store(&narrow, sizeof narrow);
+  lf = Read();
+  EXPECT_EQ(lf.lfHeight, 10);
+  EXPECT_STREQ(lf.lfFaceName, "Courier New");
+}
+
+TEST_F(StatusFont, MissingValueLeavesTheFontAndSetsTheColours)
+{
+  RegDeleteValueA(Key, "StatusFont");
+  HFONT font = nullptr;
+  COLORREF bk = 1, text = 1;
+  ReadStatusFont(font, 96, bk, text);
+  EXPECT_EQ(font, nullptr);
+  EXPECT_EQ(bk, GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(text, GetSysColor(COLOR_INFOTEXT));
+}
+
+}  // namespace
