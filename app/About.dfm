@@ -297,4 +297,17 @@ object AboutBox: TAboutBox
     Cancel = True
     ModalResult = 1
   end
+  object oxForm: ToxForm
+    CaptionButtons = []
+    CustomButtonIndex = -1
+    ActiveCaption = ox3Normal
+    ActiveText = ox3Normal
+    ActiveBorder = ox3Normal
+    InactiveCaption = ox3Normal
+    InactiveText = ox3Normal
+    InactiveBorder = ox3Normal
+    MinHeight = 0
+    MinWidth = 0
+    OnTop = False
+  end
 end

@@ -3,11 +3,12 @@
 // window's drag by its client area beside the caption buttons.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <thread>
 
+#include "app/About.h"
 #include "app/Options.h"
 #include "app/QVMain.h"
+#include "tests/app/SessionDriving.h"
 #include "tests/support/WineTestSupport.h"
 #include "ui/caption/oxForm.h"
 
@@ -16,30 +17,8 @@ namespace {
 // Saves what the screen shows of a window as a BMP under the build directory.
 void Screenshot(HWND Window, const std::string& Name)
 {
-  RECT r;
-  GetWindowRect(Window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + size), 0, 0,
-                      static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
   CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
-  std::ofstream out(std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp", std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  qvsession::SaveScreenshot(Window, std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp");
 }
 
 COLORREF ScreenPixel(HWND Window, int X, int Y)
@@ -159,4 +138,23 @@ TEST_F(CaptionWindowTest, MainWindowStillDragsByItsClientArea)
   EXPECT_EQ(before.left + 80, after.left);
   EXPECT_EQ(before.top + 40, after.top);
   EXPECT_FALSE(QVMain->oxForm->RollUp());
+}
+
+TEST_F(CaptionWindowTest, AboutBoxCarriesTheDecorationWithoutExtraButtons)
+{
+  TAboutBox* about = TCustomForm::Create<TAboutBox>(Application);
+  auto* ox = dynamic_cast<ToxForm*>(about->FindComponent("oxForm"));
+  ASSERT_NE(nullptr, ox);
+  EXPECT_FALSE(ox->RollUpButton()->Shown());
+  EXPECT_FALSE(ox->OnTopButton()->Shown());
+  about->Show();
+  SetForegroundWindow(about->Handle());
+  qvtest::PumpUntil([&] { return ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(300);
+  Screenshot(about->Handle(), "caption-about-active");
+  // A single border with an icon: black end colour in the column left of the icon.
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(about->Handle(), m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  about->Hide();
+  delete about;
 }

@@ -295,6 +295,9 @@ void ToxForm::Reattach()
 {
   inherited::Reattach();
   UpdateMetrics();
+  // A window shown again before the hook came back had its WM_SHOWWINDOW
+  // unseen; the icon is brought back here instead.
+  if (!FTrayShown && FOwnerForm->HandleAllocated() && IsWindowVisible(FOwnerForm->Handle())) UpdateTrayIcon();
 }
 
 void ToxForm::FrameRefresh()

@@ -21,6 +21,12 @@ public:
     SetBounds(120, 100, 449, 387);
     SetCaption("Quorvik V5.0");
   }
+  int NcPaints = 0;
+  void WndProc(TMessage& Message) override
+  {
+    if (Message.Msg == WM_NCPAINT) ++NcPaints;
+    inherited::WndProc(Message);
+  }
 };
 
 // What the screen shows of a window, in window coordinates.
@@ -71,6 +77,15 @@ void Input(DWORD Flags)
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = Flags;
   SendInput(1, &in, sizeof in);
+}
+
+// Closes the menu that a right click on the tray icon opened (its loop is modal).
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR Id, DWORD)
+{
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, Id);
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 POINT ScreenCentre(TNCButton* B)
@@ -149,6 +164,33 @@ TEST_F(CaptionFormTest, InactiveCaptionUsesTheInactiveRampOrSolidColourWithoutGr
   qvtest::PumpMessagesFor(150);
   p = Shot(form->Handle());
   EXPECT_EQ(RGB(0, 255, 0), p.at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+}
+
+TEST_F(CaptionFormTest, BorderAndCaptionBarEffectsReplaceTheSystemFrameAndTheFormNeverSeesTheFramePaint)
+{
+  ox->SetCaptionButtons(TCaptionButtons{});
+  ox->SetActiveBorder(ox3Raised);
+  ox->SetActiveCaption(ox3Inset);
+  ox->SetActiveText(ox3Shadow);
+  ShowActive();
+  const TCaptionMetrics& m = ox->Metrics();
+  qvtest::Pixels p = Shot(form->Handle());
+  const int w = p.width, h = p.height;
+  // Raised border: face and frame outside, then two rings of highlight and shadow.
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), p.at(0, 0));
+  EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), p.at(w - 1, h - 1));
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(1, 1));
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(w - 3, h - 3));
+  // Inset caption bar: shadow on its top-left, highlight on its bottom-right.
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(m.FrameWidth, m.FrameHeight));
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(w - m.FrameWidth - 1, m.FrameHeight + m.CaptionHeight - 1));
+  // Shadowed text: the shadow colour shows inside the bar (its bevel rows left out), as well as white.
+  TCaptionMetrics inside = m;
+  inside.FrameHeight += 1;
+  inside.CaptionHeight -= 2;
+  EXPECT_GT(CountColour(p, GetSysColor(COLOR_BTNSHADOW), inside), 10);
+  EXPECT_GT(CountColour(p, RGB(255, 255, 255), inside), 10);
+  EXPECT_EQ(0, form->NcPaints);
 }
 
 TEST_F(CaptionFormTest, ButtonBevelsShowReleasedAndLatchedStates)
@@ -300,11 +342,44 @@ TEST_F(CaptionFormTest, TrayIconIsAddedModifiedAndRemoved)
   SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_MOUSEMOVE);
   EXPECT_EQ(1, clicks);
   EXPECT_EQ(1, doubles);
+  // A right click brings up the tray menu at the pointer.
+  auto* menu = new TPopupMenu(form);
+  auto* item = new TMenuItem(menu);
+  item->SetCaption("Restore");
+  menu->Items()->Add(item);
+  int popups = 0;
+  menu->OnPopup = [&](TObject*) { ++popups; };
+  ox->SetTrayMenu(menu);
+  SetTimer(nullptr, 0, 100, CloseOpenMenu);
+  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_RBUTTONUP);
+  EXPECT_EQ(1, popups);
   ox->SetTrayEnabled(false);
   EXPECT_FALSE(present());
   ox->SetTrayEnabled(true);
   form->DestroyHandle();
   EXPECT_FALSE(present());
+}
+
+TEST_F(CaptionFormTest, ARecreatedWindowGetsItsCaptionAndTrayIconBack)
+{
+  ox->SetActiveGradient(0x0000FF);
+  ShowActive();
+  ox->SetTrayEnabled(true);
+  form->RecreateWnd();
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  HWND window = form->Handle();
+  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled() && ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(200);
+  EXPECT_EQ(window, ox->Handle());
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(RGB(255, 0, 0), Shot(window).at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  NOTIFYICONDATAA probe{};
+  probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  probe.hWnd = window;
+  probe.uID = 2423;
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  ox->SetTrayEnabled(false);
 }
 
 TEST_F(CaptionFormTest, CustomButtonsFollowTheLinesAndReportTheWholeLine)
@@ -366,4 +441,107 @@ TEST_F(CaptionFormTest, HandleCountsStayFlatOverActivationRollUpAndResizeCycles)
   qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
   EXPECT_LE(after.gdi, before.gdi + 2);
   EXPECT_LE(after.user, before.user + 2);
+}
+
+// An old-style system (before the 4.x generation), as the injected version reports it.
+class OldStyleCaptionTest : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    ToxForm::SetVersionSource([] { return 0x00000A03u; });
+    Application->OnHelp = [this](UINT Command, ULONG_PTR Data) {
+      helpCalls.push_back({Command, Data});
+      return true;
+    };
+    form = TCustomForm::Create<TCaptionForm>(Application);
+    panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(20, 20, 200, 100);
+    panel->SetHelpContext(55);
+    button = new TButton(panel);
+    button->SetParent(panel);
+    button->SetBounds(10, 10, 80, 25);
+    ox = new ToxForm(form);
+    ox->SetCaptionButtons(TCaptionButtons{oxbHelp});
+  }
+  void TearDown() override { ToxForm::SetVersionSource(nullptr); }
+  TApplicationScope scope;
+  TCaptionForm* form = nullptr;
+  TPanel* panel = nullptr;
+  TButton* button = nullptr;
+  ToxForm* ox = nullptr;
+  std::vector<std::pair<UINT, ULONG_PTR>> helpCalls;
+};
+
+TEST_F(OldStyleCaptionTest, ClassicMetricsSystemFontAndLargerButtons)
+{
+  const TCaptionMetrics& m = ox->Metrics();
+  EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), m.FrameWidth);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSIZE), m.CaptionHeight);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSIZE), m.ButtonWidth);
+  LOGFONTA system{};
+  GetObjectA(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+  EXPECT_EQ(std::string(system.lfFaceName), ox->CaptionFont().Name());
+  EXPECT_EQ(m.ButtonWidth + 1, ox->HelpButton()->Width());
+  EXPECT_EQ(m.CaptionHeight + 1, ox->HelpButton()->Height());
+  EXPECT_EQ(m.FrameHeight, ox->HelpButton()->Top());
+  // The help-select cursor was loaded into the screen's table at creation.
+  EXPECT_NE(Screen->Cursors(crDefault), Screen->Cursors(crHelpSelect));
+}
+
+TEST_F(OldStyleCaptionTest, HelpButtonThenAClickOnAControlShowsTheFirstParentContextAsPopup)
+{
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  qvtest::PumpMessagesFor(300);
+  qvtest::LeftClickAt(ScreenCentre(ox->HelpButton()));
+  qvtest::PumpUntil([&] { return Screen->Cursor() == crHelpSelect; }, 2000);
+  EXPECT_EQ(crHelpSelect, Screen->Cursor());
+  EXPECT_EQ(form->Handle(), GetCapture());
+
+  TControl* selected = nullptr;
+  ox->OnHelpSelect = [&](TObject*, TControl* control, int, bool&) { selected = control; };
+  POINT p = button->ClientToScreen(POINT{20, 10});
+  qvtest::LeftClickAt(p);
+  qvtest::PumpUntil([&] { return !helpCalls.empty(); }, 2000);
+  EXPECT_EQ(button, selected);
+  ASSERT_EQ(1u, helpCalls.size());
+  EXPECT_EQ(static_cast<UINT>(HELP_CONTEXTPOPUP), helpCalls[0].first);
+  EXPECT_EQ(55u, helpCalls[0].second);
+  EXPECT_EQ(crDefault, Screen->Cursor());
+
+  // Cancelled by the event: no help at all.
+  ox->OnHelpSelect = [&](TObject*, TControl*, int, bool& cancel) { cancel = true; };
+  qvtest::LeftClickAt(ScreenCentre(ox->HelpButton()));
+  qvtest::PumpUntil([&] { return Screen->Cursor() == crHelpSelect; }, 2000);
+  qvtest::LeftClickAt(p);
+  qvtest::PumpUntil([&] { return Screen->Cursor() == crDefault; }, 2000);
+  qvtest::PumpMessagesFor(100);
+  EXPECT_EQ(1u, helpCalls.size());
+}
+
+TEST(CaptionDesignTest, SizeLimitsAreCheckedOnlyWhileDesigning)
+{
+  TApplicationScope scope;
+  TCaptionForm* form = TCustomForm::Create<TCaptionForm>(Application);
+  auto* ox = new ToxForm(form);
+  ox->SetMinWidth(500);  // run time: stored unchecked
+  EXPECT_EQ(500, ox->MinWidth());
+  ox->SetMinWidth(0);
+  ox->SetDesigning(true);
+  try {
+    ox->SetMinHeight(300);
+    FAIL() << "no error";
+  } catch (const EMinSizeError& e) {
+    EXPECT_STREQ("The Minimum Height must not be\rgreater than the Maximum Height", e.what());
+  }
+  EXPECT_EQ(0, ox->MinHeight());
+  ox->SetMinWidth(100);
+  EXPECT_THROW(ox->SetMaxWidth(99), EMinSizeError);
+  ox->SetMaxWidth(100);  // equal is fine from this side
+  EXPECT_EQ(100, ox->MaxWidth());
+  EXPECT_THROW(ox->SetMinWidth(100), EMinSizeError);
+  ox->SetDesigning(false);
+  TForm* notAForm = nullptr;
+  EXPECT_THROW(new ToxForm(notAForm), ENotOwnerError);
 }
