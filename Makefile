@@ -1,11 +1,12 @@
 # make run: set up what is missing, build, start Quorvik.
 # make test: set up what is missing, build every tree, run every test.
+# make dist: the release archives in build/dist.
 SHELL := /bin/bash
 ROOT := $(CURDIR)
 JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win64 run clean
+.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win64 run dist clean
 
 all: build
 
@@ -39,5 +40,12 @@ run: setup
 	cmake --build build/win64 -j $(JOBS) --target Quorvik qv
 	@tools/run.sh
 
+dist: setup
+	cmake -S . -B build/host $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/host -j $(JOBS) --target dist_linux
+	cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/win64 -j $(JOBS) --target dist_win64
+	@ls -l build/dist
+
 clean:
-	rm -rf build/host build/win64 build/win32
+	rm -rf build/host build/win64 build/win32 build/dist

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "app/HelpFile.h"
 #include "app/Options.h"
 #include "app/QVMain.h"
 #include "framework/forms/Forms.h"
@@ -13,7 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     TApplicationScope scope;
     Application->Initialize();
     Application->SetTitle("Quorvik V5.0");
-    Application->SetHelpFile("quorvik.hlp");
+    Application->SetHelpFile(HelpFileBesideProgram());
     Application->CreateForm(QVMain);
     Application->CreateForm(dlgOptions);
     Application->Run();

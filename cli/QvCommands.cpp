@@ -90,7 +90,7 @@ int RunQv(const std::vector<std::string>& Args, TFileSystem& Fs, bool ProgressOn
     }
     return ExitError;
   } catch (const EUsage& e) {
-    std::fprintf(stderr, "qv: %s\n%s", e.Message.c_str(), QvUsage);
+    std::fprintf(stderr, "qv: %s\n%s(qv --help tells more)\n", e.Message.c_str(), QvSynopsis);
   } catch (const std::exception& e) {
     std::fflush(stdout);
     std::fprintf(stderr, "qv: %s\n", e.what());

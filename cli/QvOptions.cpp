@@ -1,9 +1,14 @@
 #include "cli/QvOptions.h"
 
+#define QV_SYNOPSIS                                                 \
+  "usage: qv scan [--no-recurse] [--exclude DIR]... ROOT -o FILE\n"  \
+  "       qv compare [--no-recurse] [--exclude DIR]... FILE [-o REPORT]\n" \
+  "       qv --help | --version\n"
+
+const char* const QvSynopsis = QV_SYNOPSIS;
+
 const char* const QvUsage =
-    "usage: qv scan [--no-recurse] [--exclude DIR]... ROOT -o FILE\n"
-    "       qv compare [--no-recurse] [--exclude DIR]... FILE [-o REPORT]\n"
-    "       qv --help | --version\n"
+    QV_SYNOPSIS
     "\n"
     "scan     records every file below ROOT in the collection FILE and its\n"
     "         directory list (FILE with the extension .qd)\n"
@@ -13,7 +18,18 @@ const char* const QvUsage =
     "--no-recurse   record (or check) the subdirectories of ROOT as entries, not walk them\n"
     "--exclude DIR  skip the directory DIR and everything below it (repeatable)\n"
     "\n"
-    "exit status: 0 done (compare: no difference), 1 compare found differences, 2 error\n";
+    "exit status: 0 done (compare: no difference), 1 compare found differences, 2 error\n"
+    "\n"
+    "report lines of compare:\n"
+    "  COLLECTION FOR ROOT (DATE TIME)  the root, and when the collection was saved\n"
+    "  PATH - Size: N                   the size changed by N bytes\n"
+    "  PATH - DATE TIME                 same size, a new last-write time\n"
+    "  PATH - Missing                   the file is gone\n"
+    "  PATH - File Access Denied        the file is there but cannot be read\n"
+    "  PATH - New                       the file is not in the collection\n"
+    "  DONE, MM:SS                      the minutes and seconds taken\n"
+    "\n"
+    "More in the manual page qv(1) and in Quorvik's help.\n";
 
 namespace {
 

@@ -19,4 +19,7 @@ struct EUsage {
   std::string Message;
 };
 
+// The three lines of the synopsis (shown after a usage error), and the whole
+// of --help.
+extern const char* const QvSynopsis;
 extern const char* const QvUsage;

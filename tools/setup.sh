@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-apps x11-utils imagemagick
   clang clang-format libclang-rt-14-dev mtree-netbsd hyperfine ccache
+  halibut python3 man-db
 )
 
 missing=()

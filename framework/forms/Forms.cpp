@@ -401,6 +401,8 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 
 TApplication::~TApplication()
 {
+  // The help window the program opened closes with it.
+  if (FHelpOpened) WinHelpA(nullptr, FHelpFile.c_str(), HELP_QUIT, 0);
   FHints.SetShowHint(false);
   // Forms run their OnDestroy while the whole form object still exists.
   for (int i = ComponentCount() - 1; i >= 0; --i) {
@@ -530,6 +532,7 @@ bool TApplication::HelpCommand(UINT Command, ULONG_PTR Data)
 {
   if (OnHelp) return OnHelp(Command, Data);
   HWND owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
+  FHelpOpened = Command != HELP_QUIT;
   return WinHelpA(owner, FHelpFile.c_str(), Command, Data) != FALSE;
 }
 

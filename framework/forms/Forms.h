@@ -214,8 +214,8 @@ public:
   void SetHint(const std::string& Value);
   TNotifyEvent OnHint;
 
-  // Help through WinHelpA with HelpFile. OnHelp may take the call over
-  // (returning true); tests use it, since WinHelpA blocks under Wine.
+  // Help through WinHelpA with HelpFile; the help window is closed when the
+  // application is destroyed. OnHelp may take the call over (returning true).
   bool HelpCommand(UINT Command, ULONG_PTR Data);
   bool HelpContext(int Context) { return HelpCommand(HELP_CONTEXT, static_cast<ULONG_PTR>(Context)); }
   TEvent<bool(UINT Command, ULONG_PTR Data)> OnHelp;
@@ -232,6 +232,7 @@ private:
 
   std::string FTitle;
   std::string FHelpFile;
+  bool FHelpOpened = false;
   TWinIcon FIcon;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;

@@ -5,9 +5,12 @@
 #include <shlobj.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <fstream>
 #include <functional>
+#include <thread>
 
+#include "app/HelpFile.h"
 #include "app/Options.h"
 #include "app/QVMain.h"
 #include "engine/QVEngine.h"
@@ -198,7 +201,6 @@ protected:
   std::string Dir = TestDir();
   std::string Root = Dir + "\\tree";
   std::string Collection = Dir + "\\scan.qv";
-  std::vector<std::pair<UINT, ULONG_PTR>> HelpCalls;
 
   void SetUp() override
   {
@@ -213,13 +215,7 @@ protected:
     WriteFile(Root + "\\sub\\c.txt", 7);
     WriteFile(Root + "\\skip\\d.txt", 3);
     Application->SetTitle("Quorvik V5.0");
-    Application->SetHelpFile("quorvik.hlp");
-    // WinHelpA waits on an error box of another process under Wine; the
-    // call itself is what the program is responsible for.
-    Application->OnHelp = [this](UINT Command, ULONG_PTR Data) {
-      HelpCalls.push_back({Command, Data});
-      return true;
-    };
+    Application->SetHelpFile(HelpFileBesideProgram());
     // The forms keep their settings in the registry; each test starts from
     // the first run's, not from what the previous test left there.
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
@@ -408,13 +404,6 @@ TEST_F(QuorvikSession, OptionsScanChangeCompareAndActOnTheReport)
   ASSERT_TRUE(Drain());
   EXPECT_EQ(Answers.Texts().back(), "File Extension not registered.");
 
-  // Help Contents opens the help file at context 0.
-  Command(QVMain, "mnuHelpContents");
-  AppPumpUntil([&] { return !HelpCalls.empty(); }, Timeout);
-  ASSERT_EQ(HelpCalls.size(), 1u);
-  EXPECT_EQ(HelpCalls[0].first, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(HelpCalls[0].second, 0u);
-
   // Clear List empties the list; then every pop-up item is disabled.
   Command(QVMain, "mnuClear");
   AppPumpUntil([&] { return Lines().empty(); }, Timeout);
@@ -482,4 +471,147 @@ TEST_F(QuorvikSession, ClosingDuringAWalkStopsItAndThenCloses)
   EXPECT_TRUE(AppPumpUntil([] { return Application->Terminated(); }, Timeout));
   EXPECT_TRUE(closedDuringWalk);
   EXPECT_EQ(Answers.Captions().size(), 1u);  // no save dialog after a stopped walk
+}
+
+// --- The help window -------------------------------------------------------------
+// The help engine runs in a process of its own: its window is found by its
+// caption, read through window messages, and always closed again, so that no
+// process outlives the test.
+namespace {
+
+std::string WindowText(HWND Window)
+{
+  std::string text(static_cast<size_t>(SendMessageA(Window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(static_cast<size_t>(SendMessageA(Window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+BOOL CALLBACK TakeHelpWindow(HWND Window, LPARAM Found)
+{
+  DWORD process = 0;
+  GetWindowThreadProcessId(Window, &process);
+  const std::string caption = WindowText(Window);
+  if (process == GetCurrentProcessId() || !IsWindowVisible(Window) || caption.size() < 4 ||
+      caption.compare(caption.size() - 4, 4, "Help") != 0)
+    return TRUE;
+  *reinterpret_cast<HWND*>(Found) = Window;
+  return FALSE;
+}
+
+// A visible top-level window of another process whose caption ends with "Help".
+HWND FindHelpWindow()
+{
+  HWND found = nullptr;
+  EnumWindows(TakeHelpWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The text of the topic the help window shows, from its rich-text view.
+std::string HelpTopicText(HWND Help)
+{
+  HWND view = FindWindowExA(Help, nullptr, "RichEdit20A", nullptr);
+  return view ? WindowText(view) : "";
+}
+
+void PressHelpButton(HWND Help, const char* Caption)
+{
+  HWND box = FindWindowExA(Help, nullptr, "WHButtonBox", nullptr);
+  HWND button = FindWindowExA(box ? box : Help, nullptr, "Button", Caption);
+  ASSERT_NE(button, nullptr) << Caption;
+  PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+// While it lives, answers the engine's own "ERROR" box (a help file it cannot
+// find) with No: that box belongs to another process and keeps WinHelpA
+// waiting on this thread, so the test would hang instead of failing.
+class THelpErrorWatch {
+public:
+  THelpErrorWatch()
+      : FThread([this] {
+          while (!FStop) {
+            HWND box = FindWindowA("#32770", "ERROR");
+            DWORD process = 0;
+            if (box && GetWindowThreadProcessId(box, &process) && process != GetCurrentProcessId()) {
+              FSeen = true;
+              PostMessageA(box, WM_COMMAND, IDNO, 0);
+            }
+            Sleep(100);
+          }
+        })
+  {
+  }
+  ~THelpErrorWatch()
+  {
+    FStop = true;
+    FThread.join();
+  }
+  bool Seen() const { return FSeen; }
+
+private:
+  std::atomic<bool> FStop{false}, FSeen{false};
+  std::thread FThread;
+};
+
+// Closes the help window found while it lives: HELP_QUIT first, the
+// engine's process if its window stays.
+class THelpWindow {
+public:
+  HWND Window = nullptr;
+  ~THelpWindow()
+  {
+    if (!Window || !IsWindow(Window))
+      return;
+    DWORD process = 0;
+    GetWindowThreadProcessId(Window, &process);
+    Application->HelpCommand(HELP_QUIT, 0);
+    if (AppPumpUntil([&] { return !IsWindow(Window); }, 5000))
+      return;
+    if (HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process)) {
+      TerminateProcess(handle, 1);
+      WaitForSingleObject(handle, 5000);
+      CloseHandle(handle);
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(QuorvikSession, HelpContentsOpensTheHelpFileAtItsContentsTopic)
+{
+  THelpErrorWatch errors;
+  THelpWindow help;
+  Command(QVMain, "mnuHelpContents");
+  AppPumpUntil([&] { return (help.Window = FindHelpWindow()) && !HelpTopicText(help.Window).empty(); }, Timeout);
+  ASSERT_FALSE(errors.Seen()) << "the help engine cannot find " << Application->HelpFile();
+  ASSERT_NE(help.Window, nullptr);
+
+  // Context 0 is the contents topic: the title, then every topic.
+  const std::string contents = HelpTopicText(help.Window);
+  EXPECT_EQ(contents.rfind("Quorvik Help", 0), 0u) << contents;
+  for (const char* topic : {"What Quorvik is for", "Scanning a folder", "Comparing with a collection",
+                            "The report lines", "Acting on a report line", "The Options dialog",
+                            "Collection files and damaged ones", "Keyboard shortcuts", "The qv command line"})
+    EXPECT_NE(contents.find(topic), std::string::npos) << topic;
+  qvtest::PumpMessagesFor(500);
+  Screenshot(help.Window, "help-contents");
+
+  // Two steps forward: the topic on scanning.
+  for (int step = 0; step < 2; ++step) {
+    const std::string before = HelpTopicText(help.Window);
+    PressHelpButton(help.Window, "&>>");
+    AppPumpUntil([&] { return HelpTopicText(help.Window) != before; }, Timeout);
+  }
+  const std::string topic = HelpTopicText(help.Window);
+  EXPECT_EQ(topic.rfind("Chapter 2: Scanning a folder", 0), 0u) << topic;
+  EXPECT_NE(topic.find("files processed - 02:07 - Save As"), std::string::npos) << topic;
+  qvtest::PumpMessagesFor(500);
+  Screenshot(help.Window, "help-topic");
+}
+
+TEST_F(QuorvikSession, TheChangeListHasTheKeyboardWheneverTheWindowIsActive)
+{
+  SetForegroundWindow(QVMain->Handle());
+  EXPECT_TRUE(AppPumpUntil([] { return GetFocus() == QVMain->Changes->Handle(); }, 5000));
+  OpenOptions([&] { Press(dlgOptions->btnCancel); });
+  EXPECT_TRUE(AppPumpUntil([] { return GetFocus() == QVMain->Changes->Handle(); }, 5000));
 }
