@@ -700,19 +700,11 @@ void TWinControl::PaintControls(HDC DC)
     if (!g || !g->Visible()) continue;
     RECT bounds = g->BoundsRect();
     if (!RectVisible(DC, &bounds)) continue;
-    int saved = SaveDC(DC);
+    TSavedDC saved(DC);
     IntersectClipRect(DC, bounds.left, bounds.top, bounds.right, bounds.bottom);
     SetViewportOrgEx(DC, bounds.left, bounds.top, nullptr);
-    g->Canvas().SetHandle(DC);
-    try {
-      g->Perform(WM_PAINT, 0, 0);
-    } catch (...) {
-      g->Canvas().SetHandle(nullptr);
-      RestoreDC(DC, saved);
-      throw;
-    }
-    g->Canvas().SetHandle(nullptr);
-    RestoreDC(DC, saved);
+    TCanvasDC attached(g->Canvas(), DC);
+    g->Perform(WM_PAINT, 0, 0);
   }
 }
 

@@ -4,7 +4,7 @@
 // TWinControl (a window, created on demand, with child controls). One static
 // window procedure serves every window class we register; it finds the
 // object through GWLP_USERDATA and never lets an exception escape.
-#include "framework/win32/CoreIncludes.h"
+#include "framework/graphics/CoreIncludes.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/win32/Handles.h"
 #include "framework/win32/Messages.h"

@@ -429,15 +429,9 @@ void TListBox::Notify(TMessage& Message)
     Click();
   } else if (Message.Msg == CN_BASE + WM_DRAWITEM) {
     auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
-    FCanvas.SetHandle(d->hDC);
+    TCanvasDC attached(FCanvas, d->hDC);
     FCanvas.Font().Assign(Font());
-    try {
-      DrawItem(static_cast<int>(d->itemID), d->rcItem, d->itemState);
-    } catch (...) {
-      FCanvas.SetHandle(nullptr);
-      throw;
-    }
-    FCanvas.SetHandle(nullptr);
+    DrawItem(static_cast<int>(d->itemID), d->rcItem, d->itemState);
     Message.Result = TRUE;
   } else if (Message.Msg == CN_BASE + WM_MEASUREITEM) {
     reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam)->itemHeight = static_cast<UINT>(FItemHeight);
@@ -591,13 +585,14 @@ void TLabel::AdjustBounds()
     Invalidate();
     return;
   }
-  qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-  Canvas().SetHandle(dc.get());
-  Canvas().Font().Assign(Font());
   RECT r{0, 0, FWordWrap ? Width() : 0, 0};
-  std::string text = Caption().empty() ? std::string(" ") : Caption();
-  Canvas().DrawText(text, r, DrawTextFlags() | DT_CALCRECT);
-  Canvas().SetHandle(nullptr);
+  {
+    qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    TCanvasDC attached(Canvas(), dc.get());
+    Canvas().Font().Assign(Font());
+    std::string text = Caption().empty() ? std::string(" ") : Caption();
+    Canvas().DrawText(text, r, DrawTextFlags() | DT_CALCRECT);
+  }
   SetBounds(Left(), Top(), r.right, r.bottom);
 }
 
@@ -668,7 +663,7 @@ void DrawBevel(TCanvas& Canvas, RECT& R, TBevelCut Cut, int Width)
 
 void TCustomPanel::PaintWindow(HDC DC)
 {
-  FCanvas.SetHandle(DC);
+  TCanvasDC attached(FCanvas, DC);
   RECT r;
   GetClientRect(Handle(), &r);
   FCanvas.SetBrushColor(Color());
@@ -678,7 +673,6 @@ void TCustomPanel::PaintWindow(HDC DC)
   FCanvas.SetBrushStyle(bsClear);
   FCanvas.Font().Assign(Font());
   FCanvas.DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  FCanvas.SetHandle(nullptr);
 }
 
 QV_IMPLEMENT_CLASS_NOPROPS(TPanel)
