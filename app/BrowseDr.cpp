@@ -7,6 +7,7 @@
 #include "app/StatusTextFit.h"
 #include "framework/forms/Forms.h"
 #include "framework/win32/Handles.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ public:
   bool FindsDirectory(const std::string& Name) const override
   {
     WIN32_FIND_DATAA data{};
-    const qv::FindHandle find(FindFirstFileA(Name.c_str(), &data));
+    const TFindHandle find(FindFirstFileA(Name.c_str(), &data));
     return find && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   }
 };

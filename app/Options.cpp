@@ -1,6 +1,7 @@
 #include "app/Options.h"
 
 #include "app/BrowseDr.h"
+#include "app/QVMain.h"
 #include "app/ReportLines.h"
 #include "persist/oxPerst.h"
 #include "ui/caption/oxForm.h"
@@ -14,6 +15,7 @@ void TdlgOptions::DeclareProperties(TClassBuilder<TdlgOptions>& c)
 {
   c.Method("btnAddClick", &TdlgOptions::btnAddClick);
   c.Method("btnRemoveClick", &TdlgOptions::btnRemoveClick);
+  c.Method("SettingsClick", &TdlgOptions::SettingsClick);
 }
 
 TdlgOptions::TdlgOptions(TComponent* AOwner) : TForm(AOwner) {}
@@ -28,6 +30,7 @@ void TdlgOptions::Loaded()
   btnRemove = dynamic_cast<TSpeedButton*>(FindComponent("btnRemove"));
   btnOK = dynamic_cast<TButton*>(FindComponent("btnOK"));
   btnCancel = dynamic_cast<TButton*>(FindComponent("btnCancel"));
+  Settings = dynamic_cast<TButton*>(FindComponent("Settings"));
   dlgBrowse = dynamic_cast<TBrowseDirectoryDlg*>(FindComponent("dlgBrowse"));
   oxPersist = dynamic_cast<ToxPersist*>(FindComponent("oxPersist"));
   oxForm = dynamic_cast<ToxForm*>(FindComponent("oxForm"));
@@ -67,4 +70,10 @@ void TdlgOptions::btnRemoveClick(TObject*)
   const int index = ExcludedDirs->ItemIndex();
   if (index >= 0)
     ExcludedDirs->Items()->Delete(index);
+}
+
+void TdlgOptions::SettingsClick(TObject*)
+{
+  if (QVMain && QVMain->oxPersist)
+    QVMain->oxPersist->Execute();
 }

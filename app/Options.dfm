@@ -196,6 +196,7 @@ object dlgOptions: TdlgOptions
     Height = 25
     Caption = 'Settings...'
     Visible = False
+    OnClick = SettingsClick
   end
   object BalloonHint: TBalloonHint
     BorderColor = clBlack

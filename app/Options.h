@@ -23,6 +23,7 @@ public:
   TSpeedButton* btnRemove = nullptr;
   TButton* btnOK = nullptr;
   TButton* btnCancel = nullptr;
+  TButton* Settings = nullptr;
   TBrowseDirectoryDlg* dlgBrowse = nullptr;
   ToxPersist* oxPersist = nullptr;
   ToxForm* oxForm = nullptr;
@@ -30,6 +31,8 @@ public:
 
   void btnAddClick(TObject* Sender);
   void btnRemoveClick(TObject* Sender);
+  // Opens the setup dialog of the main window's persistence component.
+  void SettingsClick(TObject* Sender);
 
   // Adds a directory as the browse dialog returns it; false (with a
   // message) when it has no path or is listed already.

@@ -55,8 +55,9 @@ int Compare(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
 {
   TCliHost host(Fs, Opts.Recurse, ExcludedDirs(Fs, Opts), Progress);
   TQVEngine engine(Fs, host);
+  uint32_t differences = 0;
   try {
-    engine.Compare(Fs.FullPath(Opts.Input));
+    differences = engine.Compare(Fs.FullPath(Opts.Input));
   } catch (...) {
     std::fflush(stdout);
     throw;
@@ -64,8 +65,7 @@ int Compare(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
   host.EndProgress();
   if (!Opts.Output.empty())
     SaveReportLines(Fs, Fs.FullPath(Opts.Output), host.Lines());
-  // Header and end line only: nothing changed.
-  return host.Lines().size() > 2 ? ExitDifferences : ExitOk;
+  return differences > 0 ? ExitDifferences : ExitOk;
 }
 
 }  // namespace

@@ -5,10 +5,11 @@
 #include "engine/QVEngine.h"
 #include "util/DTUtil.h"
 
-void TQVEngine::Compare(const std::string& FileName)
+uint32_t TQVEngine::Compare(const std::string& FileName)
 {
   TBusyGuard busy(*this);
   Clear();
+  FDifferences = 0;
   FDirList.clear();
   FDirIndex.Clear();
   FHost.ClearLines();
@@ -28,9 +29,7 @@ void TQVEngine::Compare(const std::string& FileName)
       CompareDir(DirAt(0), recurse);
     CompactEntries();
     const uint32_t seconds = (FFs.Ticks() - start) / 1000;
-    FHost.AddLine("DONE, " + PadLeft(std::to_string(seconds / 60), 2, '0') + ":" +
-                      PadLeft(std::to_string(seconds % 60), 2, '0'),
-                  true);
+    FHost.AddLine("DONE, " + MinutesSeconds(seconds), true);
   } catch (...) {
     CompactEntries();
     FHost.SetStatus("");
@@ -41,6 +40,7 @@ void TQVEngine::Compare(const std::string& FileName)
   FHost.SetHourGlass(false);
   if (FHost.EnableBeeps())
     FHost.Beep();
+  return FDifferences;
 }
 
 void TQVEngine::CheckEntries()
@@ -62,14 +62,18 @@ void TQVEngine::CheckEntry(const TQVRec& Rec)
   const TEntryState state = FFs.Examine(path);
   switch (state.Kind) {
     case TEntryState::Missing:
+      ++FDifferences;
       FHost.AddLine(path + " - Missing", true);
       break;
     case TEntryState::Denied:
+      ++FDifferences;
       FHost.AddLine(path + " - File Access Denied", true);
       break;
     case TEntryState::Present:
       // The size test comes first: a file whose size and time both changed
       // gets the size line only. Sizes are compared as the low 32 bits.
+      if (state.Size != Rec.Size || state.Time != Rec.Time)
+        ++FDifferences;
       if (state.Size != Rec.Size)
         FHost.AddLine(path + " - Size: " +
                           std::to_string(static_cast<int32_t>(static_cast<uint32_t>(state.Size) -
@@ -95,6 +99,7 @@ void TQVEngine::CompareDir(std::string Dir, bool Recurse)
         if (!IsExcluded(path))
           CompareDir(path, Recurse);
       } else if (IsNewFile(path)) {
+        ++FDifferences;
         FHost.AddLine(path + " - New", false);
       }
     }

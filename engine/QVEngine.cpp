@@ -25,8 +25,7 @@ const std::vector<TQVRec>& TQVEngine::Entries()
 
 std::string TQVEngine::ScanTitle(int32_t Count, uint32_t Seconds)
 {
-  return std::to_string(Count) + " files processed - " + PadLeft(std::to_string(Seconds / 60), 2, '0') + ":" +
-         PadLeft(std::to_string(Seconds % 60), 2, '0') + " - Save As";
+  return std::to_string(Count) + " files processed - " + MinutesSeconds(Seconds) + " - Save As";
 }
 
 uint32_t TQVEngine::Scan(const std::string& Root)

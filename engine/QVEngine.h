@@ -28,8 +28,9 @@ public:
   static std::string ScanTitle(int32_t Count, uint32_t Seconds);
   // Writes the collection and its directory list; both or neither replace what was there.
   void SaveCollection(const std::string& FileName) const;
-  // Loads a collection and reports, through the host, how the disk differs.
-  void Compare(const std::string& FileName);
+  // Loads a collection and reports, through the host, how the disk differs;
+  // returns the number of differences reported.
+  uint32_t Compare(const std::string& FileName);
 
   // The directory-list file that pairs with a collection file.
   std::string DirListFileName(const std::string& FileName) const;
@@ -61,6 +62,7 @@ private:
   std::vector<std::string> FExcluded;
   TDirIndex FDirIndex;
   TPathIndex FNewFileIndex;
+  uint32_t FDifferences = 0;  // reported by the running compare
   bool FBusy = false;
   bool FStopRequested = false;
 

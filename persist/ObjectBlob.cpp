@@ -159,16 +159,18 @@ int64_t WriteObjectProp(TObject& Instance, const TPropInfo& Prop, TStream& Strea
     }
 }
 
-void ReadObjectProp(TObject& Instance, const TPropInfo& Prop, TStream& Stream)
+bool ReadObjectProp(TObject& Instance, const TPropInfo& Prop, TStream& Stream)
 {
     if (Prop.Kind() != tkClass)
-        return;
+        return true;
     try {
         TObject* Object = GetObjectProp(Instance, Prop);
         const TFamily Family = FamilyOf(Object);
         if (Family != TFamily::None)
             ApplyBlob(Instance, Prop, Stream, Object, Family);
+        return true;
     } catch (const std::exception&) {
         // The object stays as far as it was read.
+        return false;
     }
 }

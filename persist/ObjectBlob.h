@@ -24,5 +24,6 @@ int64_t WriteObjectProp(TObject& Instance, const TPropInfo& Prop, TStream& Strea
 
 // Applies a blob read from the stream's position to the property's current
 // object when the stored class name equals the object's own. Damaged or cut
-// blobs leave the object as far as it was read; nothing is thrown.
-void ReadObjectProp(TObject& Instance, const TPropInfo& Prop, TStream& Stream);
+// blobs leave the object as far as it was read; nothing is thrown. Returns
+// false when reading failed part way, so a caller can fall back to a default.
+bool ReadObjectProp(TObject& Instance, const TPropInfo& Prop, TStream& Stream);

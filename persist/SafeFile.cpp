@@ -4,24 +4,9 @@
 #include <fstream>
 
 #include "framework/objects/Exceptions.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "platform/FileReplace.h"
 
 namespace {
-
-// Replaces Target by Source in one step. POSIX rename already replaces an
-// existing target; on Windows rename refuses an existing target, MoveFileExA does not.
-bool MoveReplacing(const std::string& Source, const std::string& Target)
-{
-#ifdef _WIN32
-    return MoveFileExA(Source.c_str(), Target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(Source.c_str(), Target.c_str()) == 0;
-#endif
-}
 
 bool WriteAll(const std::string& FileName, std::string_view Bytes, bool& Created)
 {

@@ -4,6 +4,7 @@
 #include "persist/PersistItem.h"
 #include "persist/PersistTransfer.h"
 #include "persist/RegistryStore.h"
+#include "persist/oxPerEdt.h"
 
 namespace {
 
@@ -242,6 +243,15 @@ void ToxPersist::LoadFromRegistry(const std::string& Key)
 {
     TRegistryStore Store(RootHandle());
     LoadItems(OwnerForm(), FItems->ToVector(), Store, Key);
+}
+
+bool ToxPersist::Execute()
+{
+    std::unique_ptr<ToxPersistEdit> Dialog(TCustomForm::Create<ToxPersistEdit>(Application));
+    Dialog->SetPersist(this);
+    if (auto* Form = dynamic_cast<TCustomForm*>(Owner()))
+        Dialog->SetCaption(Form->Caption() + " Setup Dialog");
+    return Dialog->ShowModal() == mrOk;
 }
 
 bool ToxPersist::DoBeforeLoad()

@@ -55,6 +55,8 @@ public:
     void LoadFromFile(const std::string& AFileName);
     void SaveToRegistry(const std::string& Key);
     void LoadFromRegistry(const std::string& Key);
+    // Shows the setup dialog for this component; true when closed with OK.
+    virtual bool Execute();
 
     // The settings file and keys the next Save or Load uses.
     std::string SettingsFileName() const;

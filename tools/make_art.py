@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws Quorvik's small pictures: the program icon (written to app/res/), the
-caption buttons' glyphs and the help-select cursor (written to ui/caption/res/)
-and the options dialog's Add and Remove glyphs (printed as the Glyph.Data
-blocks that app/Options.dfm holds). Run from the repository root."""
+caption buttons' glyphs and the help-select cursor (written to ui/caption/res/),
+the setup dialog's property icons (persist/res/PROP_*.bmp) and the options
+dialog's Add and Remove glyphs (printed as the Glyph.Data blocks that
+app/Options.dfm holds). Run from the repository root."""
 import struct
 
 MAGENTA = (255, 0, 255)
@@ -74,6 +75,50 @@ def ico(sizes):
         out += struct.pack('<BBBBHHII', s % 256, s % 256, 0, 0, 1, 32, len(img), offset)
         offset += len(img)
     return out + b''.join(images)
+
+
+# 5 x 7 letters for the property icons.
+LETTERS = {
+    'i': ['..#..', '.....', '.##..', '..#..', '..#..', '..#..', '.###.'],
+    'c': ['.....', '.....', '.###.', '#....', '#....', '#....', '.###.'],
+    'e': ['.....', '.....', '.###.', '#...#', '#####', '#....', '.###.'],
+    'f': ['..##.', '.#...', '###..', '.#...', '.#...', '.#...', '.#...'],
+    's': ['.....', '.....', '.####', '#....', '.###.', '....#', '####.'],
+    'S': ['.###.', '#...#', '#....', '.###.', '....#', '#...#', '.###.'],
+    'C': ['.###.', '#...#', '#....', '#....', '#....', '#...#', '.###.'],
+    'L': ['#....', '#....', '#....', '#....', '#....', '#....', '#####'],
+    'G': ['.###.', '#...#', '#....', '#.###', '#...#', '#...#', '.###.'],
+    'P': ['####.', '#...#', '#...#', '####.', '#....', '#....', '#....'],
+    'F': ['#####', '#....', '#....', '####.', '#....', '#....', '#....'],
+}
+OLIVE, PURPLE, GREY = (128, 128, 0), (128, 0, 128), (128, 128, 128)
+# Icon code: letter, letter colour, inner frame colour.
+PROPERTY_ICONS = {
+    1: ('i', (0, 0, 0), OLIVE), 2: ('c', (0, 0, 0), OLIVE), 3: ('e', (0, 0, 0), OLIVE),
+    4: ('f', (0, 0, 0), OLIVE), 5: ('S', (0, 0, 0), PURPLE), 6: ('s', (255, 0, 0), OLIVE),
+    7: ('C', (0, 0, 0), OLIVE), 10: ('S', (0, 0, 0), PURPLE), 101: ('L', (0, 0, 0), OLIVE),
+    102: ('G', (0, 0, 0), OLIVE), 103: ('P', (0, 0, 0), OLIVE), 104: ('F', (0, 0, 0), OLIVE),
+}
+
+
+def property_icon(letter, ink, frame):
+    """16 x 16: a white square in a grey and an inner coloured frame holding
+    one letter; the outermost ring is magenta, the colour left out when drawn."""
+    rows = LETTERS[letter]
+
+    def pixel(x, y):
+        ring = min(x, y, 15 - x, 15 - y)
+        if ring == 0:
+            return MAGENTA
+        if ring == 1:
+            return GREY
+        if ring == 2:
+            return frame
+        lx, ly = x - 5, y - 4
+        if 0 <= lx < 5 and 0 <= ly < 7 and rows[ly][lx] == '#':
+            return ink
+        return (255, 255, 255)
+    return bmp24(16, 16, pixel)
 
 
 def dfm_hex(data):
@@ -233,5 +278,8 @@ if __name__ == '__main__':
     with open('app/res/Quorvik.ico', 'wb') as f:
         f.write(ico([32, 16]))
     caption_art()
+    for code, (letter, ink, frame) in PROPERTY_ICONS.items():
+        with open(f'persist/res/PROP_{code}.bmp', 'wb') as f:
+            f.write(property_icon(letter, ink, frame))
     for name, shape, colour in (('btnAdd', plus, (0, 128, 0)), ('btnRemove', minus, (192, 0, 0))):
         print(f'{name}:\n{dfm_hex(glyph(shape, colour))}\n')

@@ -9,7 +9,7 @@ packages=(
   build-essential cmake ninja-build googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine fonts-liberation xvfb xdotool x11-apps x11-utils imagemagick
-  clang libclang-rt-14-dev mtree-netbsd hyperfine ccache
+  clang clang-format libclang-rt-14-dev mtree-netbsd hyperfine ccache
   halibut python3 man-db
 )
 

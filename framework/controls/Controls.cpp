@@ -352,6 +352,8 @@ void TWinControl::DeclareProperties(TClassBuilder<TWinControl>& c)
 {
   c.Ordinal("TabOrder", TypeInfo_Integer(), &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
   c.Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
+  c.Event("OnEnter", TypeInfo_TNotifyEvent(), &TWinControl::OnEnter);
+  c.Event("OnExit", TypeInfo_TNotifyEvent(), &TWinControl::OnExit);
 }
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) { FCaptureOnPress = false; }
@@ -547,6 +549,17 @@ void TWinControl::FreeIfReleased()
   delete this;
 }
 
+namespace {
+HWND DrawnControl(HWND Parent, const TMessage& Message)
+{
+  if (Message.Msg == WM_DRAWITEM) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+    if (draw->CtlType != ODT_MENU) return draw->hwndItem;
+  }
+  return Message.WParam ? GetDlgItem(Parent, static_cast<int>(Message.WParam)) : nullptr;
+}
+}  // namespace
+
 void TWinControl::WndProc(TMessage& Message)
 {
   switch (Message.Msg) {
@@ -569,7 +582,8 @@ void TWinControl::WndProc(TMessage& Message)
       }
       break;
     case WM_DRAWITEM: case WM_MEASUREITEM:
-      if (HWND item = GetDlgItem(FHandle, static_cast<int>(Message.WParam)); Message.WParam && item) {
+      // Our controls have no ids, so a drawn control is found by its window.
+      if (HWND item = DrawnControl(FHandle, Message); item) {
         if (auto* child = FromHandle(item)) {
           TMessage reflected{CN_BASE + Message.Msg, Message.WParam, Message.LParam, 0};
           child->Notify(reflected);
@@ -615,6 +629,11 @@ void TWinControl::WndProc(TMessage& Message)
   if (Message.Msg < CM_BASE && FHandle)
     Message.Result = CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, Message.Msg, Message.WParam,
                                      Message.LParam);
+  // After the window's own handling, so an edit has its caret when told.
+  if (Message.Msg == WM_SETFOCUS)
+    OnEnter(this);
+  else if (Message.Msg == WM_KILLFOCUS)
+    OnExit(this);
 }
 
 void TWinControl::RouteMouse(TMessage& Message)
@@ -681,19 +700,11 @@ void TWinControl::PaintControls(HDC DC)
     if (!g || !g->Visible()) continue;
     RECT bounds = g->BoundsRect();
     if (!RectVisible(DC, &bounds)) continue;
-    int saved = SaveDC(DC);
+    TSavedDC saved(DC);
     IntersectClipRect(DC, bounds.left, bounds.top, bounds.right, bounds.bottom);
     SetViewportOrgEx(DC, bounds.left, bounds.top, nullptr);
-    g->Canvas().SetHandle(DC);
-    try {
-      g->Perform(WM_PAINT, 0, 0);
-    } catch (...) {
-      g->Canvas().SetHandle(nullptr);
-      RestoreDC(DC, saved);
-      throw;
-    }
-    g->Canvas().SetHandle(nullptr);
-    RestoreDC(DC, saved);
+    TCanvasDC attached(g->Canvas(), DC);
+    g->Perform(WM_PAINT, 0, 0);
   }
 }
 

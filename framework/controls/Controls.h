@@ -4,7 +4,7 @@
 // TWinControl (a window, created on demand, with child controls). One static
 // window procedure serves every window class we register; it finds the
 // object through GWLP_USERDATA and never lets an exception escape.
-#include "framework/win32/CoreIncludes.h"
+#include "framework/graphics/CoreIncludes.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/win32/Handles.h"
 #include "framework/win32/Messages.h"
@@ -235,6 +235,9 @@ public:
   void SetTabOrder(int Value) { FTabOrder = Value; }
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value) { FTabStop = Value; }
+  // The window has received or lost the keyboard focus.
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
 
   void WndProc(TMessage& Message) override;
   static LRESULT CALLBACK StaticWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);

@@ -336,6 +336,9 @@ void TListBox::DeclareProperties(TClassBuilder<TListBox>& c)
 }
 
 TListBox::TListBox(TComponent* AOwner) : TListControl(AOwner) { StoreBounds(0, 0, 121, 97); }
+// The window goes while the list's own messages can still be asked for;
+// in the base destructor they would be pure calls.
+TListBox::~TListBox() { DestroyHandle(); }
 
 const TListControl::TListMessages& TListBox::Messages() const
 {
@@ -426,15 +429,9 @@ void TListBox::Notify(TMessage& Message)
     Click();
   } else if (Message.Msg == CN_BASE + WM_DRAWITEM) {
     auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
-    FCanvas.SetHandle(d->hDC);
+    TCanvasDC attached(FCanvas, d->hDC);
     FCanvas.Font().Assign(Font());
-    try {
-      DrawItem(static_cast<int>(d->itemID), d->rcItem, d->itemState);
-    } catch (...) {
-      FCanvas.SetHandle(nullptr);
-      throw;
-    }
-    FCanvas.SetHandle(nullptr);
+    DrawItem(static_cast<int>(d->itemID), d->rcItem, d->itemState);
     Message.Result = TRUE;
   } else if (Message.Msg == CN_BASE + WM_MEASUREITEM) {
     reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam)->itemHeight = static_cast<UINT>(FItemHeight);
@@ -455,7 +452,17 @@ void TListBox::DrawItem(int Index, RECT Rect, UINT State)
   if (Index >= 0 && Index < FItems->Count()) FCanvas.TextOut(Rect.left + 2, Rect.top, FItems->Get(Index));
 }
 
-QV_IMPLEMENT_CLASS_NOPROPS(TComboBox)
+QV_IMPLEMENT_CLASS(TComboBox)
+
+void TComboBox::DeclareProperties(TClassBuilder<TComboBox>& c)
+{
+  static const TTypeInfo* style = NewEnumType("TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"});
+  c.Ordinal("Style", style, &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDownList);
+}
+
+TComboBox::~TComboBox() { DestroyHandle(); }
+
+void TComboBox::SetStyle(TComboBoxStyle Value) { if (Value != FStyle) { FStyle = Value; RecreateWnd(); } }
 
 const TListControl::TListMessages& TComboBox::Messages() const
 {
@@ -467,15 +474,25 @@ void TComboBox::CreateParams(TCreateParams& Params)
 {
   inherited::CreateParams(Params);
   Params.BaseClassName = "COMBOBOX";
-  Params.Style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+  static const DWORD styles[] = {CBS_DROPDOWN | CBS_AUTOHSCROLL, CBS_SIMPLE | CBS_AUTOHSCROLL, CBS_DROPDOWNLIST};
+  Params.Style |= styles[FStyle] | WS_VSCROLL;
   Params.Height = 200;  // the drop-down list's height
 }
 
 void TComboBox::Notify(TMessage& Message)
 {
-  if (Message.Msg == CN_BASE + WM_COMMAND && HIWORD(Message.WParam) == CBN_SELCHANGE) {
+  if (Message.Msg != CN_BASE + WM_COMMAND) return;
+  const WORD code = HIWORD(Message.WParam);
+  if (code == CBN_SELCHANGE) {
+    // The edit box shows the chosen item only after this notification, so
+    // OnChange would read the old text.
+    const int index = ItemIndex();
+    if (FStyle != csDropDownList && index >= 0 && index < FItems->Count())
+      SetWindowTextA(Handle(), FItems->Get(index).c_str());
     OnChange(this);
     Click();
+  } else if (code == CBN_EDITCHANGE) {
+    OnChange(this);
   }
 }
 
@@ -568,13 +585,14 @@ void TLabel::AdjustBounds()
     Invalidate();
     return;
   }
-  qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-  Canvas().SetHandle(dc.get());
-  Canvas().Font().Assign(Font());
   RECT r{0, 0, FWordWrap ? Width() : 0, 0};
-  std::string text = Caption().empty() ? std::string(" ") : Caption();
-  Canvas().DrawText(text, r, DrawTextFlags() | DT_CALCRECT);
-  Canvas().SetHandle(nullptr);
+  {
+    qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    TCanvasDC attached(Canvas(), dc.get());
+    Canvas().Font().Assign(Font());
+    std::string text = Caption().empty() ? std::string(" ") : Caption();
+    Canvas().DrawText(text, r, DrawTextFlags() | DT_CALCRECT);
+  }
   SetBounds(Left(), Top(), r.right, r.bottom);
 }
 
@@ -645,7 +663,7 @@ void DrawBevel(TCanvas& Canvas, RECT& R, TBevelCut Cut, int Width)
 
 void TCustomPanel::PaintWindow(HDC DC)
 {
-  FCanvas.SetHandle(DC);
+  TCanvasDC attached(FCanvas, DC);
   RECT r;
   GetClientRect(Handle(), &r);
   FCanvas.SetBrushColor(Color());
@@ -655,7 +673,6 @@ void TCustomPanel::PaintWindow(HDC DC)
   FCanvas.SetBrushStyle(bsClear);
   FCanvas.Font().Assign(Font());
   FCanvas.DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  FCanvas.SetHandle(nullptr);
 }
 
 QV_IMPLEMENT_CLASS_NOPROPS(TPanel)

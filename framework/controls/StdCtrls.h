@@ -11,6 +11,7 @@ enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 enum TBevelCut { bvNone, bvLowered, bvRaised };
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
 using TDrawItemEvent = TEvent<void(TObject* Control, int Index, RECT Rect, UINT State)>;
 
@@ -149,6 +150,7 @@ class TListBox : public TListControl {
   QV_CLASS(TListBox, TListControl)
 public:
   explicit TListBox(TComponent* AOwner);
+  ~TListBox() override;
   TListBoxStyle Style() const { return FStyle; }
   void SetStyle(TListBoxStyle Value);
   int ItemHeight() const { return FItemHeight; }
@@ -184,10 +186,16 @@ class TComboBox : public TListControl {
   QV_CLASS(TComboBox, TListControl)
 public:
   explicit TComboBox(TComponent* AOwner) : TListControl(AOwner) {}
+  ~TComboBox() override;
+  // Drop-down list (the default) or with an edit box the user types in.
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle Value);
 protected:
   void CreateParams(TCreateParams& Params) override;
   void Notify(TMessage& Message) override;
   const TListMessages& Messages() const override;
+private:
+  TComboBoxStyle FStyle = csDropDownList;
 };
 
 // Status bar with one text area (its caption).

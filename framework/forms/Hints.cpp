@@ -20,10 +20,9 @@ void THintWindow::CreateParams(TCreateParams& Params)
 RECT THintWindow::CalcHintRect(int MaxWidth, const std::string& Hint)
 {
   qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-  FCanvas.SetHandle(dc.get());
+  TCanvasDC attached(FCanvas, dc.get());
   RECT r{0, 0, MaxWidth, 0};
   FCanvas.DrawText(Hint, r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  FCanvas.SetHandle(nullptr);
   r.right += 6;
   r.bottom += 2;
   return r;
@@ -40,14 +39,8 @@ void THintWindow::ActivateHint(RECT Rect, const std::string& Hint)
 
 void THintWindow::PaintWindow(HDC DC)
 {
-  FCanvas.SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas.SetHandle(nullptr);
-    throw;
-  }
-  FCanvas.SetHandle(nullptr);
+  TCanvasDC attached(FCanvas, DC);
+  Paint();
 }
 
 void THintWindow::Paint()

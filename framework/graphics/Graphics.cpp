@@ -14,9 +14,8 @@ COLORREF ColorToRGB(TColor Color)
 namespace {
 int ScreenPixelsPerInch()
 {
-  HDC dc = GetDC(nullptr);
-  int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
+  qv::WindowDC screen(nullptr);
+  int ppi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return ppi > 0 ? ppi : 96;
 }
 

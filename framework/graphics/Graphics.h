@@ -3,7 +3,7 @@
 // TFont, and TCanvas, a drawing surface attached to any device context. The
 // canvas creates its pen, brush and font lazily and puts the DC's original
 // objects back when it lets go of the DC.
-#include "framework/win32/CoreIncludes.h"
+#include "framework/graphics/CoreIncludes.h"
 #include "framework/win32/Handles.h"
 
 #include <string>
@@ -123,4 +123,33 @@ private:
   qv::BrushHandle FBrush;
   bool FPenDirty = true, FBrushDirty = true;
   HGDIOBJ FOldPen = nullptr, FOldBrush = nullptr, FOldFont = nullptr;
+};
+
+// Attaches a canvas to a DC for one drawing pass; the canvas lets go of the
+// DC (putting back what it selected) on every exit, exceptions included.
+class TCanvasDC {
+public:
+  TCanvasDC(TCanvas& Canvas, HDC DC) : FCanvas(Canvas) { FCanvas.SetHandle(DC); }
+  ~TCanvasDC() { FCanvas.SetHandle(nullptr); }
+  TCanvasDC(const TCanvasDC&) = delete;
+  TCanvasDC& operator=(const TCanvasDC&) = delete;
+
+private:
+  TCanvas& FCanvas;
+};
+
+// SaveDC on construction, RestoreDC of that state on every exit.
+class TSavedDC {
+public:
+  explicit TSavedDC(HDC DC) : FDC(DC), FState(SaveDC(DC)) {}
+  ~TSavedDC()
+  {
+    if (FState) RestoreDC(FDC, FState);
+  }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+private:
+  HDC FDC;
+  int FState;
 };

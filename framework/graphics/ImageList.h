@@ -1,7 +1,7 @@
 #pragma once
 // Image list component over a comctl32 image list: images of one size with
 // masks, drawn by index; the menus draw item images from one.
-#include "framework/win32/CoreIncludes.h"
+#include "framework/graphics/CoreIncludes.h"
 #include "framework/win32/Handles.h"
 #include "framework/graphics/WinBitmap.h"
 

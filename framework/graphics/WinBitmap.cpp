@@ -37,22 +37,54 @@ TCanvas& TWinBitmap::Canvas()
   return FCanvas;
 }
 
+namespace {
+// A monochrome bitmap, or one like the screen's; never null.
+HBITMAP NewBitmap(int Width, int Height, bool Monochrome)
+{
+  HBITMAP bitmap;
+  if (Monochrome) {
+    bitmap = CreateBitmap(Width, Height, 1, 1, nullptr);
+  } else {
+    qv::WindowDC screen(nullptr);
+    bitmap = CreateCompatibleBitmap(screen.get(), Width, Height);
+  }
+  if (!bitmap) throw EOutOfResources("Out of system resources");
+  return bitmap;
+}
+
+// Bytes from the start of Image that the headers, colour table and pixel
+// rows of a packed bitmap need; 0 when the header itself is not sound.
+uint64_t BitmapImageSize(const BITMAPFILEHEADER& File, const BITMAPINFOHEADER& Header)
+{
+  if (Header.biSize < sizeof(BITMAPINFOHEADER) || Header.biWidth <= 0 || Header.biHeight == 0 ||
+      Header.biPlanes != 1)
+    return 0;
+  const uint64_t width = static_cast<uint64_t>(Header.biWidth);
+  const uint64_t height = Header.biHeight < 0 ? -static_cast<int64_t>(Header.biHeight) : Header.biHeight;
+  uint64_t colors = Header.biClrUsed;
+  if (colors == 0 && Header.biBitCount <= 8) colors = uint64_t{1} << Header.biBitCount;
+  if (Header.biCompression == BI_BITFIELDS && Header.biSize == sizeof(BITMAPINFOHEADER)) colors += 3;
+  const uint64_t tableEnd = sizeof(BITMAPFILEHEADER) + Header.biSize + colors * sizeof(RGBQUAD);
+  if (File.bfOffBits < tableEnd) return 0;
+  uint64_t pixels;
+  if (Header.biCompression == BI_RGB || Header.biCompression == BI_BITFIELDS) {
+    if (Header.biBitCount == 0 || Header.biBitCount > 32) return 0;
+    pixels = (width * Header.biBitCount + 31) / 32 * 4 * height;
+  } else {
+    pixels = Header.biSizeImage;  // compressed rows say how long they are
+    if (pixels == 0) return 0;
+  }
+  return File.bfOffBits + pixels;
+}
+}  // namespace
+
 void TWinBitmap::SetSize(int Width, int Height)
 {
   if (Width <= 0 || Height <= 0) {
     Replace(nullptr);
     return;
   }
-  HBITMAP bitmap;
-  if (FMonochrome) {
-    bitmap = CreateBitmap(Width, Height, 1, 1, nullptr);
-  } else {
-    HDC screen = GetDC(nullptr);
-    bitmap = CreateCompatibleBitmap(screen, Width, Height);
-    ReleaseDC(nullptr, screen);
-  }
-  if (!bitmap) throw EOutOfResources("Out of system resources");
-  Replace(bitmap);
+  Replace(NewBitmap(Width, Height, FMonochrome));
   RECT all{0, 0, Width, Height};
   FillRect(Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
@@ -64,15 +96,7 @@ void TWinBitmap::SetMonochrome(bool Value)
     FMonochrome = Value;
     return;
   }
-  HBITMAP bitmap;
-  if (Value) {
-    bitmap = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
-  } else {
-    HDC screen = GetDC(nullptr);
-    bitmap = CreateCompatibleBitmap(screen, FWidth, FHeight);
-    ReleaseDC(nullptr, screen);
-  }
-  qv::BitmapHandle fresh(bitmap);
+  qv::BitmapHandle fresh(NewBitmap(FWidth, FHeight, Value));
   qv::MemoryDC dc(CreateCompatibleDC(nullptr));
   {
     qv::SelectionGuard sel(dc.get(), fresh.get());
@@ -107,18 +131,20 @@ void TWinBitmap::LoadFromImage(const std::string& Image)
   if (file.bfOffBits >= Image.size()) throw EInvalidGraphic("Bitmap image is not valid");
   const void* bits = Image.data() + file.bfOffBits;
   const BITMAPINFOHEADER& h = info->bmiHeader;
+  // The pixels are read only when the image holds all that its header says.
+  const uint64_t needed = BitmapImageSize(file, h);
+  if (needed == 0 || needed > Image.size()) throw EInvalidGraphic("Bitmap image is not valid");
   int height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap;
+  qv::WindowDC screen(nullptr);
+  qv::BitmapHandle bitmap;
   if (h.biBitCount == 1) {
-    bitmap = CreateBitmap(h.biWidth, height, 1, 1, nullptr);
-    SetDIBits(screen, bitmap, 0, height, bits, info, DIB_RGB_COLORS);
+    bitmap.reset(CreateBitmap(h.biWidth, height, 1, 1, nullptr));
+    if (bitmap && !SetDIBits(screen.get(), bitmap.get(), 0, height, bits, info, DIB_RGB_COLORS)) bitmap.reset();
   } else {
-    bitmap = CreateDIBitmap(screen, &h, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    bitmap.reset(CreateDIBitmap(screen.get(), &h, CBM_INIT, bits, info, DIB_RGB_COLORS));
   }
-  ReleaseDC(nullptr, screen);
   if (!bitmap) throw EInvalidGraphic("Bitmap image is not valid");
-  Replace(bitmap);
+  Replace(bitmap.release());
 }
 
 void TWinBitmap::Assign(const TGraphic* Graphic)

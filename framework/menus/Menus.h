@@ -2,7 +2,9 @@
 // Menus: TMenuItem (caption, shortcut, check marks, sub-items, command id),
 // TMainMenu (a form's menu bar), TPopupMenu and the pop-up list window that
 // receives the menu messages of every TPopupMenu shown with TrackPopupMenu.
-#include "framework/win32/CoreIncludes.h"
+#include <windows.h>
+
+#include "framework/objects/Classes.h"
 #include "framework/win32/Handles.h"
 #include "framework/win32/Messages.h"
 

@@ -70,13 +70,6 @@ struct RegKeyTraits {
 };
 using RegKey = UniqueHandle<HKEY, RegKeyTraits>;
 
-struct FindTraits {
-  static HANDLE empty() noexcept { return INVALID_HANDLE_VALUE; }
-  static void close(HANDLE h) noexcept { FindClose(h); }
-};
-// FindFirstFile reports failure as INVALID_HANDLE_VALUE, not as null.
-using FindHandle = UniqueHandle<HANDLE, FindTraits>;
-
 struct HookTraits {
   static HHOOK empty() noexcept { return nullptr; }
   static void close(HHOOK h) noexcept { UnhookWindowsHookEx(h); }

@@ -70,32 +70,8 @@ void RemoveTree(const std::string& Dir)
 // open menu) as a BMP under the build directory.
 void Screenshot(HWND Window, const std::string& Name, int Extra = 0)
 {
-  RECT r;
-  GetWindowRect(Window, &r);
-  r.right += Extra;
-  r.bottom += Extra;
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + size), 0, 0,
-                      static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
   CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
-  std::ofstream out(std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp", std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  qvtest::SaveScreenshot(Window, std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp", Extra);
 }
 
 // Runs Action inside whatever modal loop is running once Ready holds.

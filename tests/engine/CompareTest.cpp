@@ -25,8 +25,10 @@ protected:
   }
   Strings Compare()
   {
-    Engine.Compare("C:\\Out\\s.qv");
+    const uint32_t differences = Engine.Compare("C:\\Out\\s.qv");
     Strings body(Host.Texts());
+    // Every line between the header and the end line is one difference.
+    EXPECT_EQ(body.size() - 2, size_t{differences});
     return body;
   }
 };

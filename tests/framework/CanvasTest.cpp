@@ -158,6 +158,48 @@ TEST_F(CanvasTest, MonochromeConversionKeepsBlackAndWhite)
   EXPECT_EQ(RGB(255, 255, 255), bitmap.Canvas().Pixel(4, 3));
 }
 
+// A packed 24-bit image, 3 x 2 pixels: rows of 9 bytes padded to 12.
+std::string BitmapImage(int Width, int Height)
+{
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof(info);
+  info.biWidth = Width;
+  info.biHeight = Height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const size_t pixels = static_cast<size_t>((Width * 24 + 31) / 32 * 4 * Height);
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels);
+  std::string image(reinterpret_cast<const char*>(&file), sizeof(file));
+  image.append(reinterpret_cast<const char*>(&info), sizeof(info));
+  image.append(pixels, '\x40');
+  return image;
+}
+
+TEST(WinBitmapTest, ImageIsReadOnlyWhenItHoldsEveryPixelRow)
+{
+  TWinBitmap bitmap;
+  bitmap.LoadFromImage(BitmapImage(3, 2));
+  EXPECT_EQ(3, bitmap.Width());
+  EXPECT_EQ(RGB(0x40, 0x40, 0x40), GetPixel(bitmap.Canvas().Handle(), 2, 1));
+
+  std::string shortRow = BitmapImage(3, 2);
+  shortRow.pop_back();
+  EXPECT_THROW(bitmap.LoadFromImage(shortRow), EInvalidGraphic);
+  // A header claiming more rows than the image carries.
+  std::string tall = BitmapImage(3, 2);
+  reinterpret_cast<BITMAPINFOHEADER*>(&tall[sizeof(BITMAPFILEHEADER)])->biHeight = 4000;
+  EXPECT_THROW(bitmap.LoadFromImage(tall), EInvalidGraphic);
+  // Pixels said to start inside the header.
+  std::string overlap = BitmapImage(3, 2);
+  reinterpret_cast<BITMAPFILEHEADER*>(&overlap[0])->bfOffBits = 20;
+  EXPECT_THROW(bitmap.LoadFromImage(overlap), EInvalidGraphic);
+  EXPECT_EQ(3, bitmap.Width());  // the failed loads left the bitmap as it was
+}
+
 TEST(ImageListTest, CountDrawAndMask)
 {
   TImageList images(nullptr);

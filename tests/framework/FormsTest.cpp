@@ -343,6 +343,37 @@ TEST_F(FormsTest, TextChangedNotificationReachesTheForm)
   EXPECT_EQ(2, w->changes);
 }
 
+TEST_F(FormsTest, OwnerDrawnListsFocusEventsAndFreeingListsWithWindows)
+{
+  form->Show();
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  list->SetBounds(0, 0, 80, 60);
+  list->SetStyle(lbOwnerDrawFixed);
+  int drawn = 0;
+  list->OnDrawItem = [&](TObject*, int, RECT, UINT) { ++drawn; };
+  list->Items()->Add("one");
+  auto* combo = new TComboBox(form);
+  combo->SetParent(form);
+  combo->SetStyle(csDropDown);
+  combo->Items()->Add("red");
+  std::vector<std::string> focus;
+  list->OnEnter = [&](TObject*) { focus.push_back("enter list"); };
+  list->OnExit = [&](TObject*) { focus.push_back("exit list"); };
+  std::string changed;
+  combo->OnChange = [&](TObject*) { changed = combo->Text(); };
+  UpdateWindow(list->Handle());
+  EXPECT_GT(drawn, 0);  // the drawn control is found without a control id
+  list->SetFocus();
+  combo->SetFocus();
+  EXPECT_EQ((std::vector<std::string>{"enter list", "exit list"}), focus);
+  SendMessageA(combo->Handle(), CB_SETCURSEL, 0, 0);
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo->Handle()));
+  EXPECT_EQ("red", changed);  // the chosen line, not the edit box's old text
+  delete list;  // with its window: the list's messages were pure calls in the base destructor
+  delete combo;
+}
+
 TEST_F(FormsTest, ExceptionInHandlerIsReportedAndProgramGoesOn)
 {
   qvtest::CbtDialogAnswerer answerer;

@@ -1,4 +1,5 @@
 #include "framework/win32/Handles.h"
+#include "platform/win32/Win32Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +27,13 @@ TEST(HandlesTest, MoveTransfersOwnershipOnce) {
 }
 
 TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue) {
-  qv::FindHandle none;
+  TFindHandle none;
   EXPECT_EQ(INVALID_HANDLE_VALUE, none.get());
   EXPECT_FALSE(none);
   WIN32_FIND_DATAA data;
-  qv::FindHandle missing(FindFirstFileA("Z:\\no\\such\\dir\\*", &data));
+  TFindHandle missing(FindFirstFileA("Z:\\no\\such\\dir\\*", &data));
   EXPECT_FALSE(missing);
-  qv::FindHandle found(FindFirstFileA("C:\\windows\\*", &data));
+  TFindHandle found(FindFirstFileA("C:\\windows\\*", &data));
   EXPECT_TRUE(found);
 }
 

@@ -1,5 +1,7 @@
 #include "tests/support/WineTestSupport.h"
 
+#include <fstream>
+
 namespace qvtest {
 
 void PumpMessagesFor(DWORD ms) {
@@ -141,6 +143,34 @@ DWORD ProbeUserObjects() {
   return count;
 }
 }  // namespace
+
+void SaveScreenshot(HWND window, const std::string& path, int extra) {
+  RECT r;
+  GetWindowRect(window, &r);
+  r.right += extra;
+  r.bottom += extra;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
+  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + size), 0, 0,
+                      static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+}
 
 GuiCounts CurrentGuiCounts() {
   HANDLE process = GetCurrentProcess();

@@ -42,6 +42,10 @@ Pixels CaptureDC(HDC dc, int width, int height);
 void MovePointerTo(POINT screen);
 void LeftClickAt(POINT screen);
 
+// Saves what the screen shows of a window, Extra pixels wider and taller (an
+// open menu over it), as a 24-bit BMP file.
+void SaveScreenshot(HWND window, const std::string& path, int extra = 0);
+
 struct GuiCounts {
   DWORD gdi = 0;
   DWORD user = 0;

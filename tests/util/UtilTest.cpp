@@ -15,6 +15,15 @@ TEST(PadLeft, PadsShortStringsAndLeavesLongOnes)
   EXPECT_EQ(PadLeft("x", -3, '0'), "x");
 }
 
+TEST(MinutesSeconds, TwoDigitsEachUntilTheMinutesGrowPast99)
+{
+  EXPECT_EQ(MinutesSeconds(0), "00:00");
+  EXPECT_EQ(MinutesSeconds(59), "00:59");
+  EXPECT_EQ(MinutesSeconds(60), "01:00");
+  EXPECT_EQ(MinutesSeconds(5999), "99:59");
+  EXPECT_EQ(MinutesSeconds(6000), "100:00");
+}
+
 TEST(SplitTextLines, AcceptsEveryLineEnd)
 {
   EXPECT_EQ(SplitTextLines("a\r\nb\r\n"), (Lines{"a", "b"}));
