@@ -61,7 +61,7 @@ uint64_t AllocatedBytes()
   return bytes;
 }
 
-} // namespace
+}  // namespace
 
 QV_IMPLEMENT_CLASS(TAboutBox)
 
@@ -117,6 +117,5 @@ void TAboutBox::WndProc(TMessage& Message)
 {
   inherited::WndProc(Message);
   // The box can be dragged by any part of its client area that no control covers.
-  if (Message.Msg == WM_NCHITTEST && Message.Result == HTCLIENT)
-    Message.Result = HTCAPTION;
+  if (Message.Msg == WM_NCHITTEST && Message.Result == HTCLIENT) Message.Result = HTCAPTION;
 }

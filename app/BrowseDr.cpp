@@ -25,10 +25,7 @@ public:
   }
 };
 
-bool IsDirectory(const std::string& Value)
-{
-  return IsExistingDirectory(Value, TWin32DirectoryProbe());
-}
+bool IsDirectory(const std::string& Value) { return IsExistingDirectory(Value, TWin32DirectoryProbe()); }
 
 // The window a dialog of Owner belongs to: the owner itself when it is a
 // window, else the application's main form. Handles are only made when
@@ -37,12 +34,10 @@ bool IsDirectory(const std::string& Value)
 HWND FindOwnerWindow(TComponent* Owner, bool Create)
 {
   auto window = [Create](TWinControl* Control) -> HWND {
-    if (!Control || (!Create && !Control->HandleAllocated()))
-      return nullptr;
+    if (!Control || (!Create && !Control->HandleAllocated())) return nullptr;
     return Control->Handle();
   };
-  if (auto* control = dynamic_cast<TWinControl*>(Owner))
-    return window(control);
+  if (auto* control = dynamic_cast<TWinControl*>(Owner)) return window(control);
   return window(Application ? Application->MainForm() : nullptr);
 }
 
@@ -51,16 +46,14 @@ HWND FindOwnerWindow(TComponent* Owner, bool Create)
 LPITEMIDLIST RootIdList(HWND Owner, TRootID Root)
 {
   LPITEMIDLIST list = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(Owner, RootFolderId(Root), &list)))
-    return nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(Owner, RootFolderId(Root), &list))) return nullptr;
   return list;
 }
 
 std::string PathFromIdList(LPCITEMIDLIST IdList)
 {
   std::array<char, MAX_PATH> path{};
-  if (!IdList || !SHGetPathFromIDListA(IdList, path.data()))
-    return {};
+  if (!IdList || !SHGetPathFromIDListA(IdList, path.data())) return {};
   return path.data();
 }
 
@@ -69,8 +62,7 @@ std::string PathFromIdList(LPCITEMIDLIST IdList)
 bool SamePath(std::string A, std::string B)
 {
   for (std::string* s : {&A, &B})
-    if (!s->empty() && s->back() == '\\')
-      s->pop_back();
+    if (!s->empty() && s->back() == '\\') s->pop_back();
   return lstrcmpiA(A.c_str(), B.c_str()) == 0;
 }
 
@@ -85,7 +77,7 @@ int TextWidthIn(HDC DC, const std::string& Text)
   return size.cx;
 }
 
-} // namespace
+}  // namespace
 
 QV_IMPLEMENT_CLASS(TBrowseDirectoryDlg)
 
@@ -108,16 +100,14 @@ void TBrowseDirectoryDlg::DeclareProperties(TClassBuilder<TBrowseDirectoryDlg>& 
   c.Boolean("EnableOKButton", &T::EnableOKButton, &T::SetEnableOKButton).Default(true);
   c.Ordinal("ImageIndex", TypeInfo_Integer(), &T::ImageIndex, nullptr).Default(-1);
   c.String("Caption", &T::Caption, &T::SetCaption);
-  c.Boolean("ShowSelectionInStatus", &T::ShowSelectionInStatus, &T::SetShowSelectionInStatus)
-      .Default(false);
+  c.Boolean("ShowSelectionInStatus", &T::ShowSelectionInStatus, &T::SetShowSelectionInStatus).Default(false);
   c.Event("OnSelChanged", TypeInfo_TBDSelChangedEvent(), &T::OnSelChanged);
   c.Event("OnCreate", TypeInfo_TNotifyEvent(), &T::OnCreate);
 }
 
 TBrowseDirectoryDlg::TBrowseDirectoryDlg(TComponent* AOwner) : TComponent(AOwner)
 {
-  if (!ComponentState().Contains(csDesigning))
-    FOwnerWindow = FindOwnerWindow(AOwner, false);
+  if (!ComponentState().Contains(csDesigning)) FOwnerWindow = FindOwnerWindow(AOwner, false);
 }
 
 TBrowseDirectoryDlg::~TBrowseDirectoryDlg() = default;
@@ -127,8 +117,7 @@ bool TBrowseDirectoryDlg::Execute()
   const HWND owner = ResolveOwnerWindow();
   const TShellAllocator allocator;
   const TShellBlock<char> name(allocator.get(), static_cast<char*>(allocator.get()->Alloc(MAX_PATH)));
-  if (!name)
-    throw EOutOfResources("Out of memory for the folder name");
+  if (!name) throw EOutOfResources("Out of memory for the folder name");
   name.get()[0] = '\0';
   const TShellBlock<ITEMIDLIST> root(allocator.get(), RootIdList(owner, FRoot));
 
@@ -160,12 +149,10 @@ bool TBrowseDirectoryDlg::RunDialog(IMalloc* Allocator, BROWSEINFOA& Info, std::
   FHighlighted = false;
   FResendsLeft = 0;
   const TShellBlock<ITEMIDLIST> chosen(Allocator, SHBrowseForFolderA(&Info));
-  if (!chosen)
-    return false;
+  if (!chosen) return false;
   // Confirmed with no folder highlighted, Wine's dialog hands back the
   // Desktop, a folder the user never chose: that is a choice without a path.
-  if (FHighlighted && SHGetPathFromIDListA(chosen.get(), Info.pszDisplayName))
-    Path = Info.pszDisplayName;
+  if (FHighlighted && SHGetPathFromIDListA(chosen.get(), Info.pszDisplayName)) Path = Info.pszDisplayName;
   FImageIndex = Info.iImage;
   return true;
 }
@@ -173,10 +160,8 @@ bool TBrowseDirectoryDlg::RunDialog(IMalloc* Allocator, BROWSEINFOA& Info, std::
 HWND TBrowseDirectoryDlg::ResolveOwnerWindow() const
 {
   // The window found at creation may have been destroyed and made anew since.
-  if (FOwnerWindow && IsWindow(FOwnerWindow))
-    return FOwnerWindow;
-  if (ComponentState().Contains(csDesigning))
-    return nullptr;
+  if (FOwnerWindow && IsWindow(FOwnerWindow)) return FOwnerWindow;
+  if (ComponentState().Contains(csDesigning)) return nullptr;
   return FindOwnerWindow(Owner(), true);
 }
 
@@ -198,15 +183,11 @@ int CALLBACK TBrowseDirectoryDlg::BrowseCallback(HWND Wnd, UINT Msg, LPARAM Para
 void TBrowseDirectoryDlg::DoInitialized(HWND Wnd)
 {
   FHandle = Wnd;
-  if (FCenter)
-    CenterWindow(Wnd);
+  if (FCenter) CenterWindow(Wnd);
   SendEnableOK();
-  if (!FStatusText.empty())
-    SendStatusText();
-  if (!FSelection.empty())
-    SendSelection();
-  if (!FCaption.empty())
-    SendMessageA(Wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FCaption.c_str()));
+  if (!FStatusText.empty()) SendStatusText();
+  if (!FSelection.empty()) SendSelection();
+  if (!FCaption.empty()) SendMessageA(Wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FCaption.c_str()));
   OnCreate(this);
 }
 
@@ -215,16 +196,12 @@ void TBrowseDirectoryDlg::DoSelChanged(HWND Wnd, LPCITEMIDLIST IdList)
   (void)Wnd;
   FHighlighted = IdList != nullptr;
   const bool resending = FResendsLeft > 0;
-  if (!resending && !FShowSelectionInStatus && !OnSelChanged)
-    return;
+  if (!resending && !FShowSelectionInStatus && !OnSelChanged) return;
   const std::string path = PathFromIdList(IdList);
   // Arrived, or the user moved the highlight himself: either way, done.
-  if (resending && (!FSending || SamePath(path, FSentSelection)))
-    StopResending();
-  if (!FShowSelectionInStatus && !OnSelChanged)
-    return;
-  if (FShowSelectionInStatus)
-    SetStatusText(path);
+  if (resending && (!FSending || SamePath(path, FSentSelection))) StopResending();
+  if (!FShowSelectionInStatus && !OnSelChanged) return;
+  if (FShowSelectionInStatus) SetStatusText(path);
   OnSelChanged(this, path);
 }
 
@@ -235,9 +212,8 @@ void TBrowseDirectoryDlg::CenterWindow(HWND Wnd) const
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   // C++ division truncates toward zero, also for a window wider than the screen.
-  SetWindowPos(Wnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Wnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+               0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TBrowseDirectoryDlg::SendEnableOK() const
@@ -261,8 +237,7 @@ void TBrowseDirectoryDlg::SendSelection()
   FSending = true;
   SendMessageA(FHandle, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(FSentSelection.c_str()));
   FSending = false;
-  if (FResendsLeft > 0 && FHandle)
-    SetTimer(FHandle, reinterpret_cast<UINT_PTR>(this), ResendInterval, ResendSelection);
+  if (FResendsLeft > 0 && FHandle) SetTimer(FHandle, reinterpret_cast<UINT_PTR>(this), ResendInterval, ResendSelection);
 }
 
 void CALLBACK TBrowseDirectoryDlg::ResendSelection(HWND Wnd, UINT Msg, UINT_PTR Id, DWORD Time)
@@ -279,32 +254,27 @@ void CALLBACK TBrowseDirectoryDlg::ResendSelection(HWND Wnd, UINT Msg, UINT_PTR 
   self->FSending = true;
   SendMessageA(Wnd, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(self->FSentSelection.c_str()));
   self->FSending = false;
-  if (self->FResendsLeft <= 0)
-    KillTimer(Wnd, Id);
+  if (self->FResendsLeft <= 0) KillTimer(Wnd, Id);
 }
 
 void TBrowseDirectoryDlg::StopResending()
 {
   FResendsLeft = 0;
-  if (FHandle)
-    KillTimer(FHandle, reinterpret_cast<UINT_PTR>(this));
+  if (FHandle) KillTimer(FHandle, reinterpret_cast<UINT_PTR>(this));
 }
 
 std::string TBrowseDirectoryDlg::FittedStatusText() const
 {
   const HWND line = FFitStatusText && FHandle ? GetDlgItem(FHandle, BrowseStatusLineId) : nullptr;
-  if (!line)
-    return FStatusText;
+  if (!line) return FStatusText;
   RECT client{};
   GetClientRect(line, &client);
   const qv::WindowDC dc(line);
-  if (!dc)
-    return FStatusText;
+  if (!dc) return FStatusText;
   const HFONT font = reinterpret_cast<HFONT>(SendMessageA(line, WM_GETFONT, 0, 0));
   const qv::SelectionGuard select(dc.get(), font);
-  return ::FitStatusText(FStatusText, client.right,
-                         [&dc](const std::string& Text) { return TextWidthIn(dc.get(), Text); },
-                         IsDirectory);
+  return ::FitStatusText(
+      FStatusText, client.right, [&dc](const std::string& Text) { return TextWidthIn(dc.get(), Text); }, IsDirectory);
 }
 
 void TBrowseDirectoryDlg::SetSelection(const std::string& Value)
@@ -312,44 +282,35 @@ void TBrowseDirectoryDlg::SetSelection(const std::string& Value)
   // Compared after normalising, so a handler that sets the highlighted path
   // again does not send the dialog round in circles.
   const std::string normalized = NormalizeSelection(Value, IsDirectory);
-  if (normalized == FSelection)
-    return;
+  if (normalized == FSelection) return;
   FSelection = normalized;
-  if (FHandle && !FSelection.empty())
-    SendSelection();
+  if (FHandle && !FSelection.empty()) SendSelection();
 }
 
 void TBrowseDirectoryDlg::SetStatusText(const std::string& Value)
 {
-  if (Value == FStatusText)
-    return;
+  if (Value == FStatusText) return;
   FStatusText = Value;
-  if (FHandle)
-    SendStatusText();
+  if (FHandle) SendStatusText();
 }
 
 void TBrowseDirectoryDlg::SetFitStatusText(bool Value)
 {
-  if (Value == FFitStatusText)
-    return;
+  if (Value == FFitStatusText) return;
   FFitStatusText = Value;
-  if (FHandle)
-    SendStatusText();
+  if (FHandle) SendStatusText();
 }
 
 void TBrowseDirectoryDlg::SetEnableOKButton(bool Value)
 {
-  if (Value == FEnableOKButton)
-    return;
+  if (Value == FEnableOKButton) return;
   FEnableOKButton = Value;
-  if (FHandle)
-    SendEnableOK();
+  if (FHandle) SendEnableOK();
 }
 
 std::string TBrowseDirectoryDlg::Caption() const
 {
-  if (!FHandle)
-    return FCaption;
+  if (!FHandle) return FCaption;
   std::array<char, 257> text{};
   const int length = GetWindowTextA(FHandle, text.data(), static_cast<int>(text.size()));
   return std::string(text.data(), static_cast<size_t>(length > 0 ? length : 0));
@@ -357,9 +318,7 @@ std::string TBrowseDirectoryDlg::Caption() const
 
 void TBrowseDirectoryDlg::SetCaption(const std::string& Value)
 {
-  if (Value == FCaption)
-    return;
+  if (Value == FCaption) return;
   FCaption = Value;
-  if (FHandle)
-    SendMessageA(FHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FCaption.c_str()));
+  if (FHandle) SendMessageA(FHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FCaption.c_str()));
 }

@@ -8,15 +8,28 @@
 
 // Declaration order is the ordinal order stored in form files; do not reorder.
 enum TRootID {
-  idDesktop, idInternet, idPrograms, idControlPanel, idPrinters, idPersonal,
-  idFavorites, idStartup, idRecent, idSendTo, idRecycleBin, idStartMenu,
-  idDesktopDirectory, idDrives, idNetwork, idNetHood, idFonts, idTemplates,
+  idDesktop,
+  idInternet,
+  idPrograms,
+  idControlPanel,
+  idPrinters,
+  idPersonal,
+  idFavorites,
+  idStartup,
+  idRecent,
+  idSendTo,
+  idRecycleBin,
+  idStartMenu,
+  idDesktopDirectory,
+  idDrives,
+  idNetwork,
+  idNetHood,
+  idFonts,
+  idTemplates,
   idDesktopExpanded
 };
 
-enum TBrowseFlag {
-  bfDirectoriesOnly, bfDomainOnly, bfAncestors, bfComputers, bfPrinters, bfIncludeFiles
-};
+enum TBrowseFlag { bfDirectoriesOnly, bfDomainOnly, bfAncestors, bfComputers, bfPrinters, bfIncludeFiles };
 using TBrowseFlags = TSet<TBrowseFlag>;
 
 const TTypeInfo* TypeInfo_TRootID();

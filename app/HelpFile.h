@@ -10,8 +10,7 @@ inline std::string HelpFileBesideProgram(const char* Name = "quorvik.hlp")
 {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  if (length == 0 || length >= sizeof path)
-    return Name;
+  if (length == 0 || length >= sizeof path) return Name;
   std::string folder(path, length);
   return folder.substr(0, folder.find_last_of("\\/:") + 1) + Name;
 }

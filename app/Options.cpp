@@ -45,8 +45,7 @@ bool TdlgOptions::AddDirectory(std::string Dir)
                             qv::TMsgBoxKind::Warning);
     return false;
   }
-  if (Dir.back() == '\\')
-    Dir.pop_back();
+  if (Dir.back() == '\\') Dir.pop_back();
   TStrings* items = ExcludedDirs->Items();
   for (int i = 0; i < items->Count(); ++i) {
     const std::string listed = items->Get(i);
@@ -61,19 +60,16 @@ bool TdlgOptions::AddDirectory(std::string Dir)
 
 void TdlgOptions::btnAddClick(TObject*)
 {
-  if (dlgBrowse->Execute())
-    AddDirectory(dlgBrowse->Selection());
+  if (dlgBrowse->Execute()) AddDirectory(dlgBrowse->Selection());
 }
 
 void TdlgOptions::btnRemoveClick(TObject*)
 {
   const int index = ExcludedDirs->ItemIndex();
-  if (index >= 0)
-    ExcludedDirs->Items()->Delete(index);
+  if (index >= 0) ExcludedDirs->Items()->Delete(index);
 }
 
 void TdlgOptions::SettingsClick(TObject*)
 {
-  if (QVMain && QVMain->oxPersist)
-    QVMain->oxPersist->Execute();
+  if (QVMain && QVMain->oxPersist) QVMain->oxPersist->Execute();
 }

@@ -33,8 +33,7 @@ std::string SystemErrorText(DWORD Error)
   char text[512] = {};
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, Error, 0, text,
                            sizeof text, nullptr);
-  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' '))
-    text[--n] = 0;
+  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ')) text[--n] = 0;
   return n ? std::string(text, n) : "Error " + std::to_string(Error) + ".";
 }
 
@@ -66,8 +65,7 @@ TQVMain::TQVMain(TComponent* AOwner) : TForm(AOwner) {}
 
 TQVMain::~TQVMain() = default;
 
-template <class T>
-static T* Find(TComponent* Owner, const char* Name)
+template <class T> static T* Find(TComponent* Owner, const char* Name)
 {
   return dynamic_cast<T*>(Owner->FindComponent(Name));
 }
@@ -110,8 +108,7 @@ void TQVMain::FormDestroy(TObject*)
 
 void TQVMain::FormResize(TObject*)
 {
-  if (!Changes)
-    return;
+  if (!Changes) return;
   Changes->SetWidth(Width() - 24);
   Changes->SetHeight(Height() - 82);
 }
@@ -120,8 +117,7 @@ void TQVMain::FormResize(TObject*)
 // command has unwound, so nothing is freed under it.
 void TQVMain::FormClose(TObject*, TCloseAction& Action)
 {
-  if (!Walking())
-    return;
+  if (!Walking()) return;
   FEngine->RequestStop();
   FCloseAfterWalk = true;
   Action = caNone;
@@ -131,23 +127,19 @@ void TQVMain::WndProc(TMessage& Message)
 {
   inherited::WndProc(Message);
   // The window can be dragged by any part of its client area that no control covers.
-  if (Message.Msg == WM_NCHITTEST && Message.Result == HTCLIENT)
-    Message.Result = HTCAPTION;
+  if (Message.Msg == WM_NCHITTEST && Message.Result == HTCLIENT) Message.Result = HTCAPTION;
 }
 
 bool TQVMain::Walking() const { return FEngine && FEngine->Busy(); }
 
 bool TQVMain::RefuseWhileWalking()
 {
-  if (!Walking())
-    return false;
-  Application->MessageBox("Please wait until the running scan or compare has finished.",
-                          qv::TMsgBoxKind::Information);
+  if (!Walking()) return false;
+  Application->MessageBox("Please wait until the running scan or compare has finished.", qv::TMsgBoxKind::Information);
   return true;
 }
 
-template <class TWalk>
-void TQVMain::RunWalk(TWalk Walk)
+template <class TWalk> void TQVMain::RunWalk(TWalk Walk)
 {
   FLastPump = GetTickCount() - PumpIntervalMs;
   // The list draws itself only when the message loop turns (see
@@ -169,8 +161,7 @@ void TQVMain::RunWalk(TWalk Walk)
 
 void TQVMain::mnuFileScanClick(TObject*)
 {
-  if (RefuseWhileWalking() || !dlgBrowse->Execute())
-    return;
+  if (RefuseWhileWalking() || !dlgBrowse->Execute()) return;
   // A folder outside the file system (a printer, the network neighbourhood) has no path to walk.
   if (dlgBrowse->Selection().empty()) {
     Application->MessageBox("The selected folder has no file-system path and cannot be scanned.",
@@ -183,8 +174,7 @@ void TQVMain::mnuFileScanClick(TObject*)
     seconds = FEngine->Scan(dlgBrowse->Selection());
     scanned = true;
   });
-  if (!scanned)
-    return;
+  if (!scanned) return;
   dlgSave->FTitle = TQVEngine::ScanTitle(FEngine->Count(), seconds);
   dlgSave->FFilterIndex = 1;
   dlgSave->FDefaultExt = "qv";
@@ -199,14 +189,12 @@ void TQVMain::mnuFileScanClick(TObject*)
       throw;
     }
   }
-  if (EnableBeeps())
-    Beep();
+  if (EnableBeeps()) Beep();
 }
 
 void TQVMain::mnuFileCompareClick(TObject*)
 {
-  if (RefuseWhileWalking() || !dlgOpen->Execute())
-    return;
+  if (RefuseWhileWalking() || !dlgOpen->Execute()) return;
   RunWalk([&] { FEngine->Compare(dlgOpen->FileName()); });
 }
 
@@ -236,8 +224,7 @@ void TQVMain::mnuHelpVisitHomePageClick(TObject*)
 bool TQVMain::SelectedFileLine(int& Index, std::string& Path)
 {
   Index = Changes->ItemIndex();
-  if (Index < 0 || Index >= Changes->Items()->Count() || Changes->Items()->Objects(Index) == NoteMark)
-    return false;
+  if (Index < 0 || Index >= Changes->Items()->Count() || Changes->Items()->Objects(Index) == NoteMark) return false;
   Path = LinePath(Changes->Items()->Get(Index));
   return true;
 }
@@ -268,15 +255,13 @@ void TQVMain::mnuSaveChangestoFileClick(TObject*)
   dlgSave->SetFileName("");
   dlgSave->FFilterIndex = 2;
   dlgSave->FDefaultExt = "txt";
-  if (!dlgSave->Execute())
-    return;
+  if (!dlgSave->Execute()) return;
   SaveReportLines(*FFs, dlgSave->FileName(), Changes->Items()->ToVector());
 }
 
 void TQVMain::mnuClearClick(TObject*)
 {
-  if (!RefuseWhileWalking())
-    Changes->Items()->Clear();
+  if (!RefuseWhileWalking()) Changes->Items()->Clear();
 }
 
 // A file that cannot be deleted keeps its line, and the user learns why.
@@ -284,10 +269,8 @@ void TQVMain::mnuDeleteFileClick(TObject*)
 {
   int index;
   std::string path;
-  if (!SelectedFileLine(index, path))
-    return;
-  if (Application->MessageBox(DeleteFilePrompt(path), qv::TMsgBoxKind::Confirmation) != IDOK)
-    return;
+  if (!SelectedFileLine(index, path)) return;
+  if (Application->MessageBox(DeleteFilePrompt(path), qv::TMsgBoxKind::Confirmation) != IDOK) return;
   if (!DeleteFileA(path.c_str())) {
     const DWORD error = GetLastError();
     Application->MessageBox("Cannot delete file \"" + path + "\".\n\n" + SystemErrorText(error),
@@ -303,12 +286,10 @@ void TQVMain::mnuOpenFileClick(TObject*)
 {
   int index;
   std::string path;
-  if (!SelectedFileLine(index, path))
-    return;
+  if (!SelectedFileLine(index, path)) return;
   const auto result = reinterpret_cast<INT_PTR>(
       ShellExecuteA(Changes->Handle(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (result <= 32)
-    Application->MessageBox("File Extension not registered.", qv::TMsgBoxKind::Information);
+  if (result <= 32) Application->MessageBox("File Extension not registered.", qv::TMsgBoxKind::Information);
 }
 
 // --- The engine's host -------------------------------------------------------
@@ -327,24 +308,19 @@ void TQVMain::SetStatus(const std::string& Text)
 {
   FStatusText = Text;
   FStatusShown = false;
-  if (Text.empty() || GetTickCount() - FLastStatus >= StatusIntervalMs)
-    ShowStatus();
+  if (Text.empty() || GetTickCount() - FLastStatus >= StatusIntervalMs) ShowStatus();
 }
 
 void TQVMain::ProcessMessages()
 {
   const uint32_t now = GetTickCount();
-  if (now - FLastPump < PumpIntervalMs)
-    return;
-  if (!FStatusShown)
-    ShowStatus();
+  if (now - FLastPump < PumpIntervalMs) return;
+  if (!FStatusShown) ShowStatus();
   TStrings* lines = Changes->Items();
   const bool updating = lines->UpdateCount() > 0;
-  if (updating)
-    lines->EndUpdate();
+  if (updating) lines->EndUpdate();
   Application->ProcessMessages();
-  if (updating)
-    lines->BeginUpdate();
+  if (updating) lines->BeginUpdate();
   FLastPump = GetTickCount();
 }
 
@@ -356,10 +332,7 @@ bool TQVMain::RecurseDirs() { return dlgOptions->RecurseDirs->Checked(); }
 
 bool TQVMain::EnableBeeps() { return dlgOptions->EnableBeeps->Checked(); }
 
-std::vector<std::string> TQVMain::ExcludedDirs()
-{
-  return dlgOptions->ExcludedDirs->Items()->ToVector();
-}
+std::vector<std::string> TQVMain::ExcludedDirs() { return dlgOptions->ExcludedDirs->Items()->ToVector(); }
 
 void TQVMain::ClearLines() { Changes->Items()->Clear(); }
 

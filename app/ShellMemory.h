@@ -13,8 +13,7 @@ class TShellAllocator {
 public:
   TShellAllocator()
   {
-    if (FAILED(SHGetMalloc(&FMalloc)) || !FMalloc)
-      throw Exception("Cannot get the shell's memory allocator");
+    if (FAILED(SHGetMalloc(&FMalloc)) || !FMalloc) throw Exception("Cannot get the shell's memory allocator");
   }
   ~TShellAllocator() { FMalloc->Release(); }
   TShellAllocator(const TShellAllocator&) = delete;
@@ -32,8 +31,7 @@ template <class T> class TShellBlock {
 public:
   TShellBlock() noexcept = default;
   TShellBlock(IMalloc* Malloc, T* Block) noexcept : FMalloc(Malloc), FBlock(Block) {}
-  TShellBlock(TShellBlock&& Other) noexcept
-      : FMalloc(Other.FMalloc), FBlock(std::exchange(Other.FBlock, nullptr)) {}
+  TShellBlock(TShellBlock&& Other) noexcept : FMalloc(Other.FMalloc), FBlock(std::exchange(Other.FBlock, nullptr)) {}
   TShellBlock& operator=(TShellBlock&& Other) noexcept
   {
     if (this != &Other) {
@@ -51,8 +49,7 @@ public:
   explicit operator bool() const noexcept { return FBlock != nullptr; }
   void reset() noexcept
   {
-    if (FBlock)
-      FMalloc->Free(FBlock);
+    if (FBlock) FMalloc->Free(FBlock);
     FBlock = nullptr;
   }
 

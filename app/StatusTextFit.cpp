@@ -3,7 +3,7 @@
 namespace {
 constexpr std::string_view Marker = "...\\";
 constexpr std::string_view RootMarker = "\\...\\";
-} // namespace
+}  // namespace
 
 TStatusPath SplitStatusPath(std::string_view Path)
 {
@@ -24,15 +24,12 @@ TStatusPath SplitStatusPath(std::string_view Path)
 
 std::string DropFirstFolder(std::string_view Dir)
 {
-  if (Dir == "\\")
-    return {};
+  if (Dir == "\\") return {};
   const bool leadingSlash = !Dir.empty() && Dir.front() == '\\';
   std::string_view rest = leadingSlash ? Dir.substr(1) : Dir;
-  if (rest.starts_with(Marker))
-    rest.remove_prefix(Marker.size());
+  if (rest.starts_with(Marker)) rest.remove_prefix(Marker.size());
   const size_t slash = rest.find('\\');
-  if (slash == std::string_view::npos)
-    return {};
+  if (slash == std::string_view::npos) return {};
   rest.remove_prefix(slash + 1);
   return (leadingSlash ? "\\" : "") + std::string(Marker) + std::string(rest);
 }
@@ -69,7 +66,6 @@ std::string CutText(std::string_view Text, int Width, const TTextWidth& TextWidt
 std::string FitStatusText(const std::string& Text, int Width, const TTextWidth& TextWidth,
                           const TDirectoryTest& IsDirectory)
 {
-  if (IsDirectory(Text))
-    return FitPathText(Text, Width, TextWidth);
+  if (IsDirectory(Text)) return FitPathText(Text, Width, TextWidth);
   return CutText(Text, Width, TextWidth);
 }

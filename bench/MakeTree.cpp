@@ -20,8 +20,7 @@ constexpr int FilesPerDir = 20;
 std::vector<fs::path> MakeDirs(const fs::path& Root, size_t Needed)
 {
   size_t fanout = 2;
-  while (fanout + fanout * fanout + fanout * fanout * fanout + fanout * fanout * fanout * fanout < Needed)
-    ++fanout;
+  while (fanout + fanout * fanout + fanout * fanout * fanout + fanout * fanout * fanout * fanout < Needed) ++fanout;
   std::vector<fs::path> dirs{Root}, level{Root};
   for (int depth = 0; depth < 4 && dirs.size() < Needed; ++depth) {
     std::vector<fs::path> next;
@@ -32,8 +31,7 @@ std::vector<fs::path> MakeDirs(const fs::path& Root, size_t Needed)
       }
     level = next;
   }
-  for (const fs::path& dir : dirs)
-    fs::create_directories(dir);
+  for (const fs::path& dir : dirs) fs::create_directories(dir);
   return dirs;
 }
 
@@ -55,8 +53,7 @@ void Mutate(const fs::path& Root)
 {
   size_t i = 0;
   for (auto it = fs::recursive_directory_iterator(Root); it != fs::recursive_directory_iterator(); ++it, ++i) {
-    if (!it->is_regular_file())
-      continue;
+    if (!it->is_regular_file()) continue;
     const fs::path p = it->path();
     switch (i % 100) {
       case 0: std::ofstream(p, std::ios::app) << "grown"; break;

@@ -75,7 +75,8 @@ int main(int argc, char** argv)
   QVMain->Show();
   TStrings* items = QVMain->Changes->Items();
   items->BeginUpdate();
-  for (int i = 0; i < lines; ++i) items->Add("C:\\Data\\dir" + std::to_string(i / 100) + "\\file" + std::to_string(i) + ".txt - New");
+  for (int i = 0; i < lines; ++i)
+    items->Add("C:\\Data\\dir" + std::to_string(i / 100) + "\\file" + std::to_string(i) + ".txt - New");
   items->EndUpdate();
   QVMain->Changes->SetItemIndex(lines / 2);
   qvtest::PumpMessagesFor(300);
@@ -83,9 +84,7 @@ int main(int argc, char** argv)
   TIdleWatch barWatch(nullptr);
   barWatch.SetForm(QVMain);
   barWatch.SetEnabled(true);
-  const TTimes bar = Measure(barWatch, cycles, [] {
-    SendMessageA(QVMain->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
-  });
+  const TTimes bar = Measure(barWatch, cycles, [] { SendMessageA(QVMain->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
   // A pop-up menu's loop reports to the window named in TrackPopupMenu.
   TIdleWatch popupWatch(nullptr);
   popupWatch.SetWindow(oxMenus::PopupList().Window());
@@ -96,7 +95,8 @@ int main(int argc, char** argv)
     QVMain->oxPopupMenu->Popup(r.left + 40, r.top + 40);
   });
   std::printf("%-8s %-12s %10s %10s %10s\n", "lines", "menu", "first_ms", "median_ms", "slowest_ms");
-  std::printf("%-8d %-12s %10.1f %10.1f %10.1f\n", lines, "File", bar.First * 1000, bar.Median * 1000, bar.Slowest * 1000);
+  std::printf("%-8d %-12s %10.1f %10.1f %10.1f\n", lines, "File", bar.First * 1000, bar.Median * 1000,
+              bar.Slowest * 1000);
   std::printf("%-8d %-12s %10.1f %10.1f %10.1f\n", lines, "pop-up", popup.First * 1000, popup.Median * 1000,
               popup.Slowest * 1000);
   popupWatch.SetEnabled(false);

@@ -35,11 +35,9 @@ struct TLoopWatch {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
   {
     const double now = Now();
-    if (Last > 0 && now - Last > LongestGap)
-      LongestGap = now - Last;
+    if (Last > 0 && now - Last > LongestGap) LongestGap = now - Last;
     Last = now;
-    if (QVMain && QVMain->StatusBar)
-      Statuses.insert(QVMain->StatusBar->Caption());
+    if (QVMain && QVMain->StatusBar) Statuses.insert(QVMain->StatusBar->Caption());
   }
 };
 

@@ -9,8 +9,7 @@ constexpr uint32_t ProgressIntervalMs = 100;
 
 TCliHost::TCliHost(TFileSystem& Fs, bool Recurse, std::vector<std::string> Excluded, bool Progress)
     : FFs(Fs), FRecurse(Recurse), FExcluded(std::move(Excluded)), FProgress(Progress), FLastDraw(Fs.Ticks())
-{
-}
+{}
 
 TCliHost::~TCliHost() { EndProgress(); }
 
@@ -18,15 +17,13 @@ void TCliHost::ProcessMessages()
 {
   ++FEntries;
   // Reading the clock costs next to nothing; drawing is throttled by time.
-  if (FProgress && (FEntries & 63) == 0 && FFs.Ticks() - FLastDraw >= ProgressIntervalMs)
-    DrawProgress();
+  if (FProgress && (FEntries & 63) == 0 && FFs.Ticks() - FLastDraw >= ProgressIntervalMs) DrawProgress();
 }
 
 void TCliHost::DrawProgress()
 {
   std::string line = std::to_string(FEntries) + " entries  " + FStatus;
-  if (line.size() > ProgressWidth)
-    line = line.substr(0, 20) + "..." + line.substr(line.size() - (ProgressWidth - 23));
+  if (line.size() > ProgressWidth) line = line.substr(0, 20) + "..." + line.substr(line.size() - (ProgressWidth - 23));
   // Padding instead of an erase-line escape, which old Windows consoles print as text.
   line.resize(ProgressWidth, ' ');
   std::fprintf(stderr, "\r%s", line.c_str());
@@ -37,8 +34,7 @@ void TCliHost::DrawProgress()
 
 void TCliHost::EndProgress()
 {
-  if (!FDrawn)
-    return;
+  if (!FDrawn) return;
   std::fprintf(stderr, "\r%s\r", std::string(ProgressWidth, ' ').c_str());
   std::fflush(stderr);
   FDrawn = false;

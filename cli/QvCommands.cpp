@@ -22,16 +22,14 @@ bool IsFileSystemRoot(const std::string& Path, char Sep)
 std::string DirectoryPath(TFileSystem& Fs, const std::string& Path)
 {
   std::string full = Fs.FullPath(Path);
-  while (full.size() > 1 && full.back() == Fs.Separator() && !IsFileSystemRoot(full, Fs.Separator()))
-    full.pop_back();
+  while (full.size() > 1 && full.back() == Fs.Separator() && !IsFileSystemRoot(full, Fs.Separator())) full.pop_back();
   return full;
 }
 
 std::vector<std::string> ExcludedDirs(TFileSystem& Fs, const TQvOptions& Opts)
 {
   std::vector<std::string> dirs;
-  for (const std::string& dir : Opts.Excludes)
-    dirs.push_back(DirectoryPath(Fs, dir));
+  for (const std::string& dir : Opts.Excludes) dirs.push_back(DirectoryPath(Fs, dir));
   return dirs;
 }
 
@@ -39,10 +37,8 @@ int Scan(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
 {
   std::string root = DirectoryPath(Fs, Opts.Input);
   const TEntryState state = Fs.Examine(root);
-  if (state.Kind != TEntryState::Present || !state.Directory)
-    throw EQVError(FmtMsg("Directory %s not found", root));
-  if (root.back() != Fs.Separator())
-    root += Fs.Separator();
+  if (state.Kind != TEntryState::Present || !state.Directory) throw EQVError(FmtMsg("Directory %s not found", root));
+  if (root.back() != Fs.Separator()) root += Fs.Separator();
   TCliHost host(Fs, Opts.Recurse, ExcludedDirs(Fs, Opts), Progress);
   TQVEngine engine(Fs, host);
   engine.Scan(root);
@@ -63,8 +59,7 @@ int Compare(const TQvOptions& Opts, TFileSystem& Fs, bool Progress)
     throw;
   }
   host.EndProgress();
-  if (!Opts.Output.empty())
-    SaveReportLines(Fs, Fs.FullPath(Opts.Output), host.Lines());
+  if (!Opts.Output.empty()) SaveReportLines(Fs, Fs.FullPath(Opts.Output), host.Lines());
   return differences > 0 ? ExitDifferences : ExitOk;
 }
 
@@ -75,18 +70,11 @@ int RunQv(const std::vector<std::string>& Args, TFileSystem& Fs, bool ProgressOn
   try {
     const TQvOptions opts = ParseQvOptions(Args);
     switch (opts.Command) {
-      case TQvOptions::Help:
-        std::fputs(QvUsage, stdout);
-        return ExitOk;
-      case TQvOptions::Version:
-        std::puts("qv 5.0 (Quorvik V5.0)");
-        return ExitOk;
-      case TQvOptions::Scan:
-        return Scan(opts, Fs, ProgressOnStderr);
-      case TQvOptions::Compare:
-        return Compare(opts, Fs, ProgressOnStderr);
-      case TQvOptions::None:
-        break;
+      case TQvOptions::Help: std::fputs(QvUsage, stdout); return ExitOk;
+      case TQvOptions::Version: std::puts("qv 5.0 (Quorvik V5.0)"); return ExitOk;
+      case TQvOptions::Scan: return Scan(opts, Fs, ProgressOnStderr);
+      case TQvOptions::Compare: return Compare(opts, Fs, ProgressOnStderr);
+      case TQvOptions::None: break;
     }
     return ExitError;
   } catch (const EUsage& e) {

@@ -28,10 +28,8 @@ TRecordReader::TRecordReader(TInFile& In) : FIn(In), FBuf(64 * 1024) {}
 // Makes at least one unread byte available; false at the end of the file.
 bool TRecordReader::Fill()
 {
-  if (FPos < FLen)
-    return true;
-  if (FEof)
-    return false;
+  if (FPos < FLen) return true;
+  if (FEof) return false;
   FPos = 0;
   FLen = FIn.Read(FBuf.data(), FBuf.size());
   FEof = FLen == 0;
@@ -79,11 +77,9 @@ bool TRecordReader::ReadU32(uint32_t& Value)
 
 bool TRecordReader::Next(TQVRec& Rec)
 {
-  if (FDamage != None || !Fill())
-    return false;
+  if (FDamage != None || !Fill()) return false;
   uint32_t dirIndex = 0, size = 0;
-  if (!ReadName(Rec.Name) || !ReadU32(dirIndex) || !ReadU32(Rec.Time) || !ReadU32(size))
-    return false;
+  if (!ReadName(Rec.Name) || !ReadU32(dirIndex) || !ReadU32(Rec.Time) || !ReadU32(size)) return false;
   Rec.DirIndex = static_cast<int32_t>(dirIndex);
   Rec.Size = static_cast<int32_t>(size);
   return true;

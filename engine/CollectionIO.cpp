@@ -8,14 +8,11 @@
 #include "engine/TempFile.h"
 #include "util/TextLines.h"
 
-
 std::string TQVEngine::DirListFileName(const std::string& FileName) const
 {
   for (size_t i = FileName.size(); i-- > 0;) {
-    if (FFs.IsPathDelimiter(FileName[i]))
-      break;
-    if (FileName[i] == '.')
-      return FileName.substr(0, i) + ".qd";
+    if (FFs.IsPathDelimiter(FileName[i])) break;
+    if (FileName[i] == '.') return FileName.substr(0, i) + ".qd";
   }
   return FileName + ".qd";
 }
@@ -26,11 +23,9 @@ std::string TQVEngine::DirListFileName(const std::string& FileName) const
 void TQVEngine::SaveCollection(const std::string& FileName) const
 {
   std::string records;
-  for (const TQVRec& rec : FRecList)
-    AppendRecord(records, rec);
+  for (const TQVRec& rec : FRecList) AppendRecord(records, rec);
   std::string dirs = std::string(Banner) + "\r\n";
-  for (const std::string& dir : FDirList)
-    dirs.append(dir).append("\r\n");
+  for (const std::string& dir : FDirList) dirs.append(dir).append("\r\n");
 
   const std::string dirFileName = DirListFileName(FileName);
   TTempFile collection(FFs, FileName);
@@ -45,15 +40,13 @@ void TQVEngine::SaveCollection(const std::string& FileName) const
 void TQVEngine::ReadCollection(const std::string& FileName, uint32_t& CollectionTime)
 {
   auto in = FFs.OpenRead(FileName);
-  if (!in)
-    throw ECollectionOpenError(FmtMsg("Cannot open file %s", FileName));
+  if (!in) throw ECollectionOpenError(FmtMsg("Cannot open file %s", FileName));
   TRecordReader reader(*in);
   TQVRec rec;
   while (reader.Next(rec)) {
     // A name a scan cannot have recorded would let a crafted collection point
     // the report, and the user's Delete and Open, outside the scanned tree.
-    if (!FFs.ValidEntryName(rec.Name))
-      throw EDamagedCollection(FmtMsg("Collection file %s is damaged.", FileName));
+    if (!FFs.ValidEntryName(rec.Name)) throw EDamagedCollection(FmtMsg("Collection file %s is damaged.", FileName));
     FRecList.push_back(std::move(rec));
     rec = TQVRec();
   }
@@ -66,14 +59,11 @@ void TQVEngine::ReadCollection(const std::string& FileName, uint32_t& Collection
 void TQVEngine::ReadDirList(const std::string& FileName)
 {
   auto in = FFs.OpenRead(FileName);
-  if (!in)
-    throw ECollectionOpenError(FmtMsg("Cannot open file %s", FileName));
+  if (!in) throw ECollectionOpenError(FmtMsg("Cannot open file %s", FileName));
   std::string text;
   char buf[64 * 1024];
-  while (size_t n = in->Read(buf, sizeof buf))
-    text.append(buf, n);
+  while (size_t n = in->Read(buf, sizeof buf)) text.append(buf, n);
   FDirList = SplitTextLines(text);
-  if (!FDirList.empty())
-    FDirList.erase(FDirList.begin());
+  if (!FDirList.empty()) FDirList.erase(FDirList.begin());
   FDirIndex.Clear();
 }

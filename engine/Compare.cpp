@@ -25,8 +25,7 @@ uint32_t TQVEngine::Compare(const std::string& FileName)
     FHost.AddLine("COLLECTION FOR " + DirAt(0) + " (" + FFs.DateTimeText(collectionTime) + ")", true);
     CheckEntries();
     // A root without a path would walk the current drive's root.
-    if (!DirAt(0).empty())
-      CompareDir(DirAt(0), recurse);
+    if (!DirAt(0).empty()) CompareDir(DirAt(0), recurse);
     CompactEntries();
     const uint32_t seconds = (FFs.Ticks() - start) / 1000;
     FHost.AddLine("DONE, " + MinutesSeconds(seconds), true);
@@ -38,8 +37,7 @@ uint32_t TQVEngine::Compare(const std::string& FileName)
   }
   FHost.SetStatus("");
   FHost.SetHourGlass(false);
-  if (FHost.EnableBeeps())
-    FHost.Beep();
+  if (FHost.EnableBeeps()) FHost.Beep();
   return FDifferences;
 }
 
@@ -48,8 +46,7 @@ void TQVEngine::CheckEntries()
   const size_t count = FRecList.size();
   for (size_t i = 0; i < count; ++i) {
     const TQVRec& rec = FRecList[i];
-    if (IsExcluded(DirAt(rec.DirIndex)))
-      continue;
+    if (IsExcluded(DirAt(rec.DirIndex))) continue;
     FHost.SetStatus(DirAt(rec.DirIndex));
     CheckEntry(rec);
     ProcessMessages();
@@ -72,8 +69,7 @@ void TQVEngine::CheckEntry(const TQVRec& Rec)
     case TEntryState::Present:
       // The size test comes first: a file whose size and time both changed
       // gets the size line only. Sizes are compared as the low 32 bits.
-      if (state.Size != Rec.Size || state.Time != Rec.Time)
-        ++FDifferences;
+      if (state.Size != Rec.Size || state.Time != Rec.Time) ++FDifferences;
       if (state.Size != Rec.Size)
         FHost.AddLine(path + " - Size: " +
                           std::to_string(static_cast<int32_t>(static_cast<uint32_t>(state.Size) -
@@ -96,8 +92,7 @@ void TQVEngine::CompareDir(std::string Dir, bool Recurse)
       const std::string path = Dir + FFs.Separator() + entry.Name;
       if (entry.Directory && Recurse) {
         FHost.SetStatus(Dir);
-        if (!IsExcluded(path))
-          CompareDir(path, Recurse);
+        if (!IsExcluded(path)) CompareDir(path, Recurse);
       } else if (IsNewFile(path)) {
         ++FDifferences;
         FHost.AddLine(path + " - New", false);
@@ -112,15 +107,12 @@ bool TQVEngine::IsNewFile(const std::string& Path)
 {
   if (!FNewFileIndex.Built()) {
     std::vector<uint64_t> hashes(FRecList.size());
-    for (size_t i = 0; i < FRecList.size(); ++i)
-      hashes[i] = TPathIndex::Hash(EntryPath(FRecList[i]));
+    for (size_t i = 0; i < FRecList.size(); ++i) hashes[i] = TPathIndex::Hash(EntryPath(FRecList[i]));
     FNewFileIndex.Build(hashes);
   }
-  const int64_t match = FNewFileIndex.Find(TPathIndex::Hash(Path), [&](size_t Pos) {
-    return EntryPath(FRecList[Pos]) == Path;
-  });
-  if (match < 0)
-    return true;
+  const int64_t match =
+      FNewFileIndex.Find(TPathIndex::Hash(Path), [&](size_t Pos) { return EntryPath(FRecList[Pos]) == Path; });
+  if (match < 0) return true;
   FNewFileIndex.Consume(static_cast<size_t>(match));
   return false;
 }
@@ -129,14 +121,12 @@ bool TQVEngine::IsNewFile(const std::string& Path)
 // since erasing from the middle of the list one by one would be quadratic.
 void TQVEngine::CompactEntries()
 {
-  if (!FNewFileIndex.Built())
-    return;
+  if (!FNewFileIndex.Built()) return;
   if (FNewFileIndex.AnyConsumed()) {
     std::vector<TQVRec> kept;
     kept.reserve(FRecList.size());
     for (size_t i = 0; i < FRecList.size(); ++i)
-      if (!FNewFileIndex.Consumed(i))
-        kept.push_back(std::move(FRecList[i]));
+      if (!FNewFileIndex.Consumed(i)) kept.push_back(std::move(FRecList[i]));
     FRecList = std::move(kept);
   }
   FNewFileIndex.Clear();

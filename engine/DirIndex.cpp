@@ -14,17 +14,14 @@ void TDirIndex::Clear()
 // strings keeps its position, as a front-to-back search would find it.
 void TDirIndex::Catch(const std::vector<std::string>& List, TFileSystem& Fs)
 {
-  if (List.size() < FIndexed)
-    Clear();
-  for (; FIndexed < List.size(); ++FIndexed)
-    FByKey.emplace(Fs.PathKey(List[FIndexed]), static_cast<int32_t>(FIndexed));
+  if (List.size() < FIndexed) Clear();
+  for (; FIndexed < List.size(); ++FIndexed) FByKey.emplace(Fs.PathKey(List[FIndexed]), static_cast<int32_t>(FIndexed));
 }
 
 int32_t TDirIndex::FindOrAdd(std::vector<std::string>& List, const std::string& Dir, TFileSystem& Fs)
 {
   Catch(List, Fs);
-  if (FLastPos >= 0 && Dir == FLastDir)
-    return FLastPos;
+  if (FLastPos >= 0 && Dir == FLastDir) return FLastPos;
   const std::string key = Fs.PathKey(Dir);
   auto found = FByKey.find(key);
   int32_t pos;

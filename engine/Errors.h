@@ -7,13 +7,25 @@ class EQVError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
-class ECollectionCreateError : public EQVError { using EQVError::EQVError; };
-class ECollectionOpenError : public EQVError { using EQVError::EQVError; };
-class ECollectionWriteError : public EQVError { using EQVError::EQVError; };
-class EDirIndexError : public EQVError { using EQVError::EQVError; };
-class EDamagedCollection : public EQVError { using EQVError::EQVError; };
+class ECollectionCreateError : public EQVError {
+  using EQVError::EQVError;
+};
+class ECollectionOpenError : public EQVError {
+  using EQVError::EQVError;
+};
+class ECollectionWriteError : public EQVError {
+  using EQVError::EQVError;
+};
+class EDirIndexError : public EQVError {
+  using EQVError::EQVError;
+};
+class EDamagedCollection : public EQVError {
+  using EQVError::EQVError;
+};
 // Thrown when a walk is stopped on request (the window is closing); not an error to show.
-class EWalkStopped : public EQVError { using EQVError::EQVError; };
+class EWalkStopped : public EQVError {
+  using EQVError::EQVError;
+};
 
 // "Cannot open file %s" and the like: one %s or %d, filled in.
 std::string FmtMsg(const char* Format, const std::string& Arg);

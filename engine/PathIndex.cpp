@@ -24,8 +24,7 @@ void TPathIndex::Clear()
 void TPathIndex::Build(const std::vector<uint64_t>& Hashes)
 {
   FSorted.resize(Hashes.size());
-  for (size_t i = 0; i < Hashes.size(); ++i)
-    FSorted[i] = {Hashes[i], static_cast<uint32_t>(i)};
+  for (size_t i = 0; i < Hashes.size(); ++i) FSorted[i] = {Hashes[i], static_cast<uint32_t>(i)};
   std::sort(FSorted.begin(), FSorted.end());
   FConsumed.assign(Hashes.size(), false);
   FBuilt = true;

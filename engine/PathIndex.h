@@ -19,9 +19,12 @@ public:
   void Build(const std::vector<uint64_t>& Hashes);
   // The first entry, by position, that is not consumed, has this hash and
   // satisfies Same; -1 when there is none.
-  template <class TSame>
-  int64_t Find(uint64_t PathHash, TSame Same) const;
-  void Consume(size_t Pos) { FConsumed[Pos] = true; FAnyConsumed = true; }
+  template <class TSame> int64_t Find(uint64_t PathHash, TSame Same) const;
+  void Consume(size_t Pos)
+  {
+    FConsumed[Pos] = true;
+    FAnyConsumed = true;
+  }
   bool Consumed(size_t Pos) const { return FBuilt && FConsumed[Pos]; }
   bool AnyConsumed() const { return FAnyConsumed; }
 
@@ -32,12 +35,10 @@ private:
   bool FAnyConsumed = false;
 };
 
-template <class TSame>
-int64_t TPathIndex::Find(uint64_t PathHash, TSame Same) const
+template <class TSame> int64_t TPathIndex::Find(uint64_t PathHash, TSame Same) const
 {
   auto it = std::lower_bound(FSorted.begin(), FSorted.end(), std::make_pair(PathHash, uint32_t{0}));
   for (; it != FSorted.end() && it->first == PathHash; ++it)
-    if (!FConsumed[it->second] && Same(it->second))
-      return it->second;
+    if (!FConsumed[it->second] && Same(it->second)) return it->second;
   return -1;
 }

@@ -7,8 +7,7 @@
 
 TQVEngine::TQVEngine(TFileSystem& Fs, TEngineHost& Host)
     : FFs(Fs), FHost(Host), FMask(std::string(1, Fs.Separator()) + "*.*")
-{
-}
+{}
 
 void TQVEngine::Clear()
 {
@@ -32,8 +31,7 @@ uint32_t TQVEngine::Scan(const std::string& Root)
 {
   // A folder without a file-system path must not become a walk of "\*.*",
   // which is the root of the current drive.
-  if (Root.empty())
-    throw EQVError("The selected folder has no file-system path and cannot be scanned.");
+  if (Root.empty()) throw EQVError("The selected folder has no file-system path and cannot be scanned.");
   TBusyGuard busy(*this);
   FDirList.clear();
   FDirIndex.Clear();
@@ -58,24 +56,21 @@ uint32_t TQVEngine::Scan(const std::string& Root)
 
 std::string TQVEngine::StripSeparator(std::string Dir) const
 {
-  if (!Dir.empty() && Dir.back() == FFs.Separator())
-    Dir.pop_back();
+  if (!Dir.empty() && Dir.back() == FFs.Separator()) Dir.pop_back();
   return Dir;
 }
 
 bool TQVEngine::IsExcluded(const std::string& Dir) const
 {
   for (const std::string& excluded : FExcluded)
-    if (FFs.SamePath(Dir, excluded))
-      return true;
+    if (FFs.SamePath(Dir, excluded)) return true;
   return false;
 }
 
 void TQVEngine::ProcessMessages()
 {
   FHost.ProcessMessages();
-  if (FStopRequested)
-    throw EWalkStopped("Stopped.");
+  if (FStopRequested) throw EWalkStopped("Stopped.");
 }
 
 void TQVEngine::ScanDir(std::string Dir, bool Recurse)
@@ -89,8 +84,7 @@ void TQVEngine::ScanDir(std::string Dir, bool Recurse)
       if (entry.Directory && Recurse) {
         const std::string sub = Dir + FFs.Separator() + entry.Name;
         FHost.SetStatus(sub);
-        if (!IsExcluded(sub))
-          ScanDir(sub, Recurse);
+        if (!IsExcluded(sub)) ScanDir(sub, Recurse);
       } else {
         AddFile(Dir, entry);
       }
@@ -122,7 +116,6 @@ const std::string& TQVEngine::DirAt(int32_t Index) const
 std::string TQVEngine::EntryPath(const TQVRec& Rec) const
 {
   std::string path = DirAt(Rec.DirIndex);
-  if (path.empty() || path.back() != FFs.Separator())
-    path += FFs.Separator();
+  if (path.empty() || path.back() != FFs.Separator()) path += FFs.Separator();
   return path + Rec.Name;
 }

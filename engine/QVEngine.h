@@ -16,8 +16,7 @@ class TEngineHost;
 
 class TQVEngine {
 public:
-  static constexpr const char* Banner =
-      "*** DO NOT MODIFY THIS FILE UNLESS YOU KNOW WHAT YOU ARE DOING!!! ***";
+  static constexpr const char* Banner = "*** DO NOT MODIFY THIS FILE UNLESS YOU KNOW WHAT YOU ARE DOING!!! ***";
 
   TQVEngine(TFileSystem& Fs, TEngineHost& Host);
 
@@ -83,8 +82,7 @@ class TQVEngine::TBusyGuard {
 public:
   explicit TBusyGuard(TQVEngine& Engine) : FEngine(Engine)
   {
-    if (Engine.FBusy)
-      throw EQVError("A scan or compare is already running.");
+    if (Engine.FBusy) throw EQVError("A scan or compare is already running.");
     Engine.FBusy = true;
     Engine.FStopRequested = false;
   }

@@ -10,8 +10,7 @@ public:
   TTempFile(TFileSystem& Fs, std::string Target) : FFs(Fs), FTarget(std::move(Target)), FPath(FTarget + ".tmp") {}
   ~TTempFile()
   {
-    if (!FCommitted)
-      FFs.Remove(FPath);
+    if (!FCommitted) FFs.Remove(FPath);
   }
   TTempFile(const TTempFile&) = delete;
   TTempFile& operator=(const TTempFile&) = delete;
@@ -19,16 +18,13 @@ public:
   void Write(const std::string& Data)
   {
     auto out = FFs.Create(FPath);
-    if (!out)
-      throw ECollectionCreateError(FmtMsg("Cannot create file %s", FTarget));
+    if (!out) throw ECollectionCreateError(FmtMsg("Cannot create file %s", FTarget));
     const bool written = out->Write(Data.data(), Data.size());
-    if (!out->Close() || !written)
-      throw ECollectionWriteError(FmtMsg("Cannot write file %s", FTarget));
+    if (!out->Close() || !written) throw ECollectionWriteError(FmtMsg("Cannot write file %s", FTarget));
   }
   void Commit()
   {
-    if (!FFs.Replace(FPath, FTarget))
-      throw ECollectionCreateError(FmtMsg("Cannot create file %s", FTarget));
+    if (!FFs.Replace(FPath, FTarget)) throw ECollectionCreateError(FmtMsg("Cannot create file %s", FTarget));
     FCommitted = true;
   }
 
@@ -38,4 +34,3 @@ private:
   std::string FPath;
   bool FCommitted = false;
 };
-

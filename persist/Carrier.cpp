@@ -4,5 +4,5 @@ QV_IMPLEMENT_CLASS(TCarrier)
 
 void TCarrier::DeclareProperties(TClassBuilder<TCarrier>& c)
 {
-    c.Object("Persistent", TPersistent::StaticClass(), &TCarrier::Persistent, &TCarrier::SetPersistent);
+  c.Object("Persistent", TPersistent::StaticClass(), &TCarrier::Persistent, &TCarrier::SetPersistent);
 }

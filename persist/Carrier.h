@@ -6,13 +6,13 @@
 // ("Persistent.Name", "Persistent.Strings", ...), and reading a carrier stream
 // fills the carried object.
 class TCarrier : public TComponent {
-    QV_CLASS(TCarrier, TComponent)
+  QV_CLASS(TCarrier, TComponent)
 public:
-    explicit TCarrier(TComponent* AOwner) : TComponent(AOwner) {}
+  explicit TCarrier(TComponent* AOwner) : TComponent(AOwner) {}
 
-    TPersistent* Persistent() const { return FPersistent; }
-    void SetPersistent(TPersistent* Value) { FPersistent = Value; }
+  TPersistent* Persistent() const { return FPersistent; }
+  void SetPersistent(TPersistent* Value) { FPersistent = Value; }
 
 private:
-    TPersistent* FPersistent = nullptr;
+  TPersistent* FPersistent = nullptr;
 };

@@ -8,17 +8,17 @@
 #include "framework/objects/StringList.h"
 
 class TObjMgr : public TComponent {
-    QV_CLASS(TObjMgr, TComponent)
+  QV_CLASS(TObjMgr, TComponent)
 public:
-    explicit TObjMgr(TComponent* AOwner);
+  explicit TObjMgr(TComponent* AOwner);
 
-    TStrings* Items() const { return FItems.get(); }
-    void SetItems(TStrings* Value) { FItems->Assign(Value); }
+  TStrings* Items() const { return FItems.get(); }
+  void SetItems(TStrings* Value) { FItems->Assign(Value); }
 
-    // Both do nothing without an owner: the items name its components.
-    void Load();
-    void Save();
+  // Both do nothing without an owner: the items name its components.
+  void Load();
+  void Save();
 
 private:
-    std::unique_ptr<TStringList> FItems;
+  std::unique_ptr<TStringList> FItems;
 };

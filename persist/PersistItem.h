@@ -16,29 +16,29 @@ std::string ReplaceItemField(std::string_view Line, size_t Index, std::string_vi
 
 // One `ToxPersist` item, ten fields.
 struct ToxPersistItem {
-    static constexpr std::string_view FormTarget = "(TForm)";
-    static constexpr size_t FieldCount = 10;
+  static constexpr std::string_view FormTarget = "(TForm)";
+  static constexpr size_t FieldCount = 10;
 
-    std::string Component;    // 0: owned component's name, or "(TForm)"
-    std::string Property;     // 1: design-time property name
-    std::string IconCode;     // 2: setup-dialog icon, not used for storage
-    std::string ValueName;    // 3: name the value is stored under
-    std::string Reserved4;
-    std::string Reserved5;
-    std::string LoadOnly;     // 6: "1" = loaded, never saved
-    std::string InSetup;      // 7: "1" = offered in the setup dialog
-    std::string Description;  // 8
-    std::string Reserved9;
+  std::string Component;  // 0: owned component's name, or "(TForm)"
+  std::string Property;   // 1: design-time property name
+  std::string IconCode;   // 2: setup-dialog icon, not used for storage
+  std::string ValueName;  // 3: name the value is stored under
+  std::string Reserved4;
+  std::string Reserved5;
+  std::string LoadOnly;     // 6: "1" = loaded, never saved
+  std::string InSetup;      // 7: "1" = offered in the setup dialog
+  std::string Description;  // 8
+  std::string Reserved9;
 
-    static ToxPersistItem Parse(std::string_view Line);
-    std::string Format() const;  // ten fields, nine separators
+  static ToxPersistItem Parse(std::string_view Line);
+  std::string Format() const;  // ten fields, nine separators
 
-    bool InUse() const;
-    bool IsLoadOnly() const { return LoadOnly == "1"; }
-    bool IsInSetup() const { return InSetup == "1"; }
-    bool TargetsForm() const { return Component == FormTarget; }
-    // Name of the icon bitmap ("PROP_104"), or empty when field 2 is not a positive number.
-    std::string IconResourceName() const;
+  bool InUse() const;
+  bool IsLoadOnly() const { return LoadOnly == "1"; }
+  bool IsInSetup() const { return InSetup == "1"; }
+  bool TargetsForm() const { return Component == FormTarget; }
+  // Name of the icon bitmap ("PROP_104"), or empty when field 2 is not a positive number.
+  std::string IconResourceName() const;
 };
 
 // The name a form contributes to item targets and automatic key names: its own

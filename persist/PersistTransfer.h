@@ -15,17 +15,15 @@ TComponent* FindItemTarget(TComponent& Form, const std::string& Component);
 
 // Writes every item in use that is not load-only: plain properties as string
 // values, object-valued ones as binary blobs, below Key (created when missing).
-void SaveItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store,
-               const std::string& Key);
+void SaveItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store, const std::string& Key);
 
 // Applies every item in use whose value exists below Key (never created).
-void LoadItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store,
-               const std::string& Key);
+void LoadItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store, const std::string& Key);
 
 // The settings-file transfers: an existing file is loaded first so entries of
 // other forms stay; a missing file starts an empty store. Failures of the
 // file itself reach the caller.
-void SaveItemsToFile(TComponent& Form, const std::vector<std::string>& Items,
-                     const std::string& FileName, const std::string& Key);
-void LoadItemsFromFile(TComponent& Form, const std::vector<std::string>& Items,
-                       const std::string& FileName, const std::string& Key);
+void SaveItemsToFile(TComponent& Form, const std::vector<std::string>& Items, const std::string& FileName,
+                     const std::string& Key);
+void LoadItemsFromFile(TComponent& Form, const std::vector<std::string>& Items, const std::string& FileName,
+                       const std::string& Key);

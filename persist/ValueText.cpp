@@ -9,86 +9,71 @@ namespace {
 // its number here even though the object stream names it.
 bool ToStdIdent(const TTypeInfo& Type, int32_t Value, std::string& Ident)
 {
-    if (Type.Name == "TColor")
-        return ColorToIdent(Value, Ident);
-    if (Type.Name == "TCursor")
-        return CursorToIdent(Value, Ident);
-    return false;
+  if (Type.Name == "TColor") return ColorToIdent(Value, Ident);
+  if (Type.Name == "TCursor") return CursorToIdent(Value, Ident);
+  return false;
 }
 
 bool FromStdIdent(const TTypeInfo& Type, std::string_view Text, int32_t& Value)
 {
-    if (Type.Name == "TColor")
-        return IdentToColor(Text, Value);
-    if (Type.Name == "TCursor")
-        return IdentToCursor(Text, Value);
-    return false;
+  if (Type.Name == "TColor") return IdentToColor(Text, Value);
+  if (Type.Name == "TCursor") return IdentToCursor(Text, Value);
+  return false;
 }
 
 std::optional<int32_t> DecodeInteger(const TTypeInfo& Type, std::string_view Text)
 {
-    int32_t Value = 0;
-    if (FromStdIdent(Type, Text, Value) || TryStrToInt(Text, Value))
-        return Value;
-    return std::nullopt;
+  int32_t Value = 0;
+  if (FromStdIdent(Type, Text, Value) || TryStrToInt(Text, Value)) return Value;
+  return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::string EncodeIntegerText(const TTypeInfo& Type, int64_t Value)
 {
-    const int32_t Bits = static_cast<int32_t>(static_cast<uint32_t>(Value));
-    std::string Ident;
-    return ToStdIdent(Type, Bits, Ident) ? Ident : std::to_string(Bits);
+  const int32_t Bits = static_cast<int32_t>(static_cast<uint32_t>(Value));
+  std::string Ident;
+  return ToStdIdent(Type, Bits, Ident) ? Ident : std::to_string(Bits);
 }
 
 std::optional<int32_t> DecodeIntegerText(const TTypeInfo& Type, std::string_view Text)
 {
-    if (Text.empty())
-        return std::nullopt;
-    return DecodeInteger(Type, Text).value_or(0);
+  if (Text.empty()) return std::nullopt;
+  return DecodeInteger(Type, Text).value_or(0);
 }
 
 std::optional<int32_t> DecodeObjMgrIntegerText(const TTypeInfo& Type, std::string_view Text)
 {
-    if (Text.empty())
-        return std::nullopt;
-    return DecodeInteger(Type, Text);
+  if (Text.empty()) return std::nullopt;
+  return DecodeInteger(Type, Text);
 }
 
 std::optional<int64_t> FindEnumName(const TTypeInfo& Type, std::string_view Text)
 {
-    for (size_t I = 0; I < Type.EnumNames.size(); ++I)
-        if (SameText(Type.EnumNames[I], Text))
-            return Type.MinValue + static_cast<int64_t>(I);
-    return std::nullopt;
+  for (size_t I = 0; I < Type.EnumNames.size(); ++I)
+    if (SameText(Type.EnumNames[I], Text)) return Type.MinValue + static_cast<int64_t>(I);
+  return std::nullopt;
 }
 
-std::string FormatSetText(const TTypeInfo& SetType, uint32_t Bits)
-{
-    return SetToString(&SetType, Bits, true);
-}
+std::string FormatSetText(const TTypeInfo& SetType, uint32_t Bits) { return SetToString(&SetType, Bits, true); }
 
 std::optional<uint32_t> ParseSetText(const TTypeInfo& SetType, std::string_view Text)
 {
-    if (!Text.starts_with('['))
-        return std::nullopt;
-    std::string_view Inner = Text.size() >= 2 ? Text.substr(1, Text.size() - 2) : std::string_view();
-    const size_t MemberCount = SetType.CompType ? SetType.CompType->EnumNames.size() : 0;
-    uint32_t Bits = 0;
-    size_t Start = 0;
-    for (size_t Taken = 0; Taken < MemberCount; ++Taken) {
-        const size_t Comma = Inner.find(',', Start);
-        const size_t Length = Comma == std::string_view::npos ? std::string_view::npos : Comma - Start;
-        const std::string Part = Trim(Inner.substr(Start, Length));
-        if (Part.empty())
-            break;
-        const std::optional<int64_t> Ordinal = FindEnumName(*SetType.CompType, Part);
-        if (Ordinal && *Ordinal >= 0 && *Ordinal <= 31)
-            Bits |= uint32_t(1) << *Ordinal;
-        if (Comma == std::string_view::npos)
-            break;
-        Start = Comma + 1;
-    }
-    return Bits;
+  if (!Text.starts_with('[')) return std::nullopt;
+  std::string_view Inner = Text.size() >= 2 ? Text.substr(1, Text.size() - 2) : std::string_view();
+  const size_t MemberCount = SetType.CompType ? SetType.CompType->EnumNames.size() : 0;
+  uint32_t Bits = 0;
+  size_t Start = 0;
+  for (size_t Taken = 0; Taken < MemberCount; ++Taken) {
+    const size_t Comma = Inner.find(',', Start);
+    const size_t Length = Comma == std::string_view::npos ? std::string_view::npos : Comma - Start;
+    const std::string Part = Trim(Inner.substr(Start, Length));
+    if (Part.empty()) break;
+    const std::optional<int64_t> Ordinal = FindEnumName(*SetType.CompType, Part);
+    if (Ordinal && *Ordinal >= 0 && *Ordinal <= 31) Bits |= uint32_t(1) << *Ordinal;
+    if (Comma == std::string_view::npos) break;
+    Start = Comma + 1;
+  }
+  return Bits;
 }

@@ -11,7 +11,8 @@
 
 const TTypeInfo* TypeInfo_TAlign()
 {
-  static const TTypeInfo* type = NewEnumType("TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"});
+  static const TTypeInfo* type =
+      NewEnumType("TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"});
   return type;
 }
 
@@ -192,10 +193,7 @@ void TControl::SyncParentFont()
   FSyncingFont = false;
 }
 
-void TControl::FontChanged()
-{
-  Invalidate();
-}
+void TControl::FontChanged() { Invalidate(); }
 
 void TControl::SetPopupMenu(TPopupMenu* Value)
 {
@@ -225,13 +223,15 @@ void TControl::DefaultHandler(TMessage& Message)
 void TControl::WndProc(TMessage& Message)
 {
   switch (Message.Msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-    case WM_MOUSEMOVE: case WM_LBUTTONDBLCLK:
-      HandleMouse(Message);
-      return;
-    default:
-      DefaultHandler(Message);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDBLCLK: HandleMouse(Message); return;
+    default: DefaultHandler(Message);
   }
 }
 
@@ -240,7 +240,9 @@ void TControl::HandleMouse(TMessage& Message)
   int x = GET_X_LPARAM(Message.LParam), y = GET_Y_LPARAM(Message.LParam);
   TShiftState shift = KeysToShiftState(Message.WParam);
   switch (Message.Msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
       Press(Message.Msg == WM_LBUTTONDOWN ? mbLeft : Message.Msg == WM_RBUTTONDOWN ? mbRight : mbMiddle, shift, x, y);
       break;
     case WM_LBUTTONDBLCLK:
@@ -251,9 +253,7 @@ void TControl::HandleMouse(TMessage& Message)
       shift.Include(ssDouble);
       Press(mbLeft, shift, x, y);
       break;
-    case WM_MOUSEMOVE:
-      MouseMove(shift, x, y);
-      break;
+    case WM_MOUSEMOVE: MouseMove(shift, x, y); break;
     default: {
       TMouseButton b = Message.Msg == WM_LBUTTONUP ? mbLeft : Message.Msg == WM_RBUTTONUP ? mbRight : mbMiddle;
       bool click = b == mbLeft && FPressed && FClickOnRelease && x >= 0 && y >= 0 && x < FWidth && y < FHeight;
@@ -277,7 +277,10 @@ void TControl::Press(TMouseButton Button, TShiftState Shift, int X, int Y)
   MouseDown(Button, Shift, X, Y);
 }
 
-void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) { OnMouseDown(this, Button, Shift, X, Y); }
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+  OnMouseDown(this, Button, Shift, X, Y);
+}
 void TControl::MouseMove(TShiftState, int, int) {}
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) { OnMouseUp(this, Button, Shift, X, Y); }
 
@@ -436,7 +439,8 @@ void TWinControl::CreateWnd()
 {
   TCreateParams params;
   CreateParams(params);
-  if ((params.Style & WS_CHILD) && !params.WndParent) throw EComponentError("Control '" + Name() + "' has no parent window");
+  if ((params.Style & WS_CHILD) && !params.WndParent)
+    throw EComponentError("Control '" + Name() + "' has no parent window");
   FDefWndProc = RegisterWindowClass(params);
   TWinControl* previous = creationControl;
   creationControl = this;
@@ -581,7 +585,8 @@ void TWinControl::WndProc(TMessage& Message)
         }
       }
       break;
-    case WM_DRAWITEM: case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
       // Our controls have no ids, so a drawn control is found by its window.
       if (HWND item = DrawnControl(FHandle, Message); item) {
         if (auto* child = FromHandle(item)) {
@@ -592,10 +597,14 @@ void TWinControl::WndProc(TMessage& Message)
         }
       }
       break;
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_LBUTTONUP: case WM_RBUTTONUP:
-    case WM_MBUTTONUP: case WM_MOUSEMOVE: case WM_LBUTTONDBLCLK:
-      RouteMouse(Message);
-      return;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDBLCLK: RouteMouse(Message); return;
     case WM_CAPTURECHANGED:
       if (captureControl && (captureControl == this || captureControl->Parent() == this) &&
           reinterpret_cast<HWND>(Message.LParam) != FHandle)
@@ -613,17 +622,10 @@ void TWinControl::WndProc(TMessage& Message)
         return;
       }
       break;
-    case WM_SIZE:
-      AlignControls();
-      break;
-    case CM_HITTEST:
-      Message.Result = HTCLIENT;
-      return;
-    case CM_RELEASE:
-      FFreePending = true;
-      return;
-    default:
-      break;
+    case WM_SIZE: AlignControls(); break;
+    case CM_HITTEST: Message.Result = HTCLIENT; return;
+    case CM_RELEASE: FFreePending = true; return;
+    default: break;
   }
   DefaultHandler(Message);
   if (Message.Msg < CM_BASE && FHandle)
@@ -652,8 +654,8 @@ void TWinControl::RouteMouse(TMessage& Message)
     Message.Result = target->Perform(Message.Msg, Message.WParam, local);
     return;
   }
-  Message.Result = CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, Message.Msg, Message.WParam,
-                                   Message.LParam);
+  Message.Result =
+      CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, Message.Msg, Message.WParam, Message.LParam);
   TControl::HandleMouse(Message);
 }
 
@@ -757,10 +759,7 @@ void TWinControl::Invalidate()
   if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
 }
 
-void TWinControl::SetFocus()
-{
-  ::SetFocus(Handle());
-}
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
 
 bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
 
@@ -782,10 +781,22 @@ void TWinControl::AlignControls()
   for (TControl* c : FControls) {
     if (!c->Visible() || c->Align() == alNone) continue;
     switch (c->Align()) {
-      case alTop: c->SetBounds(r.left, r.top, r.right - r.left, c->Height()); r.top += c->Height(); break;
-      case alBottom: c->SetBounds(r.left, r.bottom - c->Height(), r.right - r.left, c->Height()); r.bottom -= c->Height(); break;
-      case alLeft: c->SetBounds(r.left, r.top, c->Width(), r.bottom - r.top); r.left += c->Width(); break;
-      case alRight: c->SetBounds(r.right - c->Width(), r.top, c->Width(), r.bottom - r.top); r.right -= c->Width(); break;
+      case alTop:
+        c->SetBounds(r.left, r.top, r.right - r.left, c->Height());
+        r.top += c->Height();
+        break;
+      case alBottom:
+        c->SetBounds(r.left, r.bottom - c->Height(), r.right - r.left, c->Height());
+        r.bottom -= c->Height();
+        break;
+      case alLeft:
+        c->SetBounds(r.left, r.top, c->Width(), r.bottom - r.top);
+        r.left += c->Width();
+        break;
+      case alRight:
+        c->SetBounds(r.right - c->Width(), r.top, c->Width(), r.bottom - r.top);
+        r.right -= c->Width();
+        break;
       default: c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top); break;
     }
   }

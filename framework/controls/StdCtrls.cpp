@@ -327,7 +327,8 @@ QV_IMPLEMENT_CLASS(TListBox)
 
 void TListBox::DeclareProperties(TClassBuilder<TListBox>& c)
 {
-  static const TTypeInfo* style = NewEnumType("TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"});
+  static const TTypeInfo* style =
+      NewEnumType("TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"});
   c.Boolean("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true);
   c.Ordinal("ItemHeight", TypeInfo_Integer(), &TListBox::ItemHeight, &TListBox::SetItemHeight).Default(16);
   c.Boolean("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false);
@@ -342,7 +343,8 @@ TListBox::~TListBox() { DestroyHandle(); }
 
 const TListControl::TListMessages& TListBox::Messages() const
 {
-  static const TListMessages messages{LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL, LB_INITSTORAGE};
+  static const TListMessages messages{LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
+                                      LB_GETCURSEL,    LB_SETCURSEL,    LB_INITSTORAGE};
   return messages;
 }
 
@@ -358,9 +360,27 @@ void TListBox::CreateParams(TCreateParams& Params)
   Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TListBox::SetStyle(TListBoxStyle Value) { if (Value != FStyle) { FStyle = Value; RecreateWnd(); } }
-void TListBox::SetMultiSelect(bool Value) { if (Value != FMultiSelect) { FMultiSelect = Value; RecreateWnd(); } }
-void TListBox::SetExtendedSelect(bool Value) { if (Value != FExtendedSelect) { FExtendedSelect = Value; RecreateWnd(); } }
+void TListBox::SetStyle(TListBoxStyle Value)
+{
+  if (Value != FStyle) {
+    FStyle = Value;
+    RecreateWnd();
+  }
+}
+void TListBox::SetMultiSelect(bool Value)
+{
+  if (Value != FMultiSelect) {
+    FMultiSelect = Value;
+    RecreateWnd();
+  }
+}
+void TListBox::SetExtendedSelect(bool Value)
+{
+  if (Value != FExtendedSelect) {
+    FExtendedSelect = Value;
+    RecreateWnd();
+  }
+}
 void TListBox::SetSorted(bool Value)
 {
   FSorted = Value;
@@ -407,7 +427,8 @@ bool TListBox::Selected(int Index) const
 
 void TListBox::SetSelected(int Index, bool Value)
 {
-  if (Index < 0 || Index >= FItems->Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= FItems->Count())
+    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
   if (!FMultiSelect) {
     SetItemIndex(Value ? Index : -1);
     return;
@@ -462,11 +483,18 @@ void TComboBox::DeclareProperties(TClassBuilder<TComboBox>& c)
 
 TComboBox::~TComboBox() { DestroyHandle(); }
 
-void TComboBox::SetStyle(TComboBoxStyle Value) { if (Value != FStyle) { FStyle = Value; RecreateWnd(); } }
+void TComboBox::SetStyle(TComboBoxStyle Value)
+{
+  if (Value != FStyle) {
+    FStyle = Value;
+    RecreateWnd();
+  }
+}
 
 const TListControl::TListMessages& TComboBox::Messages() const
 {
-  static const TListMessages messages{CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL, CB_INITSTORAGE};
+  static const TListMessages messages{CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+                                      CB_GETCURSEL,    CB_SETCURSEL,    CB_INITSTORAGE};
   return messages;
 }
 
@@ -539,11 +567,31 @@ TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner)
   SetColor(clBtnFace);
 }
 
-void TLabel::SetAlignment(TAlignment Value) { FAlignment = Value; Invalidate(); }
-void TLabel::SetAutoSize(bool Value) { FAutoSize = Value; AdjustBounds(); }
-void TLabel::SetWordWrap(bool Value) { FWordWrap = Value; AdjustBounds(); }
-void TLabel::SetTransparent(bool Value) { FTransparent = Value; Invalidate(); }
-void TLabel::SetShowAccelChar(bool Value) { FShowAccelChar = Value; AdjustBounds(); }
+void TLabel::SetAlignment(TAlignment Value)
+{
+  FAlignment = Value;
+  Invalidate();
+}
+void TLabel::SetAutoSize(bool Value)
+{
+  FAutoSize = Value;
+  AdjustBounds();
+}
+void TLabel::SetWordWrap(bool Value)
+{
+  FWordWrap = Value;
+  AdjustBounds();
+}
+void TLabel::SetTransparent(bool Value)
+{
+  FTransparent = Value;
+  Invalidate();
+}
+void TLabel::SetShowAccelChar(bool Value)
+{
+  FShowAccelChar = Value;
+  AdjustBounds();
+}
 
 void TLabel::SetFocusControl(TWinControl* Value)
 {
@@ -560,7 +608,8 @@ void TLabel::Notification(TComponent* AComponent, TOperation Operation)
 
 bool TLabel::DialogChar(char Key)
 {
-  if (!FFocusControl || !FShowAccelChar || !Enabled() || !IsAccel(static_cast<unsigned char>(Key), Caption())) return false;
+  if (!FFocusControl || !FShowAccelChar || !Enabled() || !IsAccel(static_cast<unsigned char>(Key), Caption()))
+    return false;
   FFocusControl->SetFocus();
   return true;
 }
@@ -638,9 +687,21 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TWinControl(AOwner)
   SetColor(clBtnFace);
 }
 
-void TCustomPanel::SetBevelInner(TBevelCut Value) { FBevelInner = Value; Invalidate(); }
-void TCustomPanel::SetBevelOuter(TBevelCut Value) { FBevelOuter = Value; Invalidate(); }
-void TCustomPanel::SetBevelWidth(int Value) { FBevelWidth = Value; Invalidate(); }
+void TCustomPanel::SetBevelInner(TBevelCut Value)
+{
+  FBevelInner = Value;
+  Invalidate();
+}
+void TCustomPanel::SetBevelOuter(TBevelCut Value)
+{
+  FBevelOuter = Value;
+  Invalidate();
+}
+void TCustomPanel::SetBevelWidth(int Value)
+{
+  FBevelWidth = Value;
+  Invalidate();
+}
 
 namespace {
 void DrawBevel(TCanvas& Canvas, RECT& R, TBevelCut Cut, int Width)
@@ -689,8 +750,16 @@ void TBevel::DeclareProperties(TClassBuilder<TBevel>& c)
 }
 
 TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) { StoreBounds(0, 0, 50, 50); }
-void TBevel::SetShape(TBevelShape Value) { FShape = Value; Invalidate(); }
-void TBevel::SetStyle(TBevelStyle Value) { FStyle = Value; Invalidate(); }
+void TBevel::SetShape(TBevelShape Value)
+{
+  FShape = Value;
+  Invalidate();
+}
+void TBevel::SetStyle(TBevelStyle Value)
+{
+  FStyle = Value;
+  Invalidate();
+}
 
 void TBevel::Paint()
 {
@@ -701,17 +770,29 @@ void TBevel::Paint()
   TColor bottom = FStyle == bsRaised ? clBtnShadow : clBtnHighlight;
   switch (FShape) {
     case bsBox: DrawBevel(Canvas(), r, cut, 1); break;
-    case bsFrame: DrawBevel(Canvas(), r, cut, 1); DrawBevel(Canvas(), r, inverse, 1); break;
-    case bsTopLine: case bsBottomLine: {
+    case bsFrame:
+      DrawBevel(Canvas(), r, cut, 1);
+      DrawBevel(Canvas(), r, inverse, 1);
+      break;
+    case bsTopLine:
+    case bsBottomLine: {
       int y = FShape == bsTopLine ? 0 : r.bottom - 2;
-      Canvas().SetPenColor(top); Canvas().MoveTo(0, y); Canvas().LineTo(r.right, y);
-      Canvas().SetPenColor(bottom); Canvas().MoveTo(0, y + 1); Canvas().LineTo(r.right, y + 1);
+      Canvas().SetPenColor(top);
+      Canvas().MoveTo(0, y);
+      Canvas().LineTo(r.right, y);
+      Canvas().SetPenColor(bottom);
+      Canvas().MoveTo(0, y + 1);
+      Canvas().LineTo(r.right, y + 1);
       break;
     }
     default: {
       int x = FShape == bsLeftLine ? 0 : r.right - 2;
-      Canvas().SetPenColor(top); Canvas().MoveTo(x, 0); Canvas().LineTo(x, r.bottom);
-      Canvas().SetPenColor(bottom); Canvas().MoveTo(x + 1, 0); Canvas().LineTo(x + 1, r.bottom);
+      Canvas().SetPenColor(top);
+      Canvas().MoveTo(x, 0);
+      Canvas().LineTo(x, r.bottom);
+      Canvas().SetPenColor(bottom);
+      Canvas().MoveTo(x + 1, 0);
+      Canvas().LineTo(x + 1, r.bottom);
     }
   }
 }
@@ -732,8 +813,16 @@ TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), FPicture(new TPict
 }
 
 TImage::~TImage() { delete FPicture; }
-void TImage::SetCenter(bool Value) { FCenter = Value; Invalidate(); }
-void TImage::SetStretch(bool Value) { FStretch = Value; Invalidate(); }
+void TImage::SetCenter(bool Value)
+{
+  FCenter = Value;
+  Invalidate();
+}
+void TImage::SetStretch(bool Value)
+{
+  FStretch = Value;
+  Invalidate();
+}
 
 void TImage::Paint()
 {
@@ -771,8 +860,16 @@ TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), FGlyph
 
 TSpeedButton::~TSpeedButton() { delete FGlyph; }
 
-void TSpeedButton::SetFlat(bool Value) { FFlat = Value; Invalidate(); }
-void TSpeedButton::SetNumGlyphs(int Value) { FNumGlyphs = std::clamp(Value, 1, 4); Invalidate(); }
+void TSpeedButton::SetFlat(bool Value)
+{
+  FFlat = Value;
+  Invalidate();
+}
+void TSpeedButton::SetNumGlyphs(int Value)
+{
+  FNumGlyphs = std::clamp(Value, 1, 4);
+  Invalidate();
+}
 
 void TSpeedButton::SetDown(bool Value)
 {
@@ -860,8 +957,10 @@ void TSpeedButton::Paint()
   if (!glyph.Empty()) {
     int w = glyph.Width() / FNumGlyphs, h = glyph.Height();
     // Images side by side: up, disabled, down, latched; missing ones use the first.
-    int image = !Enabled() && FNumGlyphs > 1 ? 1 : FState == bsDown && FNumGlyphs > 2 ? 2
-              : FState == bsExclusive && FNumGlyphs > 3 ? 3 : 0;
+    int image = !Enabled() && FNumGlyphs > 1              ? 1
+                : FState == bsDown && FNumGlyphs > 2      ? 2
+                : FState == bsExclusive && FNumGlyphs > 3 ? 3
+                                                          : 0;
     int x = (Width() - w) / 2 + offset, y = (Height() - h) / 2 + offset;
     Canvas().BrushCopy(RECT{x, y, x + w, y + h}, glyph, RECT{image * w, 0, image * w + w, h}, glyph.TransparentColor());
   } else if (!Caption().empty()) {
@@ -898,8 +997,16 @@ TTimer::~TTimer()
   FWindow.reset();
 }
 
-void TTimer::SetEnabled(bool Value) { FEnabled = Value; Update(); }
-void TTimer::SetInterval(unsigned Value) { FInterval = Value; Update(); }
+void TTimer::SetEnabled(bool Value)
+{
+  FEnabled = Value;
+  Update();
+}
+void TTimer::SetInterval(unsigned Value)
+{
+  FInterval = Value;
+  Update();
+}
 
 void TTimer::Loaded()
 {
@@ -910,7 +1017,8 @@ void TTimer::Loaded()
 void TTimer::Update()
 {
   FTimer.reset();
-  if (FEnabled && FInterval > 0 && !ComponentState().Contains(csLoading)) FTimer = qv::TimerHandle(FWindow->Handle(), 1, FInterval);
+  if (FEnabled && FInterval > 0 && !ComponentState().Contains(csLoading))
+    FTimer = qv::TimerHandle(FWindow->Handle(), 1, FInterval);
 }
 
 // ---------------------------------------------------------------------------
@@ -946,11 +1054,15 @@ void TOpenDialog::DeclareProperties(TClassBuilder<TOpenDialog>& c)
 
 bool TOpenDialog::Execute()
 {
-  static const std::pair<TOpenOption, DWORD> flags[] = {
-      {ofReadOnly, OFN_READONLY}, {ofOverwritePrompt, OFN_OVERWRITEPROMPT}, {ofHideReadOnly, OFN_HIDEREADONLY},
-      {ofNoChangeDir, OFN_NOCHANGEDIR}, {ofShowHelp, OFN_SHOWHELP}, {ofNoValidate, OFN_NOVALIDATE},
-      {ofAllowMultiSelect, OFN_ALLOWMULTISELECT}, {ofPathMustExist, OFN_PATHMUSTEXIST},
-      {ofFileMustExist, OFN_FILEMUSTEXIST}};
+  static const std::pair<TOpenOption, DWORD> flags[] = {{ofReadOnly, OFN_READONLY},
+                                                        {ofOverwritePrompt, OFN_OVERWRITEPROMPT},
+                                                        {ofHideReadOnly, OFN_HIDEREADONLY},
+                                                        {ofNoChangeDir, OFN_NOCHANGEDIR},
+                                                        {ofShowHelp, OFN_SHOWHELP},
+                                                        {ofNoValidate, OFN_NOVALIDATE},
+                                                        {ofAllowMultiSelect, OFN_ALLOWMULTISELECT},
+                                                        {ofPathMustExist, OFN_PATHMUSTEXIST},
+                                                        {ofFileMustExist, OFN_FILEMUSTEXIST}};
   qv::TFileDialogRequest request;
   request.save = FSave;
   request.title = FTitle;
@@ -973,11 +1085,11 @@ QV_IMPLEMENT_CLASS(TFontDialog)
 
 void TFontDialog::DeclareProperties(TClassBuilder<TFontDialog>& c)
 {
-  static const TTypeInfo* options = NewSetType(
-      "TFontDialogOptions",
-      NewEnumType("TFontDialogOption", {"fdAnsiOnly", "fdTrueTypeOnly", "fdEffects", "fdFixedPitchOnly",
-                                        "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations",
-                                        "fdNoSizeSel", "fdNoStyleSel", "fdNoVectorFonts", "fdShowHelp"}));
+  static const TTypeInfo* options =
+      NewSetType("TFontDialogOptions",
+                 NewEnumType("TFontDialogOption", {"fdAnsiOnly", "fdTrueTypeOnly", "fdEffects", "fdFixedPitchOnly",
+                                                   "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations",
+                                                   "fdNoSizeSel", "fdNoStyleSel", "fdNoVectorFonts", "fdShowHelp"}));
   c.Object("Font", TFont::StaticClass(), &TFontDialog::Font, &TFontDialog::SetFont);
   c.Ordinal("Options", options, &TFontDialog::FOptions).Default(TFontDialogOptions{fdEffects}.ToInt());
 }

@@ -19,6 +19,7 @@ class TButtonControl : public TWinControl {
   QV_CLASS(TButtonControl, TWinControl)
 public:
   explicit TButtonControl(TComponent* AOwner);
+
 protected:
   void Notify(TMessage& Message) override;
 };
@@ -35,8 +36,10 @@ public:
   void SetModalResult(int Value) { FModalResult = Value; }
   // Clicks, then hands the modal result to the form.
   void Click() override;
+
 protected:
   void CreateParams(TCreateParams& Params) override;
+
 private:
   bool FDefault = false, FCancel = false;
   int FModalResult = 0;
@@ -49,10 +52,12 @@ public:
   bool Checked() const;
   void SetChecked(bool Value);
   void Click() override;
+
 protected:
   void CreateParams(TCreateParams& Params) override;
   void InitializeWnd() override;
   void DestroyWnd() override;
+
 private:
   bool FChecked = false;
 };
@@ -64,9 +69,11 @@ public:
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value);
   TNotifyEvent OnChange;
+
 protected:
   void CreateParams(TCreateParams& Params) override;
   void Notify(TMessage& Message) override;
+
 private:
   bool FReadOnly = false;
 };
@@ -85,9 +92,11 @@ public:
   // The lines; edits in the window are read back when asked for.
   TStrings* Lines();
   void SetLines(TStrings* Value);
+
 protected:
   void CreateParams(TCreateParams& Params) override;
   void InitializeWnd() override;
+
 private:
   TStringList* FLines;
 };
@@ -109,8 +118,10 @@ public:
   void Clear() override;
   void Exchange(int Index1, int Index2) override;
   void Sort() override;
+
 protected:
   void SetUpdateState(bool Updating) override;
+
 private:
   TListControl& FControl;
 };
@@ -127,6 +138,7 @@ public:
   int ItemIndex() const;
   void SetItemIndex(int Value);
   TNotifyEvent OnChange;
+
 protected:
   friend class TListControlItems;
   // The window messages of the list: list box and combo box differ only in them.
@@ -167,6 +179,7 @@ public:
   RECT ItemRect(int Index);
   TCanvas& Canvas() { return FCanvas; }
   TDrawItemEvent OnDrawItem;
+
 protected:
   void CreateParams(TCreateParams& Params) override;
   void InitializeWnd() override;
@@ -174,6 +187,7 @@ protected:
   void Notify(TMessage& Message) override;
   virtual void DrawItem(int Index, RECT Rect, UINT State);
   const TListMessages& Messages() const override;
+
 private:
   TListBoxStyle FStyle = lbStandard;
   int FItemHeight = 16;
@@ -190,10 +204,12 @@ public:
   // Drop-down list (the default) or with an edit box the user types in.
   TComboBoxStyle Style() const { return FStyle; }
   void SetStyle(TComboBoxStyle Value);
+
 protected:
   void CreateParams(TCreateParams& Params) override;
   void Notify(TMessage& Message) override;
   const TListMessages& Messages() const override;
+
 private:
   TComboBoxStyle FStyle = csDropDownList;
 };
@@ -205,6 +221,7 @@ public:
   explicit TStatusBar(TComponent* AOwner);
   const std::string& SimpleText() const { return FText; }
   void SetSimpleText(const std::string& Value) { SetCaption(Value); }
+
 protected:
   void CreateParams(TCreateParams& Params) override;
 };
@@ -229,6 +246,7 @@ public:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // The access key of the caption focuses FocusControl.
   bool DialogChar(char Key);
+
 protected:
   void TextChanged() override { AdjustBounds(); }
   void FontChanged() override;
@@ -237,6 +255,7 @@ protected:
   virtual void DoDrawText(RECT& Rect, UINT Flags);
   UINT DrawTextFlags() const;
   void AdjustBounds();
+
 private:
   TAlignment FAlignment = taLeftJustify;
   bool FAutoSize = true, FWordWrap = false, FTransparent = false, FShowAccelChar = true;
@@ -253,9 +272,11 @@ public:
   void SetBevelOuter(TBevelCut Value);
   int BevelWidth() const { return FBevelWidth; }
   void SetBevelWidth(int Value);
+
 protected:
   bool WantsOwnPaint() const override { return true; }
   void PaintWindow(HDC DC) override;
+
 private:
   TBevelCut FBevelInner = bvNone, FBevelOuter = bvRaised;
   int FBevelWidth = 1;
@@ -280,6 +301,7 @@ public:
   TBevelStyle Style() const { return FStyle; }
   void SetStyle(TBevelStyle Value);
   void Paint() override;
+
 private:
   TBevelShape FShape = bsBox;
   TBevelStyle FStyle = bsLowered;
@@ -297,6 +319,7 @@ public:
   bool Stretch() const { return FStretch; }
   void SetStretch(bool Value);
   void Paint() override;
+
 private:
   TPicture* FPicture;
   bool FCenter = false, FStretch = false;
@@ -327,11 +350,13 @@ public:
   TWinBitmap& GlyphBitmap();
   void Paint() override;
   void Click() override;
+
 protected:
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool FDragging = false;
+
 private:
   void UpdateExclusive();
   bool FFlat = false;
@@ -355,6 +380,7 @@ public:
   void SetInterval(unsigned Value);
   TNotifyEvent OnTimer;
   void Loaded() override;
+
 private:
   void Update();
   bool FEnabled = true;
@@ -364,8 +390,18 @@ private:
 };
 
 // Open, save and font dialogs as components.
-enum TOpenOption { ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate,
-                   ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist };
+enum TOpenOption {
+  ofReadOnly,
+  ofOverwritePrompt,
+  ofHideReadOnly,
+  ofNoChangeDir,
+  ofShowHelp,
+  ofNoValidate,
+  ofAllowMultiSelect,
+  ofExtensionDifferent,
+  ofPathMustExist,
+  ofFileMustExist
+};
 using TOpenOptions = TSet<TOpenOption>;
 
 class TOpenDialog : public TComponent {
@@ -378,6 +414,7 @@ public:
   const std::string& FileName() const { return FFileName; }
   void SetFileName(const std::string& Value) { FFileName = Value; }
   virtual bool Execute();
+
 protected:
   bool FSave = false;
 };
@@ -388,8 +425,20 @@ public:
   explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) { FSave = true; }
 };
 
-enum TFontDialogOption { fdAnsiOnly, fdTrueTypeOnly, fdEffects, fdFixedPitchOnly, fdForceFontExist, fdNoFaceSel,
-                         fdNoOEMFonts, fdNoSimulations, fdNoSizeSel, fdNoStyleSel, fdNoVectorFonts, fdShowHelp };
+enum TFontDialogOption {
+  fdAnsiOnly,
+  fdTrueTypeOnly,
+  fdEffects,
+  fdFixedPitchOnly,
+  fdForceFontExist,
+  fdNoFaceSel,
+  fdNoOEMFonts,
+  fdNoSimulations,
+  fdNoSizeSel,
+  fdNoStyleSel,
+  fdNoVectorFonts,
+  fdShowHelp
+};
 using TFontDialogOptions = TSet<TFontDialogOption>;
 
 class TFontDialog : public TComponent {
@@ -401,6 +450,7 @@ public:
   void SetFont(TFont* Value) { FFont->Assign(Value); }
   TFontDialogOptions FOptions{fdEffects};
   bool Execute();
+
 private:
   TFont* FFont;
 };

@@ -12,8 +12,8 @@ namespace {
 
 bool CanFocus(TWinControl* Control)
 {
-  return Control->Visible() && Control->Enabled() && Control->HandleAllocated() &&
-         IsWindowVisible(Control->Handle()) && IsWindowEnabled(Control->Handle());
+  return Control->Visible() && Control->Enabled() && Control->HandleAllocated() && IsWindowVisible(Control->Handle()) &&
+         IsWindowEnabled(Control->Handle());
 }
 
 // The windowed controls under Parent in tab order: by TabOrder where one is
@@ -25,8 +25,7 @@ void CollectTabOrder(TWinControl* Parent, std::vector<TWinControl*>& List)
     if (auto* win = dynamic_cast<TWinControl*>(Parent->Controls(i)); win && CanFocus(win))
       children.push_back({win->TabOrder() >= 0 ? win->TabOrder() : i, win});
   }
-  std::stable_sort(children.begin(), children.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(children.begin(), children.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [order, win] : children) {
     if (win->TabStop()) List.push_back(win);
     CollectTabOrder(win, List);
@@ -113,7 +112,8 @@ bool TCustomForm::DialogKey(const MSG& Msg)
   const LRESULT wants = SendMessageA(Msg.hwnd, WM_GETDLGCODE, Msg.wParam, reinterpret_cast<LPARAM>(&copy));
   switch (Msg.message) {
     case WM_KEYDOWN:
-      if (Msg.wParam == VK_TAB && !Pressed(VK_CONTROL) && !Pressed(VK_MENU) && !(wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
+      if (Msg.wParam == VK_TAB && !Pressed(VK_CONTROL) && !Pressed(VK_MENU) &&
+          !(wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
         SelectNext(focused, !Pressed(VK_SHIFT));
         return true;
       }
@@ -126,14 +126,12 @@ bool TCustomForm::DialogKey(const MSG& Msg)
         return true;
       }
       return false;
-    case WM_SYSCHAR:
-      return AccessKey(static_cast<char>(Msg.wParam));
+    case WM_SYSCHAR: return AccessKey(static_cast<char>(Msg.wParam));
     case WM_CHAR:
       // A control that takes no typing (a button, a check box) leaves plain
       // letters to the access keys, as in Windows dialogs.
       return focused && !(wants & DLGC_WANTCHARS) && Msg.wParam > ' ' && AccessKey(static_cast<char>(Msg.wParam));
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -13,8 +13,8 @@ TScreen* Screen = nullptr;
 
 const TTypeInfo* TypeInfo_TFormBorderStyle()
 {
-  static const TTypeInfo* t =
-      NewEnumType("TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
+  static const TTypeInfo* t = NewEnumType(
+      "TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
   return t;
 }
 const TTypeInfo* TypeInfo_TBorderIcons()
@@ -49,7 +49,8 @@ void TCustomForm::DeclareProperties(TClassBuilder<TCustomForm>& c)
       .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}.ToInt());
   c.Ordinal("BorderStyle", TypeInfo_TFormBorderStyle(), &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
       .Default(bsSizeable);
-  c.Ordinal("ClientWidth", TypeInfo_Integer(), &TCustomForm::GetClientWidth, &TCustomForm::SetClientWidth).Stored(false);
+  c.Ordinal("ClientWidth", TypeInfo_Integer(), &TCustomForm::GetClientWidth, &TCustomForm::SetClientWidth)
+      .Stored(false);
   c.Ordinal("ClientHeight", TypeInfo_Integer(), &TCustomForm::GetClientHeight, &TCustomForm::SetClientHeight)
       .Stored(false);
   c.Ordinal("FormStyle", TypeInfo_TFormStyle(), &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
@@ -205,9 +206,14 @@ void TCustomForm::CreateParams(TCreateParams& Params)
   bool sysMenu = FBorderIcons.Contains(biSystemMenu);
   switch (FBorderStyle) {
     case bsNone: Params.Style |= WS_POPUP; break;
-    case bsSingle: case bsToolWindow: Params.Style |= WS_CAPTION | WS_BORDER; break;
-    case bsSizeable: case bsSizeToolWin: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
-    case bsDialog: Params.Style |= WS_CAPTION | WS_DLGFRAME; Params.ExStyle |= WS_EX_DLGMODALFRAME; break;
+    case bsSingle:
+    case bsToolWindow: Params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable:
+    case bsSizeToolWin: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog:
+      Params.Style |= WS_CAPTION | WS_DLGFRAME;
+      Params.ExStyle |= WS_EX_DLGMODALFRAME;
+      break;
   }
   if (FBorderStyle != bsNone && sysMenu) Params.Style |= WS_SYSMENU;
   if (FBorderStyle == bsSingle || FBorderStyle == bsSizeable) {
@@ -254,7 +260,9 @@ void TCustomForm::SetVisible(bool Value)
   if (FPosition == poScreenCenter) CenterOnScreen();
   HWND h = Handle();
   StoreVisible(true);
-  ShowWindow(h, FWindowState == wsMaximized ? SW_SHOWMAXIMIZED : FWindowState == wsMinimized ? SW_SHOWMINIMIZED : SW_SHOW);
+  ShowWindow(h, FWindowState == wsMaximized   ? SW_SHOWMAXIMIZED
+                : FWindowState == wsMinimized ? SW_SHOWMINIMIZED
+                                              : SW_SHOW);
 }
 
 void TCustomForm::Show()
@@ -332,20 +340,16 @@ void TCustomForm::Close()
   }
 }
 
-void TCustomForm::Release()
-{
-  PostMessageA(Handle(), CM_RELEASE, 0, 0);
-}
+void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
 
 bool TCustomForm::IsShortCut(const MSG& Msg) { return FMenu && FMenu->IsShortCut(Msg); }
 
 void TCustomForm::WndProc(TMessage& Message)
 {
   switch (Message.Msg) {
-    case WM_CLOSE:
-      Close();
-      return;
-    case WM_SIZE: case WM_MOVE: {
+    case WM_CLOSE: Close(); return;
+    case WM_SIZE:
+    case WM_MOVE: {
       inherited::WndProc(Message);
       RECT r;
       GetWindowRect(Handle(), &r);
@@ -372,16 +376,15 @@ void TCustomForm::WndProc(TMessage& Message)
     case WM_MENUSELECT:
       if (FMenu && Application) {
         TMenuItem* item = (HIWORD(Message.WParam) & MF_POPUP)
-                              ? FMenu->FindItem(reinterpret_cast<UINT_PTR>(GetSubMenu(reinterpret_cast<HMENU>(Message.LParam), LOWORD(Message.WParam))), fkHandle)
+                              ? FMenu->FindItem(reinterpret_cast<UINT_PTR>(GetSubMenu(
+                                                    reinterpret_cast<HMENU>(Message.LParam), LOWORD(Message.WParam))),
+                                                fkHandle)
                               : FMenu->FindItem(LOWORD(Message.WParam), fkCommand);
         Application->SetHint(item ? item->Hint() : std::string());
       }
       break;
-    case CM_RELEASE:
-      DoDestroy();
-      break;
-    default:
-      break;
+    case CM_RELEASE: DoDestroy(); break;
+    default: break;
   }
   inherited::WndProc(Message);
 }
@@ -420,7 +423,8 @@ void TApplication::Run()
 
 bool TApplication::PreTranslate(MSG& Msg)
 {
-  if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN || Msg.message == WM_CHAR || Msg.message == WM_SYSCHAR) {
+  if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN || Msg.message == WM_CHAR ||
+      Msg.message == WM_SYSCHAR) {
     HWND top = GetAncestor(Msg.hwnd, GA_ROOT);
     if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(top))) {
       const bool keyDown = Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN;
@@ -501,8 +505,7 @@ void TApplication::ShowException(const std::exception& E)
   if (!text.empty() && text.back() != '.') text += '.';
   try {
     MessageBox(text, qv::TMsgBoxKind::Error);
-  } catch (...) {
-  }
+  } catch (...) {}
   FHandlingException = false;
 }
 
@@ -542,11 +545,14 @@ QV_IMPLEMENT_CLASS_NOPROPS(TScreen)
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner)
 {
-  struct { TCursor id; LPCSTR name; } table[] = {
-      {crDefault, IDC_ARROW}, {crArrow, IDC_ARROW}, {crCross, IDC_CROSS}, {crIBeam, IDC_IBEAM},
-      {crSize, IDC_SIZEALL}, {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS}, {crSizeNWSE, IDC_SIZENWSE},
-      {crSizeWE, IDC_SIZEWE}, {crUpArrow, IDC_UPARROW}, {crHourGlass, IDC_WAIT}, {crNo, IDC_NO},
-      {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP}, {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL}};
+  struct {
+    TCursor id;
+    LPCSTR name;
+  } table[] = {
+      {crDefault, IDC_ARROW},        {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},    {crIBeam, IDC_IBEAM},
+      {crSize, IDC_SIZEALL},         {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},  {crSizeNWSE, IDC_SIZENWSE},
+      {crSizeWE, IDC_SIZEWE},        {crUpArrow, IDC_UPARROW},   {crHourGlass, IDC_WAIT}, {crNo, IDC_NO},
+      {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},         {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL}};
   for (const auto& entry : table) FCursors[entry.id] = LoadCursorA(nullptr, entry.name);
   FCursors[crNone] = nullptr;
 }

@@ -36,16 +36,13 @@ void TFont::DeclareProperties(TClassBuilder<TFont>& c)
 
 int MulDivRound(int A, int B, int C)
 {
-  if (C == 0)
-    return -1;
+  if (C == 0) return -1;
   const long long num = static_cast<long long>(A) * B;
   long long q = num / C;
   const long long r = num % C;
-  if (2 * std::llabs(r) >= std::llabs(static_cast<long long>(C)))
-    q += ((num < 0) != (C < 0)) ? -1 : 1;
+  if (2 * std::llabs(r) >= std::llabs(static_cast<long long>(C))) q += ((num < 0) != (C < 0)) ? -1 : 1;
   // A result that does not fit gives -1 too, never a wrapped value.
-  if (q > INT_MAX || q < -INT_MAX)
-    return -1;
+  if (q > INT_MAX || q < -INT_MAX) return -1;
   return static_cast<int>(q);
 }
 
@@ -66,15 +63,13 @@ void TFont::Assign(TPersistent* Source)
   SetStyle(other->FStyle);
   SetPitch(other->FPitch);
   --FUpdating;
-  if (FRevision != before)
-    OnChange(this);
+  if (FRevision != before) OnChange(this);
 }
 
 void TFont::Changed()
 {
   ++FRevision;
-  if (FUpdating == 0)
-    OnChange(this);
+  if (FUpdating == 0) OnChange(this);
 }
 
 void TFont::SetCharset(TFontCharset Value)
@@ -125,12 +120,6 @@ void TFont::SetPitch(TFontPitch Value)
   }
 }
 
-int TFont::Size() const
-{
-  return -MulDivRound(FHeight, 72, FPixelsPerInch);
-}
+int TFont::Size() const { return -MulDivRound(FHeight, 72, FPixelsPerInch); }
 
-void TFont::SetSize(int Value)
-{
-  SetHeight(-MulDivRound(Value, FPixelsPerInch, 72));
-}
+void TFont::SetSize(int Value) { SetHeight(-MulDivRound(Value, FPixelsPerInch, 72)); }

@@ -6,8 +6,7 @@
 
 COLORREF ColorToRGB(TColor Color)
 {
-  if (Color < 0)
-    return GetSysColor(static_cast<int>(static_cast<uint32_t>(Color) & 0xFF));
+  if (Color < 0) return GetSysColor(static_cast<int>(static_cast<uint32_t>(Color) & 0xFF));
   return static_cast<COLORREF>(Color) & 0xFFFFFF;
 }
 
@@ -298,9 +297,8 @@ void TCanvas::CopyRect(const RECT& Dest, TCanvas& Source, const RECT& SourceRect
 {
   Prepare();
   Source.RequireDC();
-  StretchBlt(FDC, Dest.left, Dest.top, Dest.right - Dest.left, Dest.bottom - Dest.top,
-             Source.FDC, SourceRect.left, SourceRect.top, SourceRect.right - SourceRect.left,
-             SourceRect.bottom - SourceRect.top, FCopyMode);
+  StretchBlt(FDC, Dest.left, Dest.top, Dest.right - Dest.left, Dest.bottom - Dest.top, Source.FDC, SourceRect.left,
+             SourceRect.top, SourceRect.right - SourceRect.left, SourceRect.bottom - SourceRect.top, FCopyMode);
 }
 
 void TCanvas::Draw(int X, int Y, TWinBitmap& Bitmap)

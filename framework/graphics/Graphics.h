@@ -32,9 +32,9 @@ enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBD
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 
 using TCopyMode = DWORD;
-constexpr TCopyMode cmSrcCopy = SRCCOPY, cmSrcAnd = SRCAND, cmSrcPaint = SRCPAINT,
-                    cmPatInvert = PATINVERT, cmDstInvert = DSTINVERT, cmWhiteness = WHITENESS,
-                    cmBlackness = BLACKNESS, cmMergePaint = MERGEPAINT, cmNotSrcCopy = NOTSRCCOPY;
+constexpr TCopyMode cmSrcCopy = SRCCOPY, cmSrcAnd = SRCAND, cmSrcPaint = SRCPAINT, cmPatInvert = PATINVERT,
+                    cmDstInvert = DSTINVERT, cmWhiteness = WHITENESS, cmBlackness = BLACKNESS,
+                    cmMergePaint = MERGEPAINT, cmNotSrcCopy = NOTSRCCOPY;
 
 class TWinBitmap;
 

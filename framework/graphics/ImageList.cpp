@@ -10,10 +10,7 @@ void TImageList::DeclareProperties(TClassBuilder<TImageList>& c)
 
 TImageList::TImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
-void TImageList::Recreate()
-{
-  FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 4, 4));
-}
+void TImageList::Recreate() { FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 4, 4)); }
 
 HIMAGELIST TImageList::Handle()
 {

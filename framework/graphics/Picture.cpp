@@ -26,7 +26,7 @@ std::string ReadRest(TStream& Stream)
   Stream.ReadBuffer(data.data(), static_cast<int64_t>(data.size()));
   return data;
 }
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // TGraphic
@@ -34,8 +34,7 @@ std::string ReadRest(TStream& Stream)
 void TGraphic::SetImage(std::string Image)
 {
   int width = 0, height = 0;
-  if (!Image.empty())
-    ParseImage(Image, width, height);
+  if (!Image.empty()) ParseImage(Image, width, height);
   FImage = std::move(Image);
   FWidth = width;
   FHeight = height;
@@ -44,8 +43,7 @@ void TGraphic::SetImage(std::string Image)
 
 void TGraphic::Clear()
 {
-  if (!FImage.empty())
-    SetImage(std::string());
+  if (!FImage.empty()) SetImage(std::string());
 }
 
 void TGraphic::Changed()
@@ -54,10 +52,7 @@ void TGraphic::Changed()
   OnChange(this);
 }
 
-void TGraphic::LoadFromStream(TStream& Stream)
-{
-  SetImage(ReadRest(Stream));
-}
+void TGraphic::LoadFromStream(TStream& Stream) { SetImage(ReadRest(Stream)); }
 
 void TGraphic::SaveToStream(TStream& Stream) const
 {
@@ -84,22 +79,15 @@ void TGraphic::Assign(TPersistent* Source)
   }
   auto* other = dynamic_cast<TGraphic*>(Source);
   if (other && other->ClassInfo().InheritsFrom(ClassInfo())) {
-    if (other != this)
-      SetImage(other->FImage);
+    if (other != this) SetImage(other->FImage);
     return;
   }
   TPersistent::Assign(Source);
 }
 
-void TGraphic::ReadData(TStream& Stream)
-{
-  SetImage(ReadRest(Stream));
-}
+void TGraphic::ReadData(TStream& Stream) { SetImage(ReadRest(Stream)); }
 
-void TGraphic::WriteData(TStream& Stream) const
-{
-  SaveToStream(Stream);
-}
+void TGraphic::WriteData(TStream& Stream) const { SaveToStream(Stream); }
 
 void TGraphic::DefineProperties(TFiler& Filer)
 {
@@ -113,21 +101,18 @@ void TGraphic::DefineProperties(TFiler& Filer)
 
 void TBitmap::ParseImage(const std::string& Image, int& Width, int& Height) const
 {
-  if (Image.size() < 26 || Image[0] != 'B' || Image[1] != 'M')
-    throw EInvalidGraphic("Bitmap image is not valid");
+  if (Image.size() < 26 || Image[0] != 'B' || Image[1] != 'M') throw EInvalidGraphic("Bitmap image is not valid");
   const uint32_t headerSize = Le(Image, 14, 4);
   if (headerSize == 12) {
     Width = static_cast<int16_t>(Le(Image, 18, 2));
     Height = static_cast<int16_t>(Le(Image, 20, 2));
   } else {
-    if (headerSize < 16 || Image.size() < 30)
-      throw EInvalidGraphic("Bitmap image is not valid");
+    if (headerSize < 16 || Image.size() < 30) throw EInvalidGraphic("Bitmap image is not valid");
     Width = static_cast<int32_t>(Le(Image, 18, 4));
     const int64_t h = static_cast<int32_t>(Le(Image, 22, 4));
     Height = static_cast<int>(h < 0 ? -h : h);  // top-down bitmaps have a negative height
   }
-  if (Width < 0)
-    throw EInvalidGraphic("Bitmap image is not valid");
+  if (Width < 0) throw EInvalidGraphic("Bitmap image is not valid");
 }
 
 void TBitmap::ReadData(TStream& Stream)
@@ -135,8 +120,7 @@ void TBitmap::ReadData(TStream& Stream)
   uint8_t b[4];
   Stream.ReadBuffer(b, 4);
   const int64_t size = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<int64_t>(b[3]) << 24);
-  if (size > Stream.Remaining())
-    throw EReadError("Stream read error");
+  if (size > Stream.Remaining()) throw EReadError("Stream read error");
   std::string image(static_cast<size_t>(size), '\0');
   Stream.ReadBuffer(image.data(), size);
   SetImage(std::move(image));
@@ -168,37 +152,28 @@ void TIcon::ParseImage(const std::string& Image, int& Width, int& Height) const
 // ---------------------------------------------------------------------------
 // TPicture
 
-TPicture::~TPicture()
-{
-  delete FGraphic;
-}
+TPicture::~TPicture() { delete FGraphic; }
 
 void TPicture::ReplaceGraphic(TGraphic* Value)
 {
   delete FGraphic;
   FGraphic = Value;
-  if (FGraphic)
-    FGraphic->OnChange = [this](TObject*) { Changed(); };
+  if (FGraphic) FGraphic->OnChange = [this](TObject*) { Changed(); };
   Changed();
 }
 
-void TPicture::Changed()
-{
-  OnChange(this);
-}
+void TPicture::Changed() { OnChange(this); }
 
 void TPicture::SetGraphic(TGraphic* Value)
 {
-  if (Value == FGraphic)
-    return;
+  if (Value == FGraphic) return;
   if (!Value) {
     ReplaceGraphic(nullptr);
     return;
   }
   std::unique_ptr<TObject> copy(CreateObjectByClassName(Value->ClassName()));
   auto* graphic = dynamic_cast<TGraphic*>(copy.get());
-  if (!graphic)
-    throw EInvalidGraphic("Class " + Value->ClassName() + " is not a graphic");
+  if (!graphic) throw EInvalidGraphic("Class " + Value->ClassName() + " is not a graphic");
   graphic->Assign(Value);
   copy.release();
   ReplaceGraphic(graphic);
@@ -231,8 +206,7 @@ void TPicture::LoadFromFile(const std::string& FileName)
 
 void TPicture::SaveToFile(const std::string& FileName) const
 {
-  if (FGraphic)
-    FGraphic->SaveToFile(FileName);
+  if (FGraphic) FGraphic->SaveToFile(FileName);
 }
 
 void TPicture::Assign(TPersistent* Source)
@@ -240,8 +214,7 @@ void TPicture::Assign(TPersistent* Source)
   if (!Source) {
     SetGraphic(nullptr);
   } else if (auto* picture = dynamic_cast<TPicture*>(Source)) {
-    if (picture != this)
-      SetGraphic(picture->FGraphic);
+    if (picture != this) SetGraphic(picture->FGraphic);
   } else if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
     SetGraphic(graphic);
   } else {
@@ -273,8 +246,7 @@ void TPicture::WriteData(TStream& Stream) const
   const uint8_t len = static_cast<uint8_t>(name.size());
   Stream.WriteBuffer(&len, 1);
   Stream.WriteBuffer(name.data(), len);
-  if (FGraphic)
-    FGraphic->WriteData(Stream);
+  if (FGraphic) FGraphic->WriteData(Stream);
 }
 
 void TPicture::DefineProperties(TFiler& Filer)

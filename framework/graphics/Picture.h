@@ -12,7 +12,9 @@
 
 class TStream;
 
-class EInvalidGraphic : public Exception { using Exception::Exception; };
+class EInvalidGraphic : public Exception {
+  using Exception::Exception;
+};
 
 class TGraphic : public TPersistent {
   QV_CLASS(TGraphic, TPersistent)

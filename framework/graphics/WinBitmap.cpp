@@ -56,8 +56,7 @@ HBITMAP NewBitmap(int Width, int Height, bool Monochrome)
 // rows of a packed bitmap need; 0 when the header itself is not sound.
 uint64_t BitmapImageSize(const BITMAPFILEHEADER& File, const BITMAPINFOHEADER& Header)
 {
-  if (Header.biSize < sizeof(BITMAPINFOHEADER) || Header.biWidth <= 0 || Header.biHeight == 0 ||
-      Header.biPlanes != 1)
+  if (Header.biSize < sizeof(BITMAPINFOHEADER) || Header.biWidth <= 0 || Header.biHeight == 0 || Header.biPlanes != 1)
     return 0;
   const uint64_t width = static_cast<uint64_t>(Header.biWidth);
   const uint64_t height = Header.biHeight < 0 ? -static_cast<int64_t>(Header.biHeight) : Header.biHeight;
@@ -190,7 +189,10 @@ void TWinIcon::LoadFromImage(const std::string& Image)
   for (int i = 0; i < count && 6 + 16 * (i + 1) <= static_cast<int>(Image.size()); ++i) {
     int w = bytes[6 + 16 * i] ? bytes[6 + 16 * i] : 256;
     int score = w > 32 ? w - 32 : 32 - w;
-    if (score < bestScore) { best = i; bestScore = score; }
+    if (score < bestScore) {
+      best = i;
+      bestScore = score;
+    }
   }
   const BYTE* entry = bytes + 6 + 16 * best;
   DWORD size, offset;

@@ -26,10 +26,10 @@ struct KeyName {
   WORD key;
   const char* name;
 };
-const KeyName kKeyNames[] = {{VK_BACK, "BkSp"}, {VK_TAB, "Tab"}, {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},
-                             {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"}, {VK_END, "End"},
-                             {VK_HOME, "Home"}, {VK_LEFT, "Left"}, {VK_UP, "Up"}, {VK_RIGHT, "Right"},
-                             {VK_DOWN, "Down"}, {VK_INSERT, "Ins"}, {VK_DELETE, "Del"}};
+const KeyName kKeyNames[] = {{VK_BACK, "BkSp"},   {VK_TAB, "Tab"},    {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},
+                             {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},    {VK_END, "End"},
+                             {VK_HOME, "Home"},   {VK_LEFT, "Left"},  {VK_UP, "Up"},        {VK_RIGHT, "Right"},
+                             {VK_DOWN, "Down"},   {VK_INSERT, "Ins"}, {VK_DELETE, "Del"}};
 
 std::string KeyText(WORD key)
 {
@@ -94,8 +94,10 @@ std::string StripHotkey(const std::string& Caption)
 {
   std::string out;
   for (size_t i = 0; i < Caption.size(); ++i) {
-    if (Caption[i] == '&' && i + 1 < Caption.size()) ++i;
-    else if (Caption[i] == '&') continue;
+    if (Caption[i] == '&' && i + 1 < Caption.size())
+      ++i;
+    else if (Caption[i] == '&')
+      continue;
     out += Caption[i];
   }
   return out;
@@ -204,8 +206,10 @@ TComponent* TMenuItem::GetParentComponent() const
 void TMenuItem::SetParentComponent(TComponent* Value)
 {
   if (FParent) FParent->Remove(this);
-  if (auto* menu = dynamic_cast<TMenu*>(Value)) menu->Items()->Add(this);
-  else if (auto* item = dynamic_cast<TMenuItem*>(Value)) item->Add(this);
+  if (auto* menu = dynamic_cast<TMenu*>(Value))
+    menu->Items()->Add(this);
+  else if (auto* item = dynamic_cast<TMenuItem*>(Value))
+    item->Add(this);
 }
 
 void TMenuItem::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root)
@@ -214,12 +218,12 @@ void TMenuItem::GetChildren(const std::function<void(TComponent*)>& Proc, TCompo
     if (item->Owner() == Root) Proc(item);
 }
 
-#define QV_MENU_SETTER(Name, Field, Type) \
-  void TMenuItem::Set##Name(Type Value)   \
-  {                                       \
-    if (Field == Value) return;           \
-    Field = Value;                        \
-    if (FParent) FParent->MenuChanged();  \
+#define QV_MENU_SETTER(Name, Field, Type)                                                                              \
+  void TMenuItem::Set##Name(Type Value)                                                                                \
+  {                                                                                                                    \
+    if (Field == Value) return;                                                                                        \
+    Field = Value;                                                                                                     \
+    if (FParent) FParent->MenuChanged();                                                                               \
   }
 QV_MENU_SETTER(Caption, FCaption, const std::string&)
 QV_MENU_SETTER(ShortCut, FShortCut, TShortCut)
@@ -461,7 +465,8 @@ void TPopupList::WndProc(TMessage& Message)
     case WM_MENUSELECT: {
       bool byHandle = HIWORD(Message.WParam) & MF_POPUP;
       UINT_PTR value = LOWORD(Message.WParam);
-      if (byHandle) value = reinterpret_cast<UINT_PTR>(GetSubMenu(reinterpret_cast<HMENU>(Message.LParam), LOWORD(Message.WParam)));
+      if (byHandle)
+        value = reinterpret_cast<UINT_PTR>(GetSubMenu(reinterpret_cast<HMENU>(Message.LParam), LOWORD(Message.WParam)));
       std::string hint;
       for (TPopupMenu* menu : FMenus) {
         if (TMenuItem* item = menu->FindItem(value, byHandle ? fkHandle : fkCommand)) {
@@ -483,7 +488,6 @@ void TPopupList::WndProc(TMessage& Message)
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }

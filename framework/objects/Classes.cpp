@@ -23,10 +23,7 @@ const TClassInfo& TObject::StaticClass()
 
 void TObject::DeclareProperties(TClassBuilder<TObject>&) {}
 
-bool TObject::ClassNameIs(std::string_view Name) const
-{
-  return SameText(ClassName(), Name);
-}
+bool TObject::ClassNameIs(std::string_view Name) const { return SameText(ClassName(), Name); }
 
 namespace {
 struct TRegistryLess {
@@ -38,12 +35,9 @@ std::map<std::string, const TClassInfo*, TRegistryLess>& Registry()
   static std::map<std::string, const TClassInfo*, TRegistryLess> registry;
   return registry;
 }
-} // namespace
+}  // namespace
 
-void RegisterClassInfo(const TClassInfo& Class)
-{
-  Registry()[Class.ClassName] = &Class;
-}
+void RegisterClassInfo(const TClassInfo& Class) { Registry()[Class.ClassName] = &Class; }
 
 const TClassInfo* FindClassInfo(std::string_view ClassName)
 {
@@ -55,18 +49,15 @@ const TClassInfo* FindClassInfo(std::string_view ClassName)
 const TClassInfo& GetClassInfoByName(std::string_view ClassName)
 {
   const TClassInfo* info = FindClassInfo(ClassName);
-  if (!info)
-    throw EClassNotFound("Class " + std::string(ClassName) + " not found");
+  if (!info) throw EClassNotFound("Class " + std::string(ClassName) + " not found");
   return *info;
 }
 
 TObject* CreateObjectByClassName(std::string_view ClassName, TComponent* Owner)
 {
   const TClassInfo& info = GetClassInfoByName(ClassName);
-  if (info.CreateComponent)
-    return info.CreateComponent(Owner);
-  if (info.CreateObject)
-    return info.CreateObject();
+  if (info.CreateComponent) return info.CreateComponent(Owner);
+  if (info.CreateObject) return info.CreateObject();
   throw EClassNotFound("Class " + std::string(ClassName) + " cannot be created by name");
 }
 
@@ -89,10 +80,7 @@ void TPersistent::AssignTo(TPersistent* Dest) const
   throw EConvertError("Cannot assign a " + ClassName() + " to a " + (Dest ? Dest->ClassName() : std::string("nil")));
 }
 
-std::string TPersistent::GetNamePath() const
-{
-  return ClassName();
-}
+std::string TPersistent::GetNamePath() const { return ClassName(); }
 
 void TPersistent::DefineProperties(TFiler&) {}
 
@@ -110,8 +98,7 @@ void TComponent::DeclareProperties(TClassBuilder<TComponent>& c)
 
 TComponent::TComponent(TComponent* AOwner)
 {
-  if (AOwner)
-    AOwner->InsertComponent(this);
+  if (AOwner) AOwner->InsertComponent(this);
 }
 
 TComponent::~TComponent()
@@ -127,8 +114,7 @@ TComponent::~TComponent()
     other->Notification(this, opRemove);
   }
   DestroyComponents();
-  if (FOwner)
-    FOwner->RemoveComponent(this);
+  if (FOwner) FOwner->RemoveComponent(this);
 }
 
 TComponent* TComponent::Components(int Index) const
@@ -140,8 +126,7 @@ TComponent* TComponent::Components(int Index) const
 
 int TComponent::ComponentIndex() const
 {
-  if (!FOwner)
-    return -1;
+  if (!FOwner) return -1;
   const auto& list = FOwner->FComponents;
   auto it = std::find(list.begin(), list.end(), this);
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());
@@ -149,31 +134,25 @@ int TComponent::ComponentIndex() const
 
 TComponent* TComponent::FindComponent(std::string_view AName) const
 {
-  if (AName.empty())
-    return nullptr;
+  if (AName.empty()) return nullptr;
   for (TComponent* c : FComponents)
-    if (SameText(c->FName, AName))
-      return c;
+    if (SameText(c->FName, AName)) return c;
   return nullptr;
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)
 {
-  if (!AComponent || AComponent->FOwner == this)
-    return;
+  if (!AComponent || AComponent->FOwner == this) return;
   ValidateRename(AComponent, std::string(), AComponent->FName);
-  if (AComponent->FOwner)
-    AComponent->FOwner->RemoveComponent(AComponent);
+  if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
   Insert(AComponent);
-  if (FComponentState.Contains(csDesigning))
-    AComponent->SetDesigning(true);
+  if (FComponentState.Contains(csDesigning)) AComponent->SetDesigning(true);
   Notification(AComponent, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* AComponent)
 {
-  if (!AComponent || AComponent->FOwner != this)
-    return;
+  if (!AComponent || AComponent->FOwner != this) return;
   Notification(AComponent, opRemove);
   Remove(AComponent);
 }
@@ -201,31 +180,24 @@ void TComponent::DestroyComponents()
 
 void TComponent::Destroying()
 {
-  if (FComponentState.Contains(csDestroying))
-    return;
+  if (FComponentState.Contains(csDestroying)) return;
   FComponentState.Include(csDestroying);
-  for (TComponent* c : FComponents)
-    c->Destroying();
+  for (TComponent* c : FComponents) c->Destroying();
 }
 
-void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
-                                const std::string& NewName) const
+void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) const
 {
-  if (!AComponent || NewName.empty() || SameText(CurName, NewName))
-    return;
+  if (!AComponent || NewName.empty() || SameText(CurName, NewName)) return;
   TComponent* other = FindComponent(NewName);
-  if (other && other != AComponent)
-    throw EComponentError("A component named " + NewName + " already exists");
+  if (other && other != AComponent) throw EComponentError("A component named " + NewName + " already exists");
 }
 
 void TComponent::SetName(const std::string& NewName)
 {
-  if (FName == NewName)
-    return;
+  if (FName == NewName) return;
   if (!NewName.empty() && !IsValidIdent(NewName))
     throw EComponentError("'" + NewName + "' is not a valid component name");
-  if (FOwner)
-    FOwner->ValidateRename(this, FName, NewName);
+  if (FOwner) FOwner->ValidateRename(this, FName, NewName);
   FName = NewName;
 }
 
@@ -249,14 +221,12 @@ void TComponent::SetDesigning(bool Value, bool SetChildren)
 {
   SetComponentStateFlag(csDesigning, Value);
   if (SetChildren)
-    for (TComponent* c : FComponents)
-      c->SetDesigning(Value, true);
+    for (TComponent* c : FComponents) c->SetDesigning(Value, true);
 }
 
 void TComponent::FreeNotification(TComponent* AComponent)
 {
-  if (!AComponent || AComponent == this)
-    return;
+  if (!AComponent || AComponent == this) return;
   if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end())
     FFreeNotifies.push_back(AComponent);
   if (std::find(AComponent->FFreeNotifies.begin(), AComponent->FFreeNotifies.end(), this) ==
@@ -267,42 +237,27 @@ void TComponent::FreeNotification(TComponent* AComponent)
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent)
 {
-  if (!AComponent)
-    return;
+  if (!AComponent) return;
   FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent), FFreeNotifies.end());
   auto& other = AComponent->FFreeNotifies;
   other.erase(std::remove(other.begin(), other.end(), this), other.end());
 }
 
-std::string TComponent::GetNamePath() const
-{
-  return FName;
-}
+std::string TComponent::GetNamePath() const { return FName; }
 
-void TComponent::ReadState(TReader& Reader)
-{
-  Reader.ReadData(this);
-}
+void TComponent::ReadState(TReader& Reader) { Reader.ReadData(this); }
 
-void TComponent::WriteState(TWriter& Writer)
-{
-  Writer.WriteData(this);
-}
+void TComponent::WriteState(TWriter& Writer) { Writer.WriteData(this); }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
 
 void TComponent::SetParentComponent(TComponent*) {}
 
-void TComponent::Loaded()
-{
-  FComponentState.Exclude(csLoading);
-}
+void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
-  if (Operation == opRemove && AComponent)
-    RemoveFreeNotification(AComponent);
+  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
   // Index loop: a handler may add components while we walk.
-  for (size_t i = 0; i < FComponents.size(); ++i)
-    FComponents[i]->Notification(AComponent, Operation);
+  for (size_t i = 0; i < FComponents.size(); ++i) FComponents[i]->Notification(AComponent, Operation);
 }

@@ -53,13 +53,13 @@ public:
 };
 
 // Inside a class body: class information and property declaration hook.
-#define QV_CLASS(Class, Base)                                              \
-public:                                                                    \
-  using inherited = Base;                                                  \
-  static const TClassInfo& StaticClass();                                  \
-  const TClassInfo& ClassInfo() const override { return StaticClass(); }  \
-  static void DeclareProperties(TClassBuilder<Class>& c);                  \
-                                                                           \
+#define QV_CLASS(Class, Base)                                                                                          \
+public:                                                                                                                \
+  using inherited = Base;                                                                                              \
+  static const TClassInfo& StaticClass();                                                                              \
+  const TClassInfo& ClassInfo() const override { return StaticClass(); }                                               \
+  static void DeclareProperties(TClassBuilder<Class>& c);                                                              \
+                                                                                                                       \
 private:
 
 // In one .cpp file: builds the class information once, on first use, and
@@ -67,27 +67,27 @@ private:
 // built, a property declaration may name the class itself (a reference to
 // another component of the same class): the half-built information is then
 // returned, which is enough since only its address is kept.
-#define QV_IMPLEMENT_CLASS(Class)                                          \
-  const TClassInfo& Class::StaticClass()                                   \
-  {                                                                        \
-    static TClassInfo info;                                                \
-    static int state = 0;                                                  \
-    if (state == 0) {                                                      \
-      state = 1;                                                           \
-      BuildClassInfo<Class>(info, #Class);                                 \
-      state = 2;                                                           \
-    }                                                                      \
-    return info;                                                           \
-  }                                                                        \
+#define QV_IMPLEMENT_CLASS(Class)                                                                                      \
+  const TClassInfo& Class::StaticClass()                                                                               \
+  {                                                                                                                    \
+    static TClassInfo info;                                                                                            \
+    static int state = 0;                                                                                              \
+    if (state == 0) {                                                                                                  \
+      state = 1;                                                                                                       \
+      BuildClassInfo<Class>(info, #Class);                                                                             \
+      state = 2;                                                                                                       \
+    }                                                                                                                  \
+    return info;                                                                                                       \
+  }                                                                                                                    \
   [[maybe_unused]] static const bool QvRegistered_##Class = (RegisterClassInfo(Class::StaticClass()), true);
 
-#define QV_IMPLEMENT_CLASS_NOPROPS(Class)                                  \
-  QV_IMPLEMENT_CLASS(Class)                                                \
+#define QV_IMPLEMENT_CLASS_NOPROPS(Class)                                                                              \
+  QV_IMPLEMENT_CLASS(Class)                                                                                            \
   void Class::DeclareProperties(TClassBuilder<Class>&) {}
 
 // Class registry: the object stream and scratch copies create objects by name.
 void RegisterClassInfo(const TClassInfo& Class);
-const TClassInfo* FindClassInfo(std::string_view ClassName);  // letter case ignored
+const TClassInfo* FindClassInfo(std::string_view ClassName);       // letter case ignored
 const TClassInfo& GetClassInfoByName(std::string_view ClassName);  // raises EClassNotFound
 // A new object of the named class: components get Owner, other classes are
 // default-constructed. Raises EClassNotFound for an unknown or abstract class.
@@ -111,8 +111,17 @@ protected:
 };
 
 enum TComponentStateItem {
-  csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor,
-  csUpdating, csFixups, csFreeNotification, csInline, csDesignInstance
+  csLoading,
+  csReading,
+  csWriting,
+  csDestroying,
+  csDesigning,
+  csAncestor,
+  csUpdating,
+  csFixups,
+  csFreeNotification,
+  csInline,
+  csDesignInstance
 };
 using TComponentState = TSet<TComponentStateItem>;
 
@@ -183,8 +192,7 @@ public:
   virtual void Notification(TComponent* AComponent, TOperation Operation);
 
 protected:
-  virtual void ValidateRename(TComponent* AComponent, const std::string& CurName,
-                              const std::string& NewName) const;
+  virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) const;
   // Sets csDestroying here and on the owned components.
   void Destroying();
 
@@ -208,8 +216,7 @@ template <class C> void BuildClassInfo(TClassInfo& Info, const char* Name)
 {
   TClassInfo* info = &Info;
   info->ClassName = Name;
-  if constexpr (!std::is_same_v<C, TObject>)
-    info->Parent = &C::inherited::StaticClass();
+  if constexpr (!std::is_same_v<C, TObject>) info->Parent = &C::inherited::StaticClass();
   if constexpr (!std::is_abstract_v<C>) {
     if constexpr (std::is_constructible_v<C, TComponent*> && std::is_base_of_v<TComponent, C>)
       info->CreateComponent = [](TComponent* Owner) -> TComponent* { return new C(Owner); };
@@ -225,8 +232,8 @@ template <class C> void BuildClassInfo(TClassInfo& Info, const char* Name)
 
 template <class C>
 template <class G, class S>
-typename TClassBuilder<C>::TPropRef TClassBuilder<C>::Object(std::string Name, const TClassInfo& Class,
-                                                            G Getter, S Setter)
+typename TClassBuilder<C>::TPropRef TClassBuilder<C>::Object(std::string Name, const TClassInfo& Class, G Getter,
+                                                             S Setter)
 {
   TPropInfo& p = Add(std::move(Name), &Class.TypeInfo);
   p.GetObj = [Getter](TObject& o) -> TObject* { return typinfo_detail::Get(static_cast<C&>(o), Getter); };
@@ -238,8 +245,7 @@ typename TClassBuilder<C>::TPropRef TClassBuilder<C>::Object(std::string Name, c
       Arg typed = nullptr;
       if (v) {
         typed = dynamic_cast<Arg>(v);
-        if (!typed)
-          throw EPropertyError("Invalid class " + v->ClassName() + " for property " + propName);
+        if (!typed) throw EPropertyError("Invalid class " + v->ClassName() + " for property " + propName);
       }
       std::invoke(Setter, static_cast<C&>(o), typed);
     };

@@ -8,30 +8,20 @@ QV_IMPLEMENT_CLASS_NOPROPS(TCollection)
 // ---------------------------------------------------------------------------
 // TCollectionItem
 
-TCollectionItem::TCollectionItem(TCollection* Collection)
-{
-  SetCollection(Collection);
-}
+TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
 
-TCollectionItem::~TCollectionItem()
-{
-  SetCollection(nullptr);
-}
+TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
 
 void TCollectionItem::SetCollection(TCollection* Value)
 {
-  if (FCollection == Value)
-    return;
-  if (FCollection)
-    FCollection->RemoveItem(this);
-  if (Value)
-    Value->InsertItem(this);
+  if (FCollection == Value) return;
+  if (FCollection) FCollection->RemoveItem(this);
+  if (Value) Value->InsertItem(this);
 }
 
 int TCollectionItem::Index() const
 {
-  if (!FCollection)
-    return -1;
+  if (!FCollection) return -1;
   const auto& items = FCollection->FItems;
   return static_cast<int>(std::find(items.begin(), items.end(), this) - items.begin());
 }
@@ -39,8 +29,7 @@ int TCollectionItem::Index() const
 void TCollectionItem::SetIndex(int Value)
 {
   const int cur = Index();
-  if (cur < 0 || Value == cur)
-    return;
+  if (cur < 0 || Value == cur) return;
   auto& items = FCollection->FItems;
   if (Value < 0 || Value >= static_cast<int>(items.size()))
     throw EListError("List index out of bounds (" + std::to_string(Value) + ")");
@@ -49,27 +38,19 @@ void TCollectionItem::SetIndex(int Value)
   Changed(true);
 }
 
-std::string TCollectionItem::DisplayName() const
-{
-  return ClassName();
-}
+std::string TCollectionItem::DisplayName() const { return ClassName(); }
 
 std::string TCollectionItem::GetNamePath() const
 {
-  if (!FCollection)
-    return ClassName();
+  if (!FCollection) return ClassName();
   return FCollection->GetNamePath() + "[" + std::to_string(Index()) + "]";
 }
 
-TPersistent* TCollectionItem::GetOwner() const
-{
-  return FCollection;
-}
+TPersistent* TCollectionItem::GetOwner() const { return FCollection; }
 
 void TCollectionItem::Changed(bool AllItems)
 {
-  if (FCollection && FCollection->FUpdateCount == 0)
-    FCollection->Update(AllItems ? nullptr : this);
+  if (FCollection && FCollection->FUpdateCount == 0) FCollection->Update(AllItems ? nullptr : this);
 }
 
 // ---------------------------------------------------------------------------
@@ -84,14 +65,12 @@ TCollection::TCollection(const TClassInfo& ItemClass, TPersistent* Owner) : FIte
 TCollection::~TCollection()
 {
   FUpdateCount = 1;  // no change notices while tearing down
-  while (!FItems.empty())
-    delete FItems.back();
+  while (!FItems.empty()) delete FItems.back();
 }
 
 TCollectionItem* TCollection::Items(int Index) const
 {
-  if (Index < 0 || Index >= Count())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
   return FItems[static_cast<size_t>(Index)];
 }
 
@@ -108,38 +87,28 @@ TCollectionItem* TCollection::Insert(int Index)
   return item;
 }
 
-void TCollection::Delete(int Index)
-{
-  delete Items(Index);
-}
+void TCollection::Delete(int Index) { delete Items(Index); }
 
 void TCollection::Clear()
 {
-  if (FItems.empty())
-    return;
+  if (FItems.empty()) return;
   BeginUpdate();
-  while (!FItems.empty())
-    delete FItems.back();
+  while (!FItems.empty()) delete FItems.back();
   EndUpdate();
 }
 
 TCollectionItem* TCollection::FindItemID(int ID) const
 {
   for (TCollectionItem* item : FItems)
-    if (item->FID == ID)
-      return item;
+    if (item->FID == ID) return item;
   return nullptr;
 }
 
-void TCollection::BeginUpdate()
-{
-  ++FUpdateCount;
-}
+void TCollection::BeginUpdate() { ++FUpdateCount; }
 
 void TCollection::EndUpdate()
 {
-  if (FUpdateCount > 0 && --FUpdateCount == 0)
-    Changed();
+  if (FUpdateCount > 0 && --FUpdateCount == 0) Changed();
 }
 
 void TCollection::Assign(TPersistent* Source)
@@ -149,13 +118,11 @@ void TCollection::Assign(TPersistent* Source)
     TPersistent::Assign(Source);
     return;
   }
-  if (other == this)
-    return;
+  if (other == this) return;
   BeginUpdate();
   try {
     Clear();
-    for (TCollectionItem* item : other->FItems)
-      Add()->Assign(item);
+    for (TCollectionItem* item : other->FItems) Add()->Assign(item);
   } catch (...) {
     EndUpdate();
     throw;
@@ -165,18 +132,13 @@ void TCollection::Assign(TPersistent* Source)
 
 std::string TCollection::GetNamePath() const
 {
-  if (!FOwner)
-    return ClassName();
+  if (!FOwner) return ClassName();
   const std::string owner = FOwner->GetNamePath();
-  if (owner.empty())
-    return ClassName();
+  if (owner.empty()) return ClassName();
   return PropName.empty() ? owner : owner + "." + PropName;
 }
 
-void TCollection::Update(TCollectionItem*)
-{
-  OnChange(this);
-}
+void TCollection::Update(TCollectionItem*) { OnChange(this); }
 
 void TCollection::InsertItem(TCollectionItem* Item)
 {
@@ -195,6 +157,5 @@ void TCollection::RemoveItem(TCollectionItem* Item)
 
 void TCollection::Changed()
 {
-  if (FUpdateCount == 0)
-    Update(nullptr);
+  if (FUpdateCount == 0) Update(nullptr);
 }

@@ -11,12 +11,11 @@ namespace {
 int AccessFlags(uint16_t Mode)
 {
   // Created files are emptied only after the lock is held (see Open).
-  if ((Mode & 0xFF00) == fmCreate)
-    return O_RDWR | O_CREAT;
+  if ((Mode & 0xFF00) == fmCreate) return O_RDWR | O_CREAT;
   switch (Mode & 0x0003) {
-  case fmOpenWrite: return O_WRONLY;
-  case fmOpenReadWrite: return O_RDWR;
-  default: return O_RDONLY;
+    case fmOpenWrite: return O_WRONLY;
+    case fmOpenReadWrite: return O_RDWR;
+    default: return O_RDONLY;
   }
 }
 
@@ -29,20 +28,19 @@ int LockFor(uint16_t Mode)
 {
   const bool create = (Mode & 0xFF00) == fmCreate;
   switch (Mode & 0x00F0) {
-  case fmShareCompat: return create ? 0 : LOCK_EX;
-  case fmShareExclusive: return LOCK_EX;
-  case fmShareDenyRead: return LOCK_EX;
-  case fmShareDenyWrite: return LOCK_SH;
-  default: return 0;
+    case fmShareCompat: return create ? 0 : LOCK_EX;
+    case fmShareExclusive: return LOCK_EX;
+    case fmShareDenyRead: return LOCK_EX;
+    case fmShareDenyWrite: return LOCK_SH;
+    default: return 0;
   }
 }
-} // namespace
+}  // namespace
 
 TFileHandle* TFileHandle::Open(const std::string& FileName, uint16_t Mode)
 {
   const int fd = ::open(FileName.c_str(), AccessFlags(Mode) | O_CLOEXEC, 0644);
-  if (fd < 0)
-    return nullptr;
+  if (fd < 0) return nullptr;
   struct stat st;
   if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     ::close(fd);
@@ -60,10 +58,7 @@ TFileHandle* TFileHandle::Open(const std::string& FileName, uint16_t Mode)
   return new TFileHandle(fd);
 }
 
-TFileHandle::~TFileHandle()
-{
-  ::close(static_cast<int>(FHandle));
-}
+TFileHandle::~TFileHandle() { ::close(static_cast<int>(FHandle)); }
 
 int64_t TFileHandle::Read(void* Buffer, int64_t Count)
 {

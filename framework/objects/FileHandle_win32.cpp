@@ -8,23 +8,23 @@ namespace {
 DWORD ShareFlags(uint16_t Mode)
 {
   switch (Mode & 0x00F0) {
-  case fmShareExclusive: return 0;
-  case fmShareDenyWrite: return FILE_SHARE_READ;
-  case fmShareDenyRead: return FILE_SHARE_WRITE;
-  case fmShareDenyNone: return FILE_SHARE_READ | FILE_SHARE_WRITE;
-  default: return 0;  // compatibility mode behaves as exclusive
+    case fmShareExclusive: return 0;
+    case fmShareDenyWrite: return FILE_SHARE_READ;
+    case fmShareDenyRead: return FILE_SHARE_WRITE;
+    case fmShareDenyNone: return FILE_SHARE_READ | FILE_SHARE_WRITE;
+    default: return 0;  // compatibility mode behaves as exclusive
   }
 }
 
 DWORD AccessFlags(uint16_t Mode)
 {
   switch (Mode & 0x0003) {
-  case fmOpenWrite: return GENERIC_WRITE;
-  case fmOpenReadWrite: return GENERIC_READ | GENERIC_WRITE;
-  default: return GENERIC_READ;
+    case fmOpenWrite: return GENERIC_WRITE;
+    case fmOpenReadWrite: return GENERIC_READ | GENERIC_WRITE;
+    default: return GENERIC_READ;
   }
 }
-} // namespace
+}  // namespace
 
 TFileHandle* TFileHandle::Open(const std::string& FileName, uint16_t Mode)
 {
@@ -34,29 +34,23 @@ TFileHandle* TFileHandle::Open(const std::string& FileName, uint16_t Mode)
   const DWORD share = create && (Mode & 0x00F0) == 0 ? FILE_SHARE_READ : ShareFlags(Mode);
   HANDLE h = ::CreateFileA(FileName.c_str(), access, share, nullptr, create ? CREATE_ALWAYS : OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE)
-    return nullptr;
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
   return new TFileHandle(reinterpret_cast<intptr_t>(h));
 }
 
-TFileHandle::~TFileHandle()
-{
-  ::CloseHandle(reinterpret_cast<HANDLE>(FHandle));
-}
+TFileHandle::~TFileHandle() { ::CloseHandle(reinterpret_cast<HANDLE>(FHandle)); }
 
 int64_t TFileHandle::Read(void* Buffer, int64_t Count)
 {
   DWORD done = 0;
-  if (!::ReadFile(reinterpret_cast<HANDLE>(FHandle), Buffer, static_cast<DWORD>(Count), &done, nullptr))
-    return 0;
+  if (!::ReadFile(reinterpret_cast<HANDLE>(FHandle), Buffer, static_cast<DWORD>(Count), &done, nullptr)) return 0;
   return done;
 }
 
 int64_t TFileHandle::Write(const void* Buffer, int64_t Count)
 {
   DWORD done = 0;
-  if (!::WriteFile(reinterpret_cast<HANDLE>(FHandle), Buffer, static_cast<DWORD>(Count), &done, nullptr))
-    return 0;
+  if (!::WriteFile(reinterpret_cast<HANDLE>(FHandle), Buffer, static_cast<DWORD>(Count), &done, nullptr)) return 0;
   return done;
 }
 
@@ -65,8 +59,7 @@ int64_t TFileHandle::Seek(int64_t Offset, int Origin)
   LARGE_INTEGER distance, result;
   distance.QuadPart = Offset;
   const DWORD method = Origin == 0 ? FILE_BEGIN : Origin == 1 ? FILE_CURRENT : FILE_END;
-  if (!::SetFilePointerEx(reinterpret_cast<HANDLE>(FHandle), distance, &result, method))
-    return -1;
+  if (!::SetFilePointerEx(reinterpret_cast<HANDLE>(FHandle), distance, &result, method)) return -1;
   return result.QuadPart;
 }
 

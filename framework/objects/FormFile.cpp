@@ -35,7 +35,7 @@ void ReadFormData(TComponent* Form, const std::string& Data)
   else
     ReadBinary(Form, ObjectTextToBinary(Data));
 }
-} // namespace
+}  // namespace
 
 void ReadForm(TComponent* Form, TStream& Stream)
 {
@@ -44,10 +44,7 @@ void ReadForm(TComponent* Form, TStream& Stream)
   ReadFormData(Form, data);
 }
 
-void ReadFormText(TComponent* Form, std::string_view Text)
-{
-  ReadBinary(Form, ObjectTextToBinary(Text));
-}
+void ReadFormText(TComponent* Form, std::string_view Text) { ReadBinary(Form, ObjectTextToBinary(Text)); }
 
 void ReadFormFile(TComponent* Form, const std::string& FileName)
 {
@@ -55,10 +52,7 @@ void ReadFormFile(TComponent* Form, const std::string& FileName)
   ReadForm(Form, stream);
 }
 
-void SetFormResourceFinder(TFormResourceFinder NewFinder)
-{
-  Finder() = std::move(NewFinder);
-}
+void SetFormResourceFinder(TFormResourceFinder NewFinder) { Finder() = std::move(NewFinder); }
 
 void RegisterFormResource(const std::string& ResourceName, std::string Data)
 {
@@ -75,21 +69,16 @@ bool FindFormResource(const std::string& ResourceName, std::string& Data)
   return Finder() && Finder()(UpperCase(ResourceName), Data);
 }
 
-std::string FormResourceName(const TClassInfo& Class)
-{
-  return UpperCase(Class.ClassName);
-}
+std::string FormResourceName(const TClassInfo& Class) { return UpperCase(Class.ClassName); }
 
 bool InitComponentFromResources(TComponent* Form, const TClassInfo& StopAt)
 {
   std::vector<const TClassInfo*> chain;
-  for (const TClassInfo* c = &Form->ClassInfo(); c && c != &StopAt; c = c->Parent)
-    chain.push_back(c);
+  for (const TClassInfo* c = &Form->ClassInfo(); c && c != &StopAt; c = c->Parent) chain.push_back(c);
   bool found = false;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     std::string data;
-    if (!FindFormResource(FormResourceName(**it), data))
-      continue;
+    if (!FindFormResource(FormResourceName(**it), data)) continue;
     ReadFormData(Form, data);
     found = true;
   }

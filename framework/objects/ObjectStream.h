@@ -32,8 +32,21 @@ class TStream;
 class TCollection;
 
 enum TValueType : uint8_t {
-  vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
-  vaBinary, vaSet, vaLString, vaNil, vaCollection
+  vaNull,
+  vaList,
+  vaInt8,
+  vaInt16,
+  vaInt32,
+  vaExtended,
+  vaString,
+  vaIdent,
+  vaFalse,
+  vaTrue,
+  vaBinary,
+  vaSet,
+  vaLString,
+  vaNil,
+  vaCollection
 };
 constexpr uint8_t vaLastValue = vaCollection;
 

@@ -33,60 +33,50 @@ bool IsDottedIdent(std::string_view S)
     const size_t dot = S.find('.', start);
     if (!IsValidIdent(S.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start)))
       return false;
-    if (dot == std::string_view::npos)
-      return true;
+    if (dot == std::string_view::npos) return true;
     start = dot + 1;
   }
 }
 
 std::string FloatText(double Value)
 {
-  if (std::isnan(Value))
-    return std::signbit(Value) ? "-NAN" : "+NAN";
-  if (std::isinf(Value))
-    return Value < 0 ? "-INF" : "+INF";
+  if (std::isnan(Value)) return std::signbit(Value) ? "-NAN" : "+NAN";
+  if (std::isinf(Value)) return Value < 0 ? "-INF" : "+INF";
   char buf[64];
   const auto result = std::to_chars(buf, buf + sizeof buf, Value);
   std::string s(buf, result.ptr);
   // Without a point or exponent the text would read back as an integer.
-  if (s.find_first_of(".eE") == std::string::npos)
-    s += ".0";
+  if (s.find_first_of(".eE") == std::string::npos) s += ".0";
   return s;
 }
 
 std::string QuotedText(std::string_view S, const std::string& Indent)
 {
-  if (S.empty())
-    return "''";
+  if (S.empty()) return "''";
   std::string r;
   bool inQuote = false;
   size_t lineStart = 0;
   for (size_t i = 0; i < S.size(); ++i) {
     // Long strings continue on the next line so form files stay readable.
     if (i > 0 && i % 64 == 0 && r.size() > lineStart) {
-      if (inQuote)
-        r += '\'';
+      if (inQuote) r += '\'';
       inQuote = false;
       r += " +\r\n" + Indent;
       lineStart = r.size();
     }
     const unsigned char c = static_cast<unsigned char>(S[i]);
     if (c < ' ') {
-      if (inQuote)
-        r += '\'';
+      if (inQuote) r += '\'';
       inQuote = false;
       r += '#' + std::to_string(c);
     } else {
-      if (!inQuote)
-        r += '\'';
+      if (!inQuote) r += '\'';
       inQuote = true;
       r += static_cast<char>(c);
-      if (c == '\'')
-        r += '\'';
+      if (c == '\'') r += '\'';
     }
   }
-  if (inQuote)
-    r += '\'';
+  if (inQuote) r += '\'';
   return r;
 }
 
@@ -108,15 +98,13 @@ private:
 
   void Enter()
   {
-    if (++FDepth > MaxStreamNesting)
-      throw EReadError("Invalid stream format: objects nested too deeply");
+    if (++FDepth > MaxStreamNesting) throw EReadError("Invalid stream format: objects nested too deeply");
   }
 
   std::string Name(bool AllowEmpty, bool Dotted)
   {
     const std::string s = FReader.ReadStr();
-    if ((s.empty() && AllowEmpty) || (Dotted ? IsDottedIdent(s) : IsValidIdent(s)))
-      return s;
+    if ((s.empty() && AllowEmpty) || (Dotted ? IsDottedIdent(s) : IsValidIdent(s))) return s;
     throw EReadError("Invalid stream format: bad name");
   }
 
@@ -131,14 +119,11 @@ private:
     FOut += Spaces(Indent);
     FOut += (flags & ffInherited) ? "inherited " : (flags & ffInline) ? "inline " : "object ";
     FOut += objectName.empty() ? className : objectName + ": " + className;
-    if (flags & ffChildPos)
-      FOut += " [" + std::to_string(childPos) + "]";
+    if (flags & ffChildPos) FOut += " [" + std::to_string(childPos) + "]";
     FOut += "\r\n";
-    while (!FReader.EndOfList())
-      ConvertProperty(Indent + 2);
+    while (!FReader.EndOfList()) ConvertProperty(Indent + 2);
     FReader.ReadListEnd();
-    while (!FReader.EndOfList())
-      ConvertObject(Indent + 2);
+    while (!FReader.EndOfList()) ConvertObject(Indent + 2);
     FReader.ReadListEnd();
     FOut += Spaces(Indent) + "end\r\n";
     --FDepth;
@@ -147,8 +132,7 @@ private:
   void ConvertProperty(int Indent)
   {
     const std::string name = Name(false, true);
-    if (IsKeyword(name.substr(0, name.find('.'))))
-      throw EReadError("Invalid stream format: bad name");
+    if (IsKeyword(name.substr(0, name.find('.')))) throw EReadError("Invalid stream format: bad name");
     FOut += Spaces(Indent) + name + " = ";
     ConvertValue(Indent);
     FOut += "\r\n";
@@ -157,23 +141,27 @@ private:
   void ConvertValue(int Indent)
   {
     switch (FReader.NextValue()) {
-    case vaList: ConvertList(Indent); break;
-    case vaInt8: case vaInt16: case vaInt32: FOut += std::to_string(FReader.ReadInteger()); break;
-    case vaExtended: FOut += FloatText(FReader.ReadFloat()); break;
-    case vaString: case vaLString: FOut += QuotedText(FReader.ReadString(), Spaces(Indent + 2)); break;
-    case vaIdent: {
-      FReader.ReadValue();
-      const std::string ident = Name(false, true);
-      if (IsObjectKeyword(ident))
-        throw EReadError("Invalid stream format: bad name");
-      FOut += ident;
-      break;
-    }
-    case vaFalse: case vaTrue: case vaNil: FOut += FReader.ReadIdent(); break;
-    case vaBinary: ConvertBinary(Indent); break;
-    case vaSet: ConvertSet(); break;
-    case vaCollection: ConvertCollection(Indent); break;
-    default: throw EReadError("Invalid stream format");
+      case vaList: ConvertList(Indent); break;
+      case vaInt8:
+      case vaInt16:
+      case vaInt32: FOut += std::to_string(FReader.ReadInteger()); break;
+      case vaExtended: FOut += FloatText(FReader.ReadFloat()); break;
+      case vaString:
+      case vaLString: FOut += QuotedText(FReader.ReadString(), Spaces(Indent + 2)); break;
+      case vaIdent: {
+        FReader.ReadValue();
+        const std::string ident = Name(false, true);
+        if (IsObjectKeyword(ident)) throw EReadError("Invalid stream format: bad name");
+        FOut += ident;
+        break;
+      }
+      case vaFalse:
+      case vaTrue:
+      case vaNil: FOut += FReader.ReadIdent(); break;
+      case vaBinary: ConvertBinary(Indent); break;
+      case vaSet: ConvertSet(); break;
+      case vaCollection: ConvertCollection(Indent); break;
+      default: throw EReadError("Invalid stream format");
     }
   }
 
@@ -197,8 +185,7 @@ private:
     uint8_t b[4];
     FInput.ReadBuffer(b, 4);
     const uint32_t len = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
-    if (static_cast<int64_t>(len) > FInput.Remaining())
-      throw EReadError("Stream read error");
+    if (static_cast<int64_t>(len) > FInput.Remaining()) throw EReadError("Stream read error");
     FOut += "{";
     uint8_t chunk[32];
     for (uint32_t done = 0; done < len;) {
@@ -220,12 +207,9 @@ private:
     FOut += "[";
     for (bool first = true;; first = false) {
       const std::string s = FReader.ReadStr();
-      if (s.empty())
-        break;
-      if (!IsValidIdent(s))
-        throw EReadError("Invalid stream format: bad name");
-      if (!first)
-        FOut += ", ";
+      if (s.empty()) break;
+      if (!IsValidIdent(s)) throw EReadError("Invalid stream format: bad name");
+      if (!first) FOut += ", ";
       FOut += s;
     }
     FOut += "]";
@@ -243,8 +227,7 @@ private:
         FOut += " [" + std::to_string(FReader.ReadInteger()) + "]";
       FOut += "\r\n";
       FReader.ReadListBegin();
-      while (!FReader.EndOfList())
-        ConvertProperty(Indent + 4);
+      while (!FReader.EndOfList()) ConvertProperty(Indent + 4);
       FReader.ReadListEnd();
       FOut += Spaces(Indent + 2) + "end";
     }
@@ -281,8 +264,7 @@ public:
     Next();
     FWriter.WriteSignature();
     ParseObject();
-    if (FToken.Kind != tkEof)
-      Error("End of text expected");
+    if (FToken.Kind != tkEof) Error("End of text expected");
   }
 
 private:
@@ -296,8 +278,7 @@ private:
   void SkipBlanks()
   {
     while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ') {
-      if (FText[FPos] == '\n')
-        ++FLine;
+      if (FText[FPos] == '\n') ++FLine;
       ++FPos;
     }
   }
@@ -311,13 +292,11 @@ private:
   {
     SkipBlanks();
     FToken = TToken();
-    if (FPos >= FText.size())
-      return;
+    if (FPos >= FText.size()) return;
     const char c = FText[FPos];
     if (IsIdentChar(c, true)) {
       const size_t start = FPos;
-      while (FPos < FText.size() && IsIdentChar(FText[FPos], false))
-        ++FPos;
+      while (FPos < FText.size() && IsIdentChar(FText[FPos], false)) ++FPos;
       FToken.Kind = tkIdent;
       FToken.Text = std::string(FText.substr(start, FPos - start));
     } else if (c == '\'' || c == '#') {
@@ -343,15 +322,13 @@ private:
         const size_t start = FPos;
         while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9' && code <= 255)
           code = code * 10 + (FText[FPos++] - '0');
-        if (FPos == start || code > 255)
-          Error("Invalid character code");
+        if (FPos == start || code > 255) Error("Invalid character code");
         FToken.Text += static_cast<char>(code);
         continue;
       }
       ++FPos;
       for (;;) {
-        if (FPos >= FText.size() || FText[FPos] == '\n' || FText[FPos] == '\r')
-          Error("Unterminated string");
+        if (FPos >= FText.size() || FText[FPos] == '\n' || FText[FPos] == '\r') Error("Unterminated string");
         if (FText[FPos] == '\'') {
           if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') {
             FToken.Text += '\'';
@@ -370,23 +347,19 @@ private:
   {
     const size_t start = FPos;
     bool isFloat = false;
-    while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9')
-      ++FPos;
+    while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9') ++FPos;
     if (FPos + 1 < FText.size() && FText[FPos] == '.' && FText[FPos + 1] >= '0' && FText[FPos + 1] <= '9') {
       isFloat = true;
       ++FPos;
-      while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9')
-        ++FPos;
+      while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9') ++FPos;
     }
     if (FPos < FText.size() && (FText[FPos] == 'e' || FText[FPos] == 'E')) {
       size_t p = FPos + 1;
-      if (p < FText.size() && (FText[p] == '+' || FText[p] == '-'))
-        ++p;
+      if (p < FText.size() && (FText[p] == '+' || FText[p] == '-')) ++p;
       if (p < FText.size() && FText[p] >= '0' && FText[p] <= '9') {
         isFloat = true;
         FPos = p;
-        while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9')
-          ++FPos;
+        while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9') ++FPos;
       }
     }
     const std::string s(FText.substr(start, FPos - start));
@@ -397,8 +370,7 @@ private:
     }
     FToken.Kind = tkIntegerTok;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), FToken.Integer);
-    if (r.ec != std::errc() || FToken.Integer > 0x80000000ll)
-      Error("Integer out of range: " + s);
+    if (r.ec != std::errc() || FToken.Integer > 0x80000000ll) Error("Integer out of range: " + s);
   }
 
   double ParseFloat(const std::string& S)
@@ -407,8 +379,7 @@ private:
     const auto r = std::from_chars(S.data(), S.data() + S.size(), v);
     if (r.ec == std::errc::result_out_of_range)
       return std::strtod(S.c_str(), nullptr);  // overflow to infinity, underflow towards 0
-    if (r.ec != std::errc())
-      Error("Invalid number: " + S);
+    if (r.ec != std::errc()) Error("Invalid number: " + S);
     return v;
   }
 
@@ -419,11 +390,9 @@ private:
     while (FPos < FText.size() && std::strchr("0123456789ABCDEFabcdef", FText[FPos]) && FText[FPos] != '\0') {
       const char c = FText[FPos++];
       v = v * 16 + static_cast<uint64_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-      if (v > 0xFFFFFFFFull)
-        Error("Integer out of range");
+      if (v > 0xFFFFFFFFull) Error("Integer out of range");
     }
-    if (FPos == start)
-      Error("Hexadecimal digits expected");
+    if (FPos == start) Error("Hexadecimal digits expected");
     FToken.Kind = tkIntegerTok;
     FToken.Integer = static_cast<int32_t>(static_cast<uint32_t>(v));
   }
@@ -433,15 +402,13 @@ private:
 
   void Expect(char c)
   {
-    if (!IsSymbol(c))
-      Error(std::string("'") + c + "' expected");
+    if (!IsSymbol(c)) Error(std::string("'") + c + "' expected");
     Next();
   }
 
   std::string Ident()
   {
-    if (FToken.Kind != tkIdent)
-      Error("Identifier expected");
+    if (FToken.Kind != tkIdent) Error("Identifier expected");
     std::string s = FToken.Text;
     Next();
     return s;
@@ -464,11 +431,9 @@ private:
       negative = true;
       Next();
     }
-    if (FToken.Kind != tkIntegerTok)
-      Error("Integer expected");
+    if (FToken.Kind != tkIntegerTok) Error("Integer expected");
     const int64_t v = negative ? -FToken.Integer : FToken.Integer;
-    if (v < INT32_MIN || v > INT32_MAX)
-      Error("Integer out of range");
+    if (v < INT32_MIN || v > INT32_MAX) Error("Integer out of range");
     Next();
     return v;
   }
@@ -477,8 +442,7 @@ private:
 
   void Enter()
   {
-    if (++FDepth > MaxStreamNesting)
-      Error("Objects nested too deeply");
+    if (++FDepth > MaxStreamNesting) Error("Objects nested too deeply");
   }
 
   bool AtObjectKeyword() const { return IsIdent("object") || IsIdent("inherited") || IsIdent("inline"); }
@@ -486,8 +450,7 @@ private:
   void ParseObject()
   {
     Enter();
-    if (!AtObjectKeyword())
-      Error("'object' expected");
+    if (!AtObjectKeyword()) Error("'object' expected");
     uint8_t flags = IsIdent("inherited") ? ffInherited : IsIdent("inline") ? ffInline : 0;
     Next();
     std::string objectName, className = Ident();
@@ -506,14 +469,11 @@ private:
     FWriter.WritePrefix(flags, childPos);
     FWriter.WriteStr(className);
     FWriter.WriteStr(objectName);
-    while (!IsIdent("end") && !AtObjectKeyword())
-      ParseProperty();
+    while (!IsIdent("end") && !AtObjectKeyword()) ParseProperty();
     FWriter.WriteListEnd();
-    while (AtObjectKeyword())
-      ParseObject();
+    while (AtObjectKeyword()) ParseObject();
     FWriter.WriteListEnd();
-    if (!IsIdent("end"))
-      Error("'end' expected");
+    if (!IsIdent("end")) Error("'end' expected");
     Next();
     --FDepth;
   }
@@ -521,8 +481,7 @@ private:
   void ParseProperty()
   {
     const std::string name = DottedIdent();
-    if (name.size() > 255)
-      Error("Property name too long");
+    if (name.size() > 255) Error("Property name too long");
     FWriter.WriteStr(name);
     Expect('=');
     ParseValue();
@@ -539,8 +498,7 @@ private:
       ParseString();
     } else if (FToken.Kind == tkIdent && !IsObjectKeyword(FToken.Text)) {
       const std::string s = DottedIdent();
-      if (s.size() > 255)
-        Error("Identifier too long");
+      if (s.size() > 255) Error("Identifier too long");
       if (SameText(s, "False"))
         FWriter.WriteValue(vaFalse);
       else if (SameText(s, "True"))
@@ -581,11 +539,9 @@ private:
       Next();
       return;
     }
-    if (FToken.Kind != tkIntegerTok)
-      Error("Number expected");
+    if (FToken.Kind != tkIntegerTok) Error("Number expected");
     const int64_t v = negative ? -FToken.Integer : FToken.Integer;
-    if (v < INT32_MIN || v > INT32_MAX)
-      Error("Integer out of range");
+    if (v < INT32_MIN || v > INT32_MAX) Error("Integer out of range");
     FWriter.WriteInteger(v);
     Next();
   }
@@ -596,8 +552,7 @@ private:
     Next();
     while (IsSymbol('+')) {
       Next();
-      if (FToken.Kind != tkStringTok)
-        Error("String expected");
+      if (FToken.Kind != tkStringTok) Error("String expected");
       s += FToken.Text;
       Next();
     }
@@ -611,11 +566,9 @@ private:
     if (!IsSymbol(']')) {
       for (;;) {
         const std::string name = Ident();
-        if (name.size() > 255)
-          Error("Identifier too long");
+        if (name.size() > 255) Error("Identifier too long");
         FWriter.WriteStr(name);
-        if (IsSymbol(']'))
-          break;
+        if (IsSymbol(']')) break;
         Expect(',');
       }
     }
@@ -629,8 +582,7 @@ private:
     Next();
     FWriter.WriteListBegin();
     while (!IsSymbol(')')) {
-      if (FToken.Kind == tkEof)
-        Error("')' expected");
+      if (FToken.Kind == tkEof) Error("')' expected");
       ParseValue();
     }
     Next();
@@ -644,15 +596,11 @@ private:
     std::string bytes;
     int half = -1;
     for (;;) {
-      if (FPos >= FText.size())
-        Error("'}' expected");
+      if (FPos >= FText.size()) Error("'}' expected");
       const char c = FText[FPos++];
-      if (c == '}')
-        break;
-      if (c == '\n')
-        ++FLine;
-      if (static_cast<unsigned char>(c) <= ' ')
-        continue;
+      if (c == '}') break;
+      if (c == '\n') ++FLine;
+      if (static_cast<unsigned char>(c) <= ' ') continue;
       int d;
       if (c >= '0' && c <= '9')
         d = c - '0';
@@ -667,8 +615,7 @@ private:
         half = -1;
       }
     }
-    if (half >= 0)
-      Error("Invalid binary value");
+    if (half >= 0) Error("Invalid binary value");
     FWriter.WriteBinary([&bytes](TStream& s) { s.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size())); });
     Next();
   }
@@ -679,8 +626,7 @@ private:
     Next();
     FWriter.WriteValue(vaCollection);
     while (!IsSymbol('>')) {
-      if (!IsIdent("item"))
-        Error("'item' expected");
+      if (!IsIdent("item")) Error("'item' expected");
       Next();
       if (IsSymbol('[')) {
         Next();
@@ -689,8 +635,7 @@ private:
       }
       FWriter.WriteListBegin();
       while (!IsIdent("end")) {
-        if (FToken.Kind == tkEof)
-          Error("'end' expected");
+        if (FToken.Kind == tkEof) Error("'end' expected");
         ParseProperty();
       }
       Next();
@@ -709,7 +654,7 @@ private:
   int FDepth = 0;
 };
 
-} // namespace
+}  // namespace
 
 void ObjectBinaryToText(TStream& Input, TStream& Output)
 {

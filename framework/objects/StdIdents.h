@@ -15,11 +15,11 @@ using TFontCharset = uint8_t;
 
 constexpr TColor SysColor(int n) { return static_cast<TColor>(0x80000000u + static_cast<uint32_t>(n)); }
 
-constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
-                 clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
-                 clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
-                 clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF,
-                 clLtGray = clSilver, clDkGray = clGray, clNone = 0x1FFFFFFF, clDefault = 0x20000000;
+constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080, clNavy = 0x800000,
+                 clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0, clRed = 0x0000FF,
+                 clLime = 0x00FF00, clYellow = 0x00FFFF, clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00,
+                 clWhite = 0xFFFFFF, clLtGray = clSilver, clDkGray = clGray, clNone = 0x1FFFFFFF,
+                 clDefault = 0x20000000;
 
 constexpr TColor clScrollBar = SysColor(0), clBackground = SysColor(1), clActiveCaption = SysColor(2),
                  clInactiveCaption = SysColor(3), clMenu = SysColor(4), clWindow = SysColor(5),
@@ -31,11 +31,10 @@ constexpr TColor clScrollBar = SysColor(0), clBackground = SysColor(1), clActive
                  cl3DDkShadow = SysColor(21), cl3DLight = SysColor(22), clInfoText = SysColor(23),
                  clInfoBk = SysColor(24);
 
-constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSize = -5,
-                  crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10,
-                  crHourGlass = -11, crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15,
-                  crMultiDrag = -16, crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20,
-                  crHandPoint = -21, crSizeAll = -22;
+constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSize = -5, crSizeNESW = -6,
+                  crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11, crDrag = -12,
+                  crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17, crNo = -18,
+                  crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
 
 // Character sets by value; their identifiers ("DEFAULT_CHARSET", ...) are in
 // the table behind CharsetToIdent. (The Windows header defines the

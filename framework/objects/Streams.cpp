@@ -21,10 +21,7 @@ int64_t TStream::Size()
   return end;
 }
 
-void TStream::SetSize(int64_t)
-{
-  throw EStreamError("Stream size cannot be changed");
-}
+void TStream::SetSize(int64_t) { throw EStreamError("Stream size cannot be changed"); }
 
 int64_t TStream::Remaining()
 {
@@ -35,14 +32,12 @@ int64_t TStream::Remaining()
 
 void TStream::ReadBuffer(void* Buffer, int64_t Count)
 {
-  if (Count < 0 || (Count != 0 && Read(Buffer, Count) != Count))
-    throw EReadError("Stream read error");
+  if (Count < 0 || (Count != 0 && Read(Buffer, Count) != Count)) throw EReadError("Stream read error");
 }
 
 void TStream::WriteBuffer(const void* Buffer, int64_t Count)
 {
-  if (Count < 0 || (Count != 0 && Write(Buffer, Count) != Count))
-    throw EWriteError("Stream write error");
+  if (Count < 0 || (Count != 0 && Write(Buffer, Count) != Count)) throw EWriteError("Stream write error");
 }
 
 int64_t TStream::CopyFrom(TStream& Source, int64_t Count)
@@ -68,8 +63,7 @@ int64_t TStream::CopyFrom(TStream& Source, int64_t Count)
 int64_t TMemoryStream::Read(void* Buffer, int64_t Count)
 {
   const int64_t size = Size();
-  if (Count <= 0 || FPosition >= size)
-    return 0;
+  if (Count <= 0 || FPosition >= size) return 0;
   const int64_t n = std::min(Count, size - FPosition);
   std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
   FPosition += n;
@@ -78,11 +72,9 @@ int64_t TMemoryStream::Read(void* Buffer, int64_t Count)
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count)
 {
-  if (Count <= 0)
-    return 0;
+  if (Count <= 0) return 0;
   const int64_t end = FPosition + Count;
-  if (end > Size())
-    FData.resize(static_cast<size_t>(end));
+  if (end > Size()) FData.resize(static_cast<size_t>(end));
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
   FPosition = end;
   return Count;
@@ -92,19 +84,16 @@ int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin)
 {
   const int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : Size();
   const int64_t pos = base + Offset;
-  if (pos < 0)
-    throw EStreamError("Invalid stream position");
+  if (pos < 0) throw EStreamError("Invalid stream position");
   FPosition = pos;
   return FPosition;
 }
 
 void TMemoryStream::SetSize(int64_t NewSize)
 {
-  if (NewSize < 0)
-    throw EStreamError("Invalid stream size");
+  if (NewSize < 0) throw EStreamError("Invalid stream size");
   FData.resize(static_cast<size_t>(NewSize));
-  if (FPosition > NewSize)
-    FPosition = NewSize;
+  if (FPosition > NewSize) FPosition = NewSize;
 }
 
 void TMemoryStream::Clear()
@@ -128,10 +117,7 @@ void TMemoryStream::LoadFromFile(const std::string& FileName)
   LoadFromStream(stream);
 }
 
-void TMemoryStream::SaveToStream(TStream& Dest)
-{
-  Dest.WriteBuffer(FData.data(), Size());
-}
+void TMemoryStream::SaveToStream(TStream& Dest) { Dest.WriteBuffer(FData.data(), Size()); }
 
 void TMemoryStream::SaveToFile(const std::string& FileName)
 {
@@ -144,30 +130,24 @@ void TMemoryStream::SaveToFile(const std::string& FileName)
 
 TReadOnlyMemoryStream::TReadOnlyMemoryStream(const void* Data, int64_t Size)
     : FData(static_cast<const uint8_t*>(Data)), FSize(Size < 0 ? 0 : Size)
-{
-}
+{}
 
 int64_t TReadOnlyMemoryStream::Read(void* Buffer, int64_t Count)
 {
-  if (Count <= 0 || FPosition >= FSize)
-    return 0;
+  if (Count <= 0 || FPosition >= FSize) return 0;
   const int64_t n = std::min(Count, FSize - FPosition);
   std::memcpy(Buffer, FData + FPosition, static_cast<size_t>(n));
   FPosition += n;
   return n;
 }
 
-int64_t TReadOnlyMemoryStream::Write(const void*, int64_t)
-{
-  return 0;
-}
+int64_t TReadOnlyMemoryStream::Write(const void*, int64_t) { return 0; }
 
 int64_t TReadOnlyMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin)
 {
   const int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : FSize;
   const int64_t pos = base + Offset;
-  if (pos < 0)
-    throw EStreamError("Invalid stream position");
+  if (pos < 0) throw EStreamError("Invalid stream position");
   FPosition = pos;
   return FPosition;
 }
@@ -179,41 +159,28 @@ TFileStream::TFileStream(const std::string& FileName, uint16_t Mode)
     : FFileName(FileName), FHandle(TFileHandle::Open(FileName, Mode))
 {
   if (!FHandle) {
-    if ((Mode & 0xFF00) == fmCreate)
-      throw EFCreateError("Cannot create file " + FileName);
+    if ((Mode & 0xFF00) == fmCreate) throw EFCreateError("Cannot create file " + FileName);
     throw EFOpenError("Cannot open file " + FileName);
   }
 }
 
 TFileStream::~TFileStream() = default;
 
-int64_t TFileStream::Read(void* Buffer, int64_t Count)
-{
-  return Count <= 0 ? 0 : FHandle->Read(Buffer, Count);
-}
+int64_t TFileStream::Read(void* Buffer, int64_t Count) { return Count <= 0 ? 0 : FHandle->Read(Buffer, Count); }
 
-int64_t TFileStream::Write(const void* Buffer, int64_t Count)
-{
-  return Count <= 0 ? 0 : FHandle->Write(Buffer, Count);
-}
+int64_t TFileStream::Write(const void* Buffer, int64_t Count) { return Count <= 0 ? 0 : FHandle->Write(Buffer, Count); }
 
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin)
 {
   const int64_t pos = FHandle->Seek(Offset, static_cast<int>(Origin));
-  if (pos < 0)
-    throw EStreamError("Invalid stream position");
+  if (pos < 0) throw EStreamError("Invalid stream position");
   return pos;
 }
 
 void TFileStream::SetSize(int64_t NewSize)
 {
-  if (NewSize < 0 || !FHandle->Truncate(NewSize))
-    throw EStreamError("Stream size cannot be changed");
-  if (Position() > NewSize)
-    Seek(NewSize, soBeginning);
+  if (NewSize < 0 || !FHandle->Truncate(NewSize)) throw EStreamError("Stream size cannot be changed");
+  if (Position() > NewSize) Seek(NewSize, soBeginning);
 }
 
-bool FileExists(const std::string& FileName)
-{
-  return FileExistsImpl(FileName);
-}
+bool FileExists(const std::string& FileName) { return FileExistsImpl(FileName); }

@@ -59,11 +59,9 @@ void TStrings::AddStrings(const TStrings& Strings)
 {
   // Copy first: adding a list to itself must not see its own new lines.
   std::vector<std::pair<std::string, TObject*>> lines;
-  for (int i = 0; i < Strings.Count(); ++i)
-    lines.emplace_back(Strings.Get(i), Strings.Objects(i));
+  for (int i = 0; i < Strings.Count(); ++i) lines.emplace_back(Strings.Get(i), Strings.Objects(i));
   BeginUpdate();
-  for (auto& [text, object] : lines)
-    AddObject(text, object);
+  for (auto& [text, object] : lines) AddObject(text, object);
   EndUpdate();
 }
 
@@ -82,8 +80,7 @@ void TStrings::Exchange(int Index1, int Index2)
 
 void TStrings::Move(int CurIndex, int NewIndex)
 {
-  if (CurIndex == NewIndex)
-    return;
+  if (CurIndex == NewIndex) return;
   BeginUpdate();
   const std::string s = Get(CurIndex);
   TObject* object = Objects(CurIndex);
@@ -95,26 +92,22 @@ void TStrings::Move(int CurIndex, int NewIndex)
 int TStrings::IndexOf(std::string_view S) const
 {
   for (int i = 0; i < Count(); ++i)
-    if (SameText(Get(i), S))
-      return i;
+    if (SameText(Get(i), S)) return i;
   return -1;
 }
 
 int TStrings::IndexOfObject(const TObject* AObject) const
 {
   for (int i = 0; i < Count(); ++i)
-    if (Objects(i) == AObject)
-      return i;
+    if (Objects(i) == AObject) return i;
   return -1;
 }
 
 bool TStrings::Equals(const TStrings& Other) const
 {
-  if (Count() != Other.Count())
-    return false;
+  if (Count() != Other.Count()) return false;
   for (int i = 0; i < Count(); ++i)
-    if (Get(i) != Other.Get(i))
-      return false;
+    if (Get(i) != Other.Get(i)) return false;
   return true;
 }
 
@@ -132,29 +125,25 @@ void TStrings::SetText(std::string_view Value)
 {
   BeginUpdate();
   Clear();
-  for (const std::string& line : SplitTextLines(Value))
-    Add(line);
+  for (const std::string& line : SplitTextLines(Value)) Add(line);
   EndUpdate();
 }
 
 std::vector<std::string> TStrings::ToVector() const
 {
   std::vector<std::string> r;
-  for (int i = 0; i < Count(); ++i)
-    r.push_back(Get(i));
+  for (int i = 0; i < Count(); ++i) r.push_back(Get(i));
   return r;
 }
 
 void TStrings::BeginUpdate()
 {
-  if (FUpdateCount++ == 0)
-    SetUpdateState(true);
+  if (FUpdateCount++ == 0) SetUpdateState(true);
 }
 
 void TStrings::EndUpdate()
 {
-  if (FUpdateCount > 0 && --FUpdateCount == 0)
-    SetUpdateState(false);
+  if (FUpdateCount > 0 && --FUpdateCount == 0) SetUpdateState(false);
 }
 
 void TStrings::SetUpdateState(bool) {}
@@ -188,8 +177,7 @@ void TStrings::SaveToFile(const std::string& FileName) const
 void TStrings::Assign(TPersistent* Source)
 {
   if (auto* other = dynamic_cast<TStrings*>(Source)) {
-    if (other == this)
-      return;
+    if (other == this) return;
     BeginUpdate();
     Clear();
     AddStrings(*other);
@@ -209,8 +197,7 @@ void TStrings::DefineProperties(TFiler& Filer)
         BeginUpdate();
         try {
           Clear();
-          while (!Reader.EndOfList())
-            Add(Reader.ReadString());
+          while (!Reader.EndOfList()) Add(Reader.ReadString());
         } catch (...) {
           EndUpdate();
           throw;
@@ -220,8 +207,7 @@ void TStrings::DefineProperties(TFiler& Filer)
       },
       [this](TWriter& Writer) {
         Writer.WriteListBegin();
-        for (int i = 0; i < Count(); ++i)
-          Writer.WriteString(Get(i));
+        for (int i = 0; i < Count(); ++i) Writer.WriteString(Get(i));
         Writer.WriteListEnd();
       },
       Count() > 0);
@@ -232,8 +218,7 @@ void TStrings::DefineProperties(TFiler& Filer)
 
 void TStringList::CheckIndex(int Index) const
 {
-  if (Index < 0 || Index >= Count())
-    Error("List index out of bounds", Index);
+  if (Index < 0 || Index >= Count()) Error("List index out of bounds", Index);
 }
 
 std::string TStringList::Get(int Index) const
@@ -244,8 +229,7 @@ std::string TStringList::Get(int Index) const
 
 void TStringList::Put(int Index, const std::string& S)
 {
-  if (FSorted)
-    throw EStringListError("Operation not allowed on sorted string list");
+  if (FSorted) throw EStringListError("Operation not allowed on sorted string list");
   CheckIndex(Index);
   Changing();
   FItems[static_cast<size_t>(Index)].Text = S;
@@ -270,10 +254,8 @@ int TStringList::Add(const std::string& S)
 {
   int index = Count();
   if (FSorted && Find(S, index)) {
-    if (FDuplicates == dupIgnore)
-      return index;
-    if (FDuplicates == dupError)
-      throw EStringListError("String list does not allow duplicates");
+    if (FDuplicates == dupIgnore) return index;
+    if (FDuplicates == dupError) throw EStringListError("String list does not allow duplicates");
   }
   InsertItem(index, S);
   return index;
@@ -281,10 +263,8 @@ int TStringList::Add(const std::string& S)
 
 void TStringList::Insert(int Index, const std::string& S)
 {
-  if (FSorted)
-    throw EStringListError("Operation not allowed on sorted string list");
-  if (Index < 0 || Index > Count())
-    Error("List index out of bounds", Index);
+  if (FSorted) throw EStringListError("Operation not allowed on sorted string list");
+  if (Index < 0 || Index > Count()) Error("List index out of bounds", Index);
   InsertItem(Index, S);
 }
 
@@ -305,8 +285,7 @@ void TStringList::Delete(int Index)
 
 void TStringList::Clear()
 {
-  if (FItems.empty())
-    return;
+  if (FItems.empty()) return;
   Changing();
   FItems.clear();
   Changed();
@@ -323,21 +302,16 @@ void TStringList::Exchange(int Index1, int Index2)
 
 int TStringList::IndexOf(std::string_view S) const
 {
-  if (!FSorted)
-    return TStrings::IndexOf(S);
+  if (!FSorted) return TStrings::IndexOf(S);
   int index;
   return Find(S, index) ? index : -1;
 }
 
-void TStringList::SetText(std::string_view Value)
-{
-  TStrings::SetText(Value);
-}
+void TStringList::SetText(std::string_view Value) { TStrings::SetText(Value); }
 
 void TStringList::SetSorted(bool Value)
 {
-  if (Value && !FSorted)
-    Sort();
+  if (Value && !FSorted) Sort();
   FSorted = Value;
 }
 
@@ -354,8 +328,7 @@ bool TStringList::Find(std::string_view S, int& Index) const
       hi = mid - 1;
       if (c == 0) {
         found = true;
-        if (FDuplicates != dupAccept)
-          lo = mid;
+        if (FDuplicates != dupAccept) lo = mid;
       }
     }
   }
@@ -373,8 +346,7 @@ void TStringList::Sort()
 
 void TStringList::Changing()
 {
-  if (UpdateCount() == 0)
-    OnChanging(this);
+  if (UpdateCount() == 0) OnChanging(this);
 }
 
 void TStringList::Changed()

@@ -31,7 +31,7 @@ const TIdentMapping ColorIdents{ColorToIdent, IdentToColor};
 const TIdentMapping CursorIdents{CursorToIdent, IdentToCursor};
 const TIdentMapping CharsetIdents{CharsetToIdent, IdentToCharset};
 
-} // namespace
+}  // namespace
 
 const TTypeInfo* NewIntegerType(std::string Name, TOrdType OrdType, int64_t MinValue, int64_t MaxValue,
                                 const TIdentMapping* Idents)
@@ -95,7 +95,7 @@ const TTypeInfo* NewKind(std::string Name, TTypeKind Kind, TOrdType OrdType, int
   t.MaxValue = Max;
   return Store(std::move(t));
 }
-} // namespace
+}  // namespace
 
 const TTypeInfo* TypeInfo_Integer()
 {
@@ -192,18 +192,15 @@ const TTypeInfo* TypeInfo_TAlignment()
 
 std::string GetEnumName(const TTypeInfo* Type, int64_t Value)
 {
-  if (!Type || Type->Kind != tkEnumeration || Value < Type->MinValue || Value > Type->MaxValue)
-    return std::string();
+  if (!Type || Type->Kind != tkEnumeration || Value < Type->MinValue || Value > Type->MaxValue) return std::string();
   return Type->EnumNames[static_cast<size_t>(Value - Type->MinValue)];
 }
 
 int64_t GetEnumValue(const TTypeInfo* Type, std::string_view Name)
 {
-  if (!Type || Type->Kind != tkEnumeration)
-    return -1;
+  if (!Type || Type->Kind != tkEnumeration) return -1;
   for (size_t i = 0; i < Type->EnumNames.size(); ++i)
-    if (SameText(Type->EnumNames[i], Name))
-      return Type->MinValue + static_cast<int64_t>(i);
+    if (SameText(Type->EnumNames[i], Name)) return Type->MinValue + static_cast<int64_t>(i);
   return -1;
 }
 
@@ -212,13 +209,10 @@ std::string SetToString(const TTypeInfo* SetType, uint32_t Value, bool Brackets)
   std::string r;
   const TTypeInfo* comp = SetType ? SetType->CompType : nullptr;
   for (int bit = 0; bit < 32; ++bit) {
-    if (!(Value & (uint32_t(1) << bit)))
-      continue;
+    if (!(Value & (uint32_t(1) << bit))) continue;
     const std::string name = GetEnumName(comp, bit);
-    if (name.empty())
-      continue;
-    if (!r.empty())
-      r += ',';
+    if (name.empty()) continue;
+    if (!r.empty()) r += ',';
     r += name;
   }
   return Brackets ? "[" + r + "]" : r;
@@ -229,24 +223,21 @@ std::string SetToString(const TTypeInfo* SetType, uint32_t Value, bool Brackets)
 bool TClassInfo::InheritsFrom(const TClassInfo& Other) const
 {
   for (const TClassInfo* c = this; c; c = c->Parent)
-    if (c == &Other)
-      return true;
+    if (c == &Other) return true;
   return false;
 }
 
 bool TClassInfo::InheritsFrom(std::string_view OtherName) const
 {
   for (const TClassInfo* c = this; c; c = c->Parent)
-    if (SameText(c->ClassName, OtherName))
-      return true;
+    if (SameText(c->ClassName, OtherName)) return true;
   return false;
 }
 
 const TPropInfo* TClassInfo::FindProp(std::string_view Name) const
 {
   for (auto it = Props.rbegin(); it != Props.rend(); ++it)
-    if (SameText((*it)->Name, Name))
-      return *it;
+    if (SameText((*it)->Name, Name)) return *it;
   return nullptr;
 }
 
@@ -254,8 +245,7 @@ const TMethodEntry* TClassInfo::FindMethod(std::string_view Name) const
 {
   for (const TClassInfo* c = this; c; c = c->Parent)
     for (const TMethodEntry& m : c->Methods)
-      if (SameText(m.Name, Name))
-        return &m;
+      if (SameText(m.Name, Name)) return &m;
   return nullptr;
 }
 
@@ -264,8 +254,7 @@ void FinishClassInfo(TClassInfo& Info)
   Info.TypeInfo.Name = Info.ClassName;
   Info.TypeInfo.Kind = tkClass;
   Info.TypeInfo.ClassType = &Info;
-  if (Info.Parent)
-    Info.Props = Info.Parent->Props;
+  if (Info.Parent) Info.Props = Info.Parent->Props;
   for (const TPropInfo& p : Info.OwnProps) {
     // A redeclared property replaces the inherited one in its old place.
     bool replaced = false;
@@ -274,8 +263,7 @@ void FinishClassInfo(TClassInfo& Info)
         q = &p;
         replaced = true;
       }
-    if (!replaced)
-      Info.Props.push_back(&p);
+    if (!replaced) Info.Props.push_back(&p);
   }
 }
 
@@ -286,86 +274,72 @@ const TPropInfo* GetPropInfo(const TObject& Instance, std::string_view Name)
   return Instance.ClassInfo().FindProp(Name);
 }
 
-const std::vector<const TPropInfo*>& GetPropList(const TObject& Instance)
-{
-  return Instance.ClassInfo().Props;
-}
+const std::vector<const TPropInfo*>& GetPropList(const TObject& Instance) { return Instance.ClassInfo().Props; }
 
 int64_t GetOrdProp(TObject& Instance, const TPropInfo& Prop)
 {
-  if (!Prop.GetOrd)
-    NoAccess(Prop, "ordinal read");
+  if (!Prop.GetOrd) NoAccess(Prop, "ordinal read");
   return Prop.GetOrd(Instance);
 }
 
 void SetOrdProp(TObject& Instance, const TPropInfo& Prop, int64_t Value)
 {
-  if (!Prop.SetOrd)
-    NoAccess(Prop, "ordinal write");
+  if (!Prop.SetOrd) NoAccess(Prop, "ordinal write");
   Prop.SetOrd(Instance, Value);
 }
 
 std::string GetStrProp(TObject& Instance, const TPropInfo& Prop)
 {
-  if (!Prop.GetStr)
-    NoAccess(Prop, "string read");
+  if (!Prop.GetStr) NoAccess(Prop, "string read");
   return Prop.GetStr(Instance);
 }
 
 void SetStrProp(TObject& Instance, const TPropInfo& Prop, const std::string& Value)
 {
-  if (!Prop.SetStr)
-    NoAccess(Prop, "string write");
+  if (!Prop.SetStr) NoAccess(Prop, "string write");
   Prop.SetStr(Instance, Value);
 }
 
 double GetFloatProp(TObject& Instance, const TPropInfo& Prop)
 {
-  if (!Prop.GetFloat)
-    NoAccess(Prop, "float read");
+  if (!Prop.GetFloat) NoAccess(Prop, "float read");
   return Prop.GetFloat(Instance);
 }
 
 void SetFloatProp(TObject& Instance, const TPropInfo& Prop, double Value)
 {
-  if (!Prop.SetFloat)
-    NoAccess(Prop, "float write");
+  if (!Prop.SetFloat) NoAccess(Prop, "float write");
   Prop.SetFloat(Instance, Value);
 }
 
 TObject* GetObjectProp(TObject& Instance, const TPropInfo& Prop)
 {
-  if (!Prop.GetObj)
-    NoAccess(Prop, "object read");
+  if (!Prop.GetObj) NoAccess(Prop, "object read");
   return Prop.GetObj(Instance);
 }
 
 void SetObjectProp(TObject& Instance, const TPropInfo& Prop, TObject* Value)
 {
-  if (!Prop.SetObj)
-    NoAccess(Prop, "object write");
+  if (!Prop.SetObj) NoAccess(Prop, "object write");
   Prop.SetObj(Instance, Value);
 }
 
 TMethod GetMethodProp(TObject& Instance, const TPropInfo& Prop)
 {
-  if (!Prop.GetMeth)
-    NoAccess(Prop, "method read");
+  if (!Prop.GetMeth) NoAccess(Prop, "method read");
   return Prop.GetMeth(Instance);
 }
 
 void SetMethodProp(TObject& Instance, const TPropInfo& Prop, const TMethod& Value)
 {
-  if (!Prop.SetMeth)
-    NoAccess(Prop, "method write");
+  if (!Prop.SetMeth) NoAccess(Prop, "method write");
   Prop.SetMeth(Instance, Value);
 }
 
 const TPropInfo& FindPropInfo(const TObject& Instance, std::string_view Name)
 {
   const TPropInfo* p = GetPropInfo(Instance, Name);
-  if (!p)
-    throw EPropertyError("Unknown property: " + std::string(Name));
+  if (!p) throw EPropertyError("Unknown property: " + std::string(Name));
   return *p;
 }
 
@@ -396,26 +370,24 @@ TObject* GetObjectProp(TObject& Instance, std::string_view Name)
 
 bool IsStoredProp(TObject& Instance, const TPropInfo& Prop)
 {
-  if (Prop.StoredFn)
-    return Prop.StoredFn(Instance);
+  if (Prop.StoredFn) return Prop.StoredFn(Instance);
   return Prop.StoredConst;
 }
 
 bool IsDefaultPropValue(TObject& Instance, const TPropInfo& Prop)
 {
   switch (Prop.Kind()) {
-  case tkInteger: case tkChar: case tkEnumeration: case tkSet: case tkWChar:
-    return Prop.HasDefault && Prop.GetOrd && Prop.GetOrd(Instance) == Prop.Default;
-  case tkFloat:
-    return !Prop.NoDefault && Prop.GetFloat && Prop.GetFloat(Instance) == 0.0;
-  case tkString: case tkLString:
-    return !Prop.NoDefault && Prop.GetStr && Prop.GetStr(Instance).empty();
-  case tkClass:
-    return !Prop.NoDefault && Prop.GetObj && Prop.GetObj(Instance) == nullptr;
-  case tkMethod:
-    return !Prop.NoDefault && Prop.GetMeth && !Prop.GetMeth(Instance).Assigned();
-  default:
-    return true;
+    case tkInteger:
+    case tkChar:
+    case tkEnumeration:
+    case tkSet:
+    case tkWChar: return Prop.HasDefault && Prop.GetOrd && Prop.GetOrd(Instance) == Prop.Default;
+    case tkFloat: return !Prop.NoDefault && Prop.GetFloat && Prop.GetFloat(Instance) == 0.0;
+    case tkString:
+    case tkLString: return !Prop.NoDefault && Prop.GetStr && Prop.GetStr(Instance).empty();
+    case tkClass: return !Prop.NoDefault && Prop.GetObj && Prop.GetObj(Instance) == nullptr;
+    case tkMethod: return !Prop.NoDefault && Prop.GetMeth && !Prop.GetMeth(Instance).Assigned();
+    default: return true;
   }
 }
 

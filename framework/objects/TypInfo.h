@@ -61,8 +61,17 @@ class TClassInfo;
 template <class C> class TClassBuilder;
 
 enum TTypeKind {
-  tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet,
-  tkClass, tkMethod, tkWChar, tkLString
+  tkUnknown,
+  tkInteger,
+  tkChar,
+  tkEnumeration,
+  tkFloat,
+  tkString,
+  tkSet,
+  tkClass,
+  tkMethod,
+  tkWChar,
+  tkLString
 };
 
 // Storage size and signedness of an ordinal type.
@@ -75,7 +84,7 @@ struct TIdentMapping {
 };
 
 struct TTypeInfo {
-  std::string Name;                       // "TColor", "Boolean", "TFontStyles"
+  std::string Name;  // "TColor", "Boolean", "TFontStyles"
   TTypeKind Kind = tkUnknown;
   TOrdType OrdType = otSLong;
   int64_t MinValue = 0;
@@ -93,15 +102,27 @@ public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> Items)
   {
-    for (E e : Items)
-      FBits |= Bit(e);
+    for (E e : Items) FBits |= Bit(e);
   }
-  static constexpr TSet FromInt(uint32_t Bits) { TSet s; s.FBits = Bits; return s; }
+  static constexpr TSet FromInt(uint32_t Bits)
+  {
+    TSet s;
+    s.FBits = Bits;
+    return s;
+  }
   constexpr uint32_t ToInt() const { return FBits; }
   constexpr bool Contains(E e) const { return (FBits & Bit(e)) != 0; }
   constexpr bool Empty() const { return FBits == 0; }
-  constexpr TSet& Include(E e) { FBits |= Bit(e); return *this; }
-  constexpr TSet& Exclude(E e) { FBits &= ~Bit(e); return *this; }
+  constexpr TSet& Include(E e)
+  {
+    FBits |= Bit(e);
+    return *this;
+  }
+  constexpr TSet& Exclude(E e)
+  {
+    FBits &= ~Bit(e);
+    return *this;
+  }
   constexpr TSet operator+(TSet o) const { return FromInt(FBits | o.FBits); }
   constexpr TSet operator-(TSet o) const { return FromInt(FBits & ~o.FBits); }
   constexpr TSet operator*(TSet o) const { return FromInt(FBits & o.FBits); }
@@ -129,9 +150,9 @@ public:
   using Function = std::function<R(A...)>;
   TEvent() = default;
   template <class F, class = std::enable_if_t<std::is_constructible_v<Function, F>>>
-  TEvent(F f) : FFunction(std::move(f)) {}
-  template <class F, class = std::enable_if_t<std::is_constructible_v<Function, F>>>
-  TEvent& operator=(F f)
+  TEvent(F f) : FFunction(std::move(f))
+  {}
+  template <class F, class = std::enable_if_t<std::is_constructible_v<Function, F>>> TEvent& operator=(F f)
   {
     FFunction = Function(std::move(f));
     FName.clear();
@@ -140,18 +161,20 @@ public:
   explicit operator bool() const { return static_cast<bool>(FFunction); }
   R operator()(A... Args) const
   {
-    if (!FFunction)
-      return R();
+    if (!FFunction) return R();
     return FFunction(std::forward<A>(Args)...);
   }
   const std::string& MethodName() const { return FName; }
-  void Clear() { FFunction = nullptr; FName.clear(); }
+  void Clear()
+  {
+    FFunction = nullptr;
+    FName.clear();
+  }
   TMethod GetMethod() const
   {
     TMethod m;
     m.Name = FName;
-    if (FFunction)
-      m.Code = FFunction;
+    if (FFunction) m.Code = FFunction;
     return m;
   }
   void SetMethod(const TMethod& m)
@@ -161,8 +184,7 @@ public:
       return;
     }
     const Function* f = std::any_cast<Function>(&m.Code);
-    if (!f)
-      throw EPropertyError("Method '" + m.Name + "' does not fit this event");
+    if (!f) throw EPropertyError("Method '" + m.Name + "' does not fit this event");
     FFunction = *f;
     FName = m.Name;
   }
@@ -190,9 +212,9 @@ struct TPropInfo {
   std::function<TMethod(TObject&)> GetMeth;
   std::function<void(TObject&, const TMethod&)> SetMeth;
 
-  bool HasDefault = false;   // ordinal default value in Default
+  bool HasDefault = false;  // ordinal default value in Default
   int64_t Default = 0;
-  bool NoDefault = false;    // strings, floats, objects, events: always written
+  bool NoDefault = false;  // strings, floats, objects, events: always written
   bool StoredConst = true;
   std::function<bool(TObject&)> StoredFn;
 
@@ -211,12 +233,12 @@ class TClassInfo {
 public:
   std::string ClassName;
   const TClassInfo* Parent = nullptr;
-  TTypeInfo TypeInfo;  // kind tkClass, for class-valued properties
-  std::function<TObject*()> CreateObject;                       // default-constructible classes
-  std::function<TComponent*(TComponent* Owner)> CreateComponent; // component classes
-  std::function<TObject*(TCollection* Collection)> CreateItem;   // collection items
-  std::vector<TPropInfo> OwnProps;              // declared by this class, in order
-  std::vector<const TPropInfo*> Props;          // inherited first, then own
+  TTypeInfo TypeInfo;                                             // kind tkClass, for class-valued properties
+  std::function<TObject*()> CreateObject;                         // default-constructible classes
+  std::function<TComponent*(TComponent* Owner)> CreateComponent;  // component classes
+  std::function<TObject*(TCollection* Collection)> CreateItem;    // collection items
+  std::vector<TPropInfo> OwnProps;                                // declared by this class, in order
+  std::vector<const TPropInfo*> Props;                            // inherited first, then own
   std::vector<TMethodEntry> Methods;
 
   bool InheritsFrom(const TClassInfo& Other) const;
@@ -238,19 +260,19 @@ const TTypeInfo* TypeInfo_WideChar();
 const TTypeInfo* TypeInfo_Boolean();
 const TTypeInfo* TypeInfo_Double();
 const TTypeInfo* TypeInfo_Extended();
-const TTypeInfo* TypeInfo_String();       // tkLString "string"
-const TTypeInfo* TypeInfo_ShortString();  // tkString "ShortString"
-const TTypeInfo* TypeInfo_TColor();       // Integer with colour identifiers
-const TTypeInfo* TypeInfo_TCursor();      // SmallInt with cursor identifiers
-const TTypeInfo* TypeInfo_TFontCharset(); // Byte with charset identifiers
+const TTypeInfo* TypeInfo_String();        // tkLString "string"
+const TTypeInfo* TypeInfo_ShortString();   // tkString "ShortString"
+const TTypeInfo* TypeInfo_TColor();        // Integer with colour identifiers
+const TTypeInfo* TypeInfo_TCursor();       // SmallInt with cursor identifiers
+const TTypeInfo* TypeInfo_TFontCharset();  // Byte with charset identifiers
 const TTypeInfo* TypeInfo_TNotifyEvent();
-const TTypeInfo* TypeInfo_TAlignment();   // taLeftJustify, taRightJustify, taCenter
+const TTypeInfo* TypeInfo_TAlignment();  // taLeftJustify, taRightJustify, taCenter
 
 // Type construction. The returned type lives for the whole run.
 const TTypeInfo* NewEnumType(std::string Name, std::vector<std::string> Names);
 const TTypeInfo* NewSetType(std::string Name, const TTypeInfo* CompType);
-const TTypeInfo* NewIntegerType(std::string Name, TOrdType OrdType, int64_t MinValue,
-                                int64_t MaxValue, const TIdentMapping* Idents = nullptr);
+const TTypeInfo* NewIntegerType(std::string Name, TOrdType OrdType, int64_t MinValue, int64_t MaxValue,
+                                const TIdentMapping* Idents = nullptr);
 const TTypeInfo* NewMethodType(std::string Name);
 const TTypeInfo* NewFloatType(std::string Name);
 
@@ -322,12 +344,16 @@ template <class T> T FromOrd(int64_t v)
     return static_cast<T>(v);
 }
 
-template <class S> struct SetterArg { using type = void; };
-template <class K, class R, class T> struct SetterArg<R (K::*)(T)> { using type = std::decay_t<T>; };
+template <class S> struct SetterArg {
+  using type = void;
+};
+template <class K, class R, class T> struct SetterArg<R (K::*)(T)> {
+  using type = std::decay_t<T>;
+};
 
 template <class C, class G> auto Get(C& obj, const G& g) { return std::invoke(g, obj); }
 
-} // namespace typinfo_detail
+}  // namespace typinfo_detail
 
 template <class C> class TClassBuilder {
 public:
@@ -337,9 +363,24 @@ public:
   class TPropRef {
   public:
     TPropRef(TClassInfo& Info, size_t Index) : FInfo(Info), FIndex(Index) {}
-    TPropRef& Default(int64_t Value) { P().HasDefault = true; P().Default = Value; return *this; }
-    TPropRef& NoDefault() { P().HasDefault = false; P().NoDefault = true; return *this; }
-    TPropRef& Stored(bool Value) { P().StoredConst = Value; P().StoredFn = nullptr; return *this; }
+    TPropRef& Default(int64_t Value)
+    {
+      P().HasDefault = true;
+      P().Default = Value;
+      return *this;
+    }
+    TPropRef& NoDefault()
+    {
+      P().HasDefault = false;
+      P().NoDefault = true;
+      return *this;
+    }
+    TPropRef& Stored(bool Value)
+    {
+      P().StoredConst = Value;
+      P().StoredFn = nullptr;
+      return *this;
+    }
     template <class F> TPropRef& Stored(F Predicate)
     {
       P().StoredFn = [Predicate](TObject& o) { return static_cast<bool>(std::invoke(Predicate, static_cast<C&>(o))); };
@@ -370,7 +411,9 @@ public:
       if constexpr (std::is_void_v<Arg>)
         p.SetOrd = [Setter](TObject& o, int64_t v) { std::invoke(Setter, static_cast<C&>(o), v); };
       else
-        p.SetOrd = [Setter](TObject& o, int64_t v) { std::invoke(Setter, static_cast<C&>(o), typinfo_detail::FromOrd<Arg>(v)); };
+        p.SetOrd = [Setter](TObject& o, int64_t v) {
+          std::invoke(Setter, static_cast<C&>(o), typinfo_detail::FromOrd<Arg>(v));
+        };
     }
     return Last();
   }
@@ -432,7 +475,8 @@ public:
     e.Name = std::move(Name);
     e.Bind = [Handler](TObject& o) {
       C* self = &static_cast<C&>(o);
-      return std::any(std::function<R(A...)>([self, Handler](A... args) { return (self->*Handler)(std::forward<A>(args)...); }));
+      return std::any(
+          std::function<R(A...)>([self, Handler](A... args) { return (self->*Handler)(std::forward<A>(args)...); }));
     };
     FInfo.Methods.push_back(std::move(e));
   }

@@ -8,8 +8,8 @@ IDialogAnswerer* currentAnswerer = nullptr;
 
 IDialogAnswerer* DialogAnswerer() noexcept { return currentAnswerer; }
 
-ScopedDialogAnswerer::ScopedDialogAnswerer(IDialogAnswerer& answerer) noexcept
-    : previous_(currentAnswerer) {
+ScopedDialogAnswerer::ScopedDialogAnswerer(IDialogAnswerer& answerer) noexcept : previous_(currentAnswerer)
+{
   currentAnswerer = &answerer;
 }
 

@@ -28,25 +28,28 @@ struct TFileDialogAnswer {
 };
 
 class IDialogAnswerer {
- public:
+public:
   virtual ~IDialogAnswerer() = default;
   // Each answer returns nothing to let the real dialog show after all.
-  virtual std::optional<int> AnswerMessageBox(const std::string& text, const std::string& caption,
-                                              UINT type) {
+  virtual std::optional<int> AnswerMessageBox(const std::string& text, const std::string& caption, UINT type)
+  {
     (void)text, (void)caption, (void)type;
     return std::nullopt;
   }
-  virtual std::optional<TFileDialogAnswer> AnswerFileDialog(const TFileDialogRequest& request) {
+  virtual std::optional<TFileDialogAnswer> AnswerFileDialog(const TFileDialogRequest& request)
+  {
     (void)request;
     return std::nullopt;
   }
   // May change the font; returns whether the dialog was confirmed.
-  virtual std::optional<bool> AnswerFontDialog(LOGFONTA& font, COLORREF& color) {
+  virtual std::optional<bool> AnswerFontDialog(LOGFONTA& font, COLORREF& color)
+  {
     (void)font, (void)color;
     return std::nullopt;
   }
   // May change the form's controls; returns the modal result.
-  virtual std::optional<int> AnswerShowModal(TCustomForm& form) {
+  virtual std::optional<int> AnswerShowModal(TCustomForm& form)
+  {
     (void)form;
     return std::nullopt;
   }
@@ -56,13 +59,13 @@ IDialogAnswerer* DialogAnswerer() noexcept;
 
 // Installs an answerer for its own lifetime and puts the previous one back.
 class ScopedDialogAnswerer {
- public:
+public:
   explicit ScopedDialogAnswerer(IDialogAnswerer& answerer) noexcept;
   ~ScopedDialogAnswerer();
   ScopedDialogAnswerer(const ScopedDialogAnswerer&) = delete;
   ScopedDialogAnswerer& operator=(const ScopedDialogAnswerer&) = delete;
 
- private:
+private:
   IDialogAnswerer* previous_;
 };
 

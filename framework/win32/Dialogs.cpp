@@ -6,7 +6,8 @@
 
 namespace qv {
 
-UINT MessageBoxFlags(TMsgBoxKind kind) noexcept {
+UINT MessageBoxFlags(TMsgBoxKind kind) noexcept
+{
   switch (kind) {
     case TMsgBoxKind::Error: return MB_OK | MB_ICONERROR;
     case TMsgBoxKind::Warning: return MB_OK | MB_ICONWARNING;
@@ -16,8 +17,8 @@ UINT MessageBoxFlags(TMsgBoxKind kind) noexcept {
   return MB_OK;
 }
 
-int ShowMessageBox(const std::string& text, const std::string& caption, TMsgBoxKind kind,
-                   HWND owner) {
+int ShowMessageBox(const std::string& text, const std::string& caption, TMsgBoxKind kind, HWND owner)
+{
   UINT flags = MessageBoxFlags(kind);
   if (IDialogAnswerer* answerer = DialogAnswerer()) {
     if (auto answer = answerer->AnswerMessageBox(text, caption, flags)) return *answer;
@@ -26,7 +27,8 @@ int ShowMessageBox(const std::string& text, const std::string& caption, TMsgBoxK
   return result == 0 ? IDCANCEL : result;
 }
 
-std::string FilterToNulSeparated(const std::string& filter) {
+std::string FilterToNulSeparated(const std::string& filter)
+{
   std::string out = filter;
   for (char& c : out) {
     if (c == '|') c = '\0';
@@ -41,8 +43,9 @@ namespace {
 // Room for a long path; the dialog reports a too small buffer as a failure.
 constexpr DWORD kFileBufferSize = 4096;
 
-OPENFILENAMEA MakeOpenFileName(const TFileDialogRequest& request, HWND owner,
-                               const std::string& filter, std::vector<char>& buffer) {
+OPENFILENAMEA MakeOpenFileName(const TFileDialogRequest& request, HWND owner, const std::string& filter,
+                               std::vector<char>& buffer)
+{
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof(ofn);
   ofn.hwndOwner = owner;
@@ -58,7 +61,8 @@ OPENFILENAMEA MakeOpenFileName(const TFileDialogRequest& request, HWND owner,
 
 }  // namespace
 
-TFileDialogAnswer RunFileDialog(const TFileDialogRequest& request, HWND owner) {
+TFileDialogAnswer RunFileDialog(const TFileDialogRequest& request, HWND owner)
+{
   if (IDialogAnswerer* answerer = DialogAnswerer()) {
     if (auto answer = answerer->AnswerFileDialog(request)) return *answer;
   }
@@ -74,7 +78,8 @@ TFileDialogAnswer RunFileDialog(const TFileDialogRequest& request, HWND owner) {
   return answer;
 }
 
-bool RunFontDialog(LOGFONTA& font, COLORREF& color, DWORD flags, HWND owner) {
+bool RunFontDialog(LOGFONTA& font, COLORREF& color, DWORD flags, HWND owner)
+{
   if (IDialogAnswerer* answerer = DialogAnswerer()) {
     if (auto answer = answerer->AnswerFontDialog(font, color)) return *answer;
   }

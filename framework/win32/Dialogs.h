@@ -16,8 +16,7 @@ enum class TMsgBoxKind { Error, Warning, Information, Confirmation };
 UINT MessageBoxFlags(TMsgBoxKind kind) noexcept;
 
 // Returns IDOK or IDCANCEL (IDOK for the one-button kinds).
-int ShowMessageBox(const std::string& text, const std::string& caption, TMsgBoxKind kind,
-                   HWND owner = nullptr);
+int ShowMessageBox(const std::string& text, const std::string& caption, TMsgBoxKind kind, HWND owner = nullptr);
 
 // "Text (*.txt)|*.txt" becomes the NUL-separated, double-NUL-terminated form.
 std::string FilterToNulSeparated(const std::string& filter);

@@ -10,13 +10,13 @@
 namespace qv {
 
 // Generic owner: Traits gives the empty value and the release call.
-template <class Handle, class Traits>
-class UniqueHandle {
- public:
+template <class Handle, class Traits> class UniqueHandle {
+public:
   UniqueHandle() noexcept : handle_(Traits::empty()) {}
   explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
   UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept
+  {
     if (this != &other) reset(other.release());
     return *this;
   }
@@ -27,23 +27,22 @@ class UniqueHandle {
   Handle get() const noexcept { return handle_; }
   explicit operator bool() const noexcept { return handle_ != Traits::empty(); }
   Handle release() noexcept { return std::exchange(handle_, Traits::empty()); }
-  void reset(Handle handle = Traits::empty()) noexcept {
+  void reset(Handle handle = Traits::empty()) noexcept
+  {
     Handle old = std::exchange(handle_, handle);
     if (old != Traits::empty()) Traits::close(old);
   }
 
- private:
+private:
   Handle handle_;
 };
 
-template <class H>
-struct GdiTraits {
+template <class H> struct GdiTraits {
   static H empty() noexcept { return nullptr; }
   static void close(H h) noexcept { DeleteObject(reinterpret_cast<HGDIOBJ>(h)); }
 };
 // A GDI object we created (font, pen, brush, bitmap, region).
-template <class H>
-using GdiObject = UniqueHandle<H, GdiTraits<H>>;
+template <class H> using GdiObject = UniqueHandle<H, GdiTraits<H>>;
 using FontHandle = GdiObject<HFONT>;
 using PenHandle = GdiObject<HPEN>;
 using BrushHandle = GdiObject<HBRUSH>;
@@ -84,7 +83,8 @@ using IconHandle = UniqueHandle<HICON, IconTraits>;
 
 struct WindowTraits {
   static HWND empty() noexcept { return nullptr; }
-  static void close(HWND h) noexcept {
+  static void close(HWND h) noexcept
+  {
     if (IsWindow(h)) DestroyWindow(h);
   }
 };
@@ -98,14 +98,17 @@ using ImageListHandle = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
 // GetDC/GetWindowDC result; ReleaseDC needs the window too.
 class WindowDC {
- public:
+public:
   WindowDC() noexcept = default;
   // whole = true takes GetWindowDC (non-client included), else GetDC.
   explicit WindowDC(HWND window, bool whole = false) noexcept
-      : window_(window), dc_(whole ? GetWindowDC(window) : GetDC(window)) {}
+      : window_(window), dc_(whole ? GetWindowDC(window) : GetDC(window))
+  {}
   WindowDC(WindowDC&& other) noexcept
-      : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
-  WindowDC& operator=(WindowDC&& other) noexcept {
+      : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr))
+  {}
+  WindowDC& operator=(WindowDC&& other) noexcept
+  {
     if (this != &other) {
       reset();
       window_ = std::exchange(other.window_, nullptr);
@@ -119,37 +122,36 @@ class WindowDC {
   HDC get() const noexcept { return dc_; }
   HWND window() const noexcept { return window_; }
   explicit operator bool() const noexcept { return dc_ != nullptr; }
-  void reset() noexcept {
+  void reset() noexcept
+  {
     if (dc_) ReleaseDC(window_, dc_);
     dc_ = nullptr;
     window_ = nullptr;
   }
 
- private:
+private:
   HWND window_ = nullptr;
   HDC dc_ = nullptr;
 };
 
 // BeginPaint/EndPaint pair for one WM_PAINT.
 class PaintDC {
- public:
-  explicit PaintDC(HWND window) noexcept : window_(window), paint_{} {
-    dc_ = BeginPaint(window, &paint_);
-  }
+public:
+  explicit PaintDC(HWND window) noexcept : window_(window), paint_{} { dc_ = BeginPaint(window, &paint_); }
   PaintDC(PaintDC&& other) noexcept
-      : window_(std::exchange(other.window_, nullptr)),
-        paint_(other.paint_),
-        dc_(std::exchange(other.dc_, nullptr)) {}
+      : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_), dc_(std::exchange(other.dc_, nullptr))
+  {}
   PaintDC& operator=(PaintDC&&) = delete;
   PaintDC(const PaintDC&) = delete;
   PaintDC& operator=(const PaintDC&) = delete;
-  ~PaintDC() {
+  ~PaintDC()
+  {
     if (dc_) EndPaint(window_, &paint_);
   }
   HDC get() const noexcept { return dc_; }
   const RECT& area() const noexcept { return paint_.rcPaint; }
 
- private:
+private:
   HWND window_;
   PAINTSTRUCT paint_;
   HDC dc_ = nullptr;
@@ -158,15 +160,17 @@ class PaintDC {
 // Selects an object into a DC and puts the previous one back. Declare it
 // after the object it selects, so the object is deselected before deletion.
 class SelectionGuard {
- public:
+public:
   SelectionGuard() noexcept = default;
-  SelectionGuard(HDC dc, HGDIOBJ object) noexcept
-      : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {
+  SelectionGuard(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr)
+  {
     if (!old_) dc_ = nullptr;
   }
   SelectionGuard(SelectionGuard&& other) noexcept
-      : dc_(std::exchange(other.dc_, nullptr)), old_(std::exchange(other.old_, nullptr)) {}
-  SelectionGuard& operator=(SelectionGuard&& other) noexcept {
+      : dc_(std::exchange(other.dc_, nullptr)), old_(std::exchange(other.old_, nullptr))
+  {}
+  SelectionGuard& operator=(SelectionGuard&& other) noexcept
+  {
     if (this != &other) {
       reset();
       dc_ = std::exchange(other.dc_, nullptr);
@@ -177,26 +181,30 @@ class SelectionGuard {
   SelectionGuard(const SelectionGuard&) = delete;
   SelectionGuard& operator=(const SelectionGuard&) = delete;
   ~SelectionGuard() { reset(); }
-  void reset() noexcept {
+  void reset() noexcept
+  {
     if (dc_ && old_) SelectObject(dc_, old_);
     dc_ = nullptr;
     old_ = nullptr;
   }
 
- private:
+private:
   HDC dc_ = nullptr;
   HGDIOBJ old_ = nullptr;
 };
 
 // A SetTimer timer on a window (or a thread timer when the window is null).
 class TimerHandle {
- public:
+public:
   TimerHandle() noexcept = default;
   TimerHandle(HWND window, UINT_PTR id, UINT interval, TIMERPROC proc = nullptr) noexcept
-      : window_(window), id_(SetTimer(window, id, interval, proc)) {}
+      : window_(window), id_(SetTimer(window, id, interval, proc))
+  {}
   TimerHandle(TimerHandle&& other) noexcept
-      : window_(std::exchange(other.window_, nullptr)), id_(std::exchange(other.id_, 0)) {}
-  TimerHandle& operator=(TimerHandle&& other) noexcept {
+      : window_(std::exchange(other.window_, nullptr)), id_(std::exchange(other.id_, 0))
+  {}
+  TimerHandle& operator=(TimerHandle&& other) noexcept
+  {
     if (this != &other) {
       reset();
       window_ = std::exchange(other.window_, nullptr);
@@ -209,13 +217,14 @@ class TimerHandle {
   ~TimerHandle() { reset(); }
   UINT_PTR id() const noexcept { return id_; }
   explicit operator bool() const noexcept { return id_ != 0; }
-  void reset() noexcept {
+  void reset() noexcept
+  {
     if (id_) KillTimer(window_, id_);
     id_ = 0;
     window_ = nullptr;
   }
 
- private:
+private:
   HWND window_ = nullptr;
   UINT_PTR id_ = 0;
 };

@@ -14,8 +14,8 @@ TMessageWindow::TMessageWindow(THandler Handler) : FHandler(std::move(Handler))
     if (!RegisterClassA(&wc)) throw EOutOfResources("Cannot register window class QvMessageWindow");
     registered = true;
   }
-  FWindow.reset(CreateWindowExA(0, "QvMessageWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleA(nullptr), this));
+  FWindow.reset(
+      CreateWindowExA(0, "QvMessageWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), this));
   if (!FWindow) throw EOutOfResources("Cannot create a message window");
 }
 

@@ -10,16 +10,16 @@
 #include "framework/win32/Handles.h"
 
 class ERegistryException : public Exception {
- public:
+public:
   ERegistryException(const std::string& message, LONG code) : Exception(message), code_(code) {}
   LONG code() const noexcept { return code_; }
 
- private:
+private:
   LONG code_;
 };
 
 class TRegistry {
- public:
+public:
   TRegistry() = default;
   explicit TRegistry(HKEY root) : root_(root) {}
 
@@ -48,7 +48,7 @@ class TRegistry {
   // size 0 writes an empty binary value.
   void WriteBinaryData(const std::string& name, const void* buffer, int size);
 
- private:
+private:
   struct ValueInfo {
     bool exists;
     DWORD type;
@@ -61,4 +61,3 @@ class TRegistry {
   qv::RegKey current_;
   std::string path_;
 };
-

@@ -12,18 +12,15 @@ TFakeFileSystem::TFakeFileSystem(char Sep, bool IgnoreCase) : FSep(Sep), FIgnore
 std::string TFakeFileSystem::Key(const std::string& Path) const
 {
   std::string key = Path;
-  while (key.size() > 1 && key.back() == FSep)
-    key.pop_back();
-  if (FIgnoreCase)
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+  while (key.size() > 1 && key.back() == FSep) key.pop_back();
+  if (FIgnoreCase) std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
   return key;
 }
 
 std::string TFakeFileSystem::PathKey(const std::string& Path)
 {
   std::string key = Path;
-  if (FIgnoreCase)
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+  if (FIgnoreCase) std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
   return key;
 }
 
@@ -50,8 +47,7 @@ TFakeFileSystem::TNode& TFakeFileSystem::Put(const std::string& Path)
 {
   const std::string key = Key(Path);
   auto found = FNodes.find(key);
-  if (found != FNodes.end())
-    return found->second;
+  if (found != FNodes.end()) return found->second;
   const size_t at = Path.rfind(FSep);
   if (at != std::string::npos) {
     const std::string parent = Path.substr(0, at);
@@ -101,13 +97,11 @@ void TFakeFileSystem::Delete(const std::string& Path)
 {
   const std::string key = Key(Path);
   auto it = FNodes.find(key);
-  if (it == FNodes.end())
-    return;
+  if (it == FNodes.end()) return;
   for (const std::string& child : std::vector<std::string>(it->second.Children))
     Delete(Path + FSep + FNodes[child].Name);
   FNodes.erase(key);
-  if (TNode* parent = Find(Parent(Path)))
-    std::erase(parent->Children, key);
+  if (TNode* parent = Find(Parent(Path))) std::erase(parent->Children, key);
 }
 
 bool TFakeFileSystem::Exists(const std::string& Path) const { return Find(Path) != nullptr; }
@@ -122,15 +116,11 @@ std::vector<std::string> TFakeFileSystem::Children(const std::string& Dir) const
 {
   std::vector<std::string> names;
   if (const TNode* n = Find(Dir))
-    for (const std::string& key : n->Children)
-      names.push_back(FNodes.at(key).Name);
+    for (const std::string& key : n->Children) names.push_back(FNodes.at(key).Name);
   return names;
 }
 
-bool TFakeFileSystem::IsPathDelimiter(char C) const
-{
-  return C == FSep || (FSep == '\\' && (C == '/' || C == ':'));
-}
+bool TFakeFileSystem::IsPathDelimiter(char C) const { return C == FSep || (FSep == '\\' && (C == '/' || C == ':')); }
 
 bool TFakeFileSystem::ValidEntryName(const std::string& Name) const
 {
@@ -145,8 +135,7 @@ public:
   explicit TFakeDirEnum(std::vector<TFindData> Entries) : FEntries(std::move(Entries)) {}
   bool Next(TFindData& Entry) override
   {
-    if (FPos >= FEntries.size())
-      return false;
+    if (FPos >= FEntries.size()) return false;
     Entry = FEntries[FPos++];
     return true;
   }
@@ -186,8 +175,7 @@ public:
     const size_t n = std::min(Count, FFs.FWriteBudget);
     FFs.FWriteBudget -= n;
     TFakeFileSystem::TNode* node = FFs.Find(FPath);
-    if (!node)
-      return false;
+    if (!node) return false;
     node->Data.append(static_cast<const char*>(Buffer), n);
     node->Size = static_cast<int32_t>(node->Data.size());
     return n == Count;
@@ -217,28 +205,23 @@ std::unique_ptr<TDirEnum> TFakeFileSystem::FindFirst(const std::string& Pattern,
 TEntryState TFakeFileSystem::Examine(const std::string& Path)
 {
   const TNode* n = Find(Path);
-  if (!n)
-    return {TEntryState::Missing, 0, 0};
-  if (n->Kind == TNode::File && n->Unreadable)
-    return {TEntryState::Denied, 0, 0};
+  if (!n) return {TEntryState::Missing, 0, 0};
+  if (n->Kind == TNode::File && n->Unreadable) return {TEntryState::Denied, 0, 0};
   return {TEntryState::Present, n->Time, n->Size, n->Kind == TNode::Dir};
 }
 
 std::unique_ptr<TInFile> TFakeFileSystem::OpenRead(const std::string& Path)
 {
   const TNode* n = Find(Path);
-  if (!n || n->Kind != TNode::File || n->Unreadable)
-    return nullptr;
+  if (!n || n->Kind != TNode::File || n->Unreadable) return nullptr;
   return std::make_unique<TFakeInFile>(n->Data, n->Size, n->Time);
 }
 
 std::unique_ptr<TOutFile> TFakeFileSystem::Create(const std::string& Path)
 {
-  if (!FFailCreate.empty() && Key(Path) == Key(FFailCreate))
-    return nullptr;
+  if (!FFailCreate.empty() && Key(Path) == Key(FFailCreate)) return nullptr;
   const TNode* parent = Find(Parent(Path));
-  if (!parent || parent->Kind != TNode::Dir)
-    return nullptr;
+  if (!parent || parent->Kind != TNode::Dir) return nullptr;
   SetContents(Path, std::string());
   return std::make_unique<TFakeOutFile>(*this, Path);
 }
@@ -246,8 +229,7 @@ std::unique_ptr<TOutFile> TFakeFileSystem::Create(const std::string& Path)
 bool TFakeFileSystem::Replace(const std::string& From, const std::string& To)
 {
   const TNode* from = Find(From);
-  if (!from)
-    return false;
+  if (!from) return false;
   const std::string data = from->Data;
   const uint32_t time = from->Time;
   Delete(From);

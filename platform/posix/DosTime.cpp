@@ -3,11 +3,9 @@
 uint32_t DosDateTimeFromUnix(time_t Time)
 {
   struct tm local {};
-  if (!localtime_r(&Time, &local))
-    return 0;
+  if (!localtime_r(&Time, &local)) return 0;
   const int year = local.tm_year + 1900;
-  if (year < 1980 || year > 2107)
-    return 0;
+  if (year < 1980 || year > 2107) return 0;
   const uint32_t date = static_cast<uint32_t>(((year - 1980) << 9) | ((local.tm_mon + 1) << 5) | local.tm_mday);
   const uint32_t time = static_cast<uint32_t>((local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
   return (date << 16) | time;

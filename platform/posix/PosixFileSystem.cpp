@@ -34,12 +34,10 @@ class TPosixDirEnum : public TDirEnum {
 public:
   TPosixDirEnum(const std::string& Dir, bool WantAttributes)
       : FDir(opendir(Dir.c_str())), FWantAttributes(WantAttributes)
-  {
-  }
+  {}
   ~TPosixDirEnum() override
   {
-    if (FDir)
-      closedir(FDir);
+    if (FDir) closedir(FDir);
   }
   TPosixDirEnum(const TPosixDirEnum&) = delete;
   TPosixDirEnum& operator=(const TPosixDirEnum&) = delete;
@@ -48,8 +46,7 @@ public:
   {
     while (FDir) {
       const dirent* d = readdir(FDir);
-      if (!d)
-        return false;
+      if (!d) return false;
       Entry.Name = d->d_name;
       if (Entry.Name == "." || Entry.Name == "..") {
         Entry.Directory = true;
@@ -81,8 +78,7 @@ public:
   explicit TFd(int Fd) : FFd(Fd) {}
   ~TFd()
   {
-    if (FFd >= 0)
-      close(FFd);
+    if (FFd >= 0) close(FFd);
   }
   TFd(const TFd&) = delete;
   TFd& operator=(const TFd&) = delete;
@@ -103,18 +99,15 @@ public:
   TPosixInFile(int Fd, const std::string& Path, const struct stat& St)
       : FFd(Fd), FPath(Path), FSize(static_cast<int32_t>(static_cast<uint32_t>(St.st_size))),
         FTime(DosDateTimeFromUnix(St.st_mtime))
-  {
-  }
+  {}
   int32_t Size() const override { return FSize; }
   uint32_t Time() const override { return FTime; }
   size_t Read(void* Buffer, size_t Count) override
   {
     for (;;) {
       const ssize_t n = read(FFd.get(), Buffer, Count);
-      if (n >= 0)
-        return static_cast<size_t>(n);
-      if (errno != EINTR)
-        throw EQVError(FmtMsg("Cannot read file %s", FPath));
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) throw EQVError(FmtMsg("Cannot read file %s", FPath));
     }
   }
 
@@ -133,10 +126,8 @@ public:
     const char* p = static_cast<const char*>(Buffer);
     while (Count > 0) {
       const ssize_t n = write(FFd.get(), p, Count);
-      if (n < 0 && errno == EINTR)
-        continue;
-      if (n <= 0)
-        return false;
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
       p += n;
       Count -= static_cast<size_t>(n);
     }
@@ -164,8 +155,7 @@ std::string TPosixFileSystem::FullPath(const std::string& Path)
 {
   std::error_code ec;
   std::filesystem::path full = std::filesystem::absolute(Path, ec);
-  if (ec)
-    return Path;
+  if (ec) return Path;
   return full.lexically_normal().string();
 }
 
@@ -174,8 +164,7 @@ std::unique_ptr<TDirEnum> TPosixFileSystem::FindFirst(const std::string& Pattern
   // The pattern's last part is the engine's "*.*": every entry of the directory.
   const size_t slash = Pattern.rfind('/');
   std::string dir = slash == std::string::npos ? "." : Pattern.substr(0, slash);
-  if (dir.empty())
-    dir = "/";
+  if (dir.empty()) dir = "/";
   return std::make_unique<TPosixDirEnum>(dir, WantAttributes);
 }
 
@@ -183,8 +172,7 @@ TPosixFileSystem::TPosixFileSystem() : FEuid(geteuid()) {}
 
 TPosixFileSystem::~TPosixFileSystem()
 {
-  if (FExamineDirFd >= 0)
-    close(FExamineDirFd);
+  if (FExamineDirFd >= 0) close(FExamineDirFd);
 }
 
 int TPosixFileSystem::DirFdFor(const std::string& Dir)
@@ -194,10 +182,8 @@ int TPosixFileSystem::DirFdFor(const std::string& Dir)
   const uint32_t now = Ticks();
   const bool fresh = now - FExamineDirUsed < 1000;
   FExamineDirUsed = now;
-  if (FExamineDirFd >= 0 && Dir == FExamineDir && fresh)
-    return FExamineDirFd;
-  if (FExamineDirFd >= 0)
-    close(FExamineDirFd);
+  if (FExamineDirFd >= 0 && Dir == FExamineDir && fresh) return FExamineDirFd;
+  if (FExamineDirFd >= 0) close(FExamineDirFd);
   FExamineDir = Dir;
   FExamineDirFd = open(Dir.empty() ? "/" : Dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
   return FExamineDirFd;
@@ -235,16 +221,14 @@ std::unique_ptr<TInFile> TPosixFileSystem::OpenRead(const std::string& Path)
 {
   TFd fd(open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   struct stat st;
-  if (fd.get() < 0 || fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode))
-    return nullptr;
+  if (fd.get() < 0 || fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
   return std::make_unique<TPosixInFile>(fd.release(), Path, st);
 }
 
 std::unique_ptr<TOutFile> TPosixFileSystem::Create(const std::string& Path)
 {
   const int fd = open(Path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0)
-    return nullptr;
+  if (fd < 0) return nullptr;
   return std::make_unique<TPosixOutFile>(fd);
 }
 
@@ -253,32 +237,23 @@ bool TPosixFileSystem::Replace(const std::string& From, const std::string& To)
   return rename(From.c_str(), To.c_str()) == 0;
 }
 
-void TPosixFileSystem::Remove(const std::string& Path)
-{
-  unlink(Path.c_str());
-}
+void TPosixFileSystem::Remove(const std::string& Path) { unlink(Path.c_str()); }
 
 std::string TPosixFileSystem::DateTimeText(uint32_t DosDateTime)
 {
   const struct tm t = TmFromDosDateTime(DosDateTime);
   char date[128], time[128];
-  if (strftime(date, sizeof date, "%x", &t) == 0)
-    date[0] = 0;
-  if ((DosDateTime & 0xFFFF) == 0)
-    return date;
-  if (strftime(time, sizeof time, "%X", &t) == 0)
-    time[0] = 0;
+  if (strftime(date, sizeof date, "%x", &t) == 0) date[0] = 0;
+  if ((DosDateTime & 0xFFFF) == 0) return date;
+  if (strftime(time, sizeof time, "%X", &t) == 0) time[0] = 0;
   return std::string(date) + " " + time;
 }
 
 uint32_t TPosixFileSystem::Ticks()
 {
-  timespec ts {};
+  timespec ts{};
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
 }
 
-std::unique_ptr<TFileSystem> CreatePlatformFileSystem()
-{
-  return std::make_unique<TPosixFileSystem>();
-}
+std::unique_ptr<TFileSystem> CreatePlatformFileSystem() { return std::make_unique<TPosixFileSystem>(); }

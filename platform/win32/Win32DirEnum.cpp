@@ -16,13 +16,11 @@ TFindData FindDataFromWin32(const WIN32_FIND_DATAA& Found)
 
 TWin32DirEnum::TWin32DirEnum(const std::string& Pattern)
     : FFirst{}, FFind(FindFirstFileA(Pattern.c_str(), &FFirst)), FFirstPending(static_cast<bool>(FFind))
-{
-}
+{}
 
 bool TWin32DirEnum::Next(TFindData& Entry)
 {
-  if (!FFind)
-    return false;
+  if (!FFind) return false;
   if (FFirstPending) {
     FFirstPending = false;
     Entry = FindDataFromWin32(FFirst);

@@ -11,11 +11,9 @@ using TFormatFn = int(WINAPI*)(LCID, DWORD, const SYSTEMTIME*, LPCSTR, LPSTR, in
 std::string FormatSystemTime(TFormatFn Format, DWORD Flags, const SYSTEMTIME& Time)
 {
   const int length = Format(LOCALE_USER_DEFAULT, Flags, &Time, nullptr, nullptr, 0);
-  if (length <= 0)
-    return std::string();
+  if (length <= 0) return std::string();
   std::vector<char> text(static_cast<size_t>(length));
-  if (Format(LOCALE_USER_DEFAULT, Flags, &Time, nullptr, text.data(), length) <= 0)
-    return std::string();
+  if (Format(LOCALE_USER_DEFAULT, Flags, &Time, nullptr, text.data(), length) <= 0) return std::string();
   return std::string(text.data());
 }
 
@@ -27,8 +25,7 @@ uint32_t LocalDosDateTime(const FILETIME& Utc)
   WORD date = 0, time = 0;
   // FileTimeToDosDateTime fails for years it cannot encode and then leaves
   // its outputs alone, so both are checked rather than trusted.
-  if (!FileTimeToLocalFileTime(&Utc, &local) || !FileTimeToDosDateTime(&local, &date, &time))
-    return 0;
+  if (!FileTimeToLocalFileTime(&Utc, &local) || !FileTimeToDosDateTime(&local, &date, &time)) return 0;
   return (static_cast<uint32_t>(date) << 16) | time;
 }
 
@@ -40,7 +37,6 @@ std::string DosDateTimeText(uint32_t DosDateTime)
   if (!DosDateTimeToFileTime(date, time, &fileTime) || !FileTimeToSystemTime(&fileTime, &systemTime))
     return std::string();
   std::string text = FormatSystemTime(GetDateFormatA, DATE_SHORTDATE, systemTime);
-  if (time != 0)
-    text += " " + FormatSystemTime(GetTimeFormatA, 0, systemTime);
+  if (time != 0) text += " " + FormatSystemTime(GetTimeFormatA, 0, systemTime);
   return text;
 }

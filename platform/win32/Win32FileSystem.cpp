@@ -22,10 +22,8 @@ bool NothingThere(DWORD Error)
     case ERROR_INVALID_NAME:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-      return true;
-    default:
-      return false;
+    case ERROR_BAD_NET_NAME: return true;
+    default: return false;
   }
 }
 
@@ -38,11 +36,9 @@ TEntryState ExamineFile(const std::string& Path)
 {
   TFileHandle file(CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file)
-    return {NothingThere(GetLastError()) ? TEntryState::Missing : TEntryState::Denied, 0, 0};
+  if (!file) return {NothingThere(GetLastError()) ? TEntryState::Missing : TEntryState::Denied, 0, 0};
   TEntryState state{TEntryState::Present, 0, 0};
-  if (!ReadSizeAndTime(file.get(), state.Size, state.Time))
-    return {TEntryState::Denied, 0, 0};
+  if (!ReadSizeAndTime(file.get(), state.Size, state.Time)) return {TEntryState::Denied, 0, 0};
   return state;
 }
 
@@ -61,8 +57,7 @@ std::string TWin32FileSystem::FullPath(const std::string& Path)
   for (int attempt = 0; attempt < 3 && length > 0; ++attempt) {
     std::vector<char> full(length);
     const DWORD used = GetFullPathNameA(Path.c_str(), length, full.data(), nullptr);
-    if (used > 0 && used < length)
-      return std::string(full.data(), used);
+    if (used > 0 && used < length) return std::string(full.data(), used);
     length = used;
   }
   return Path;
@@ -88,25 +83,16 @@ TEntryState TWin32FileSystem::Examine(const std::string& Path)
   return ExamineFile(Path);
 }
 
-std::unique_ptr<TInFile> TWin32FileSystem::OpenRead(const std::string& Path)
-{
-  return TWin32InFile::Open(Path);
-}
+std::unique_ptr<TInFile> TWin32FileSystem::OpenRead(const std::string& Path) { return TWin32InFile::Open(Path); }
 
-std::unique_ptr<TOutFile> TWin32FileSystem::Create(const std::string& Path)
-{
-  return TWin32OutFile::Create(Path);
-}
+std::unique_ptr<TOutFile> TWin32FileSystem::Create(const std::string& Path) { return TWin32OutFile::Create(Path); }
 
 bool TWin32FileSystem::Replace(const std::string& From, const std::string& To)
 {
   return MoveFileExA(From.c_str(), To.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-void TWin32FileSystem::Remove(const std::string& Path)
-{
-  DeleteFileA(Path.c_str());
-}
+void TWin32FileSystem::Remove(const std::string& Path) { DeleteFileA(Path.c_str()); }
 
 bool TWin32FileSystem::SamePath(const std::string& A, const std::string& B)
 {
@@ -122,28 +108,18 @@ std::string TWin32FileSystem::PathKey(const std::string& Path)
   const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, Path.data(), length, nullptr, 0);
   // Only the empty path has no key; it is its own key, which no other path
   // shares, just as it compares equal to no other path.
-  if (size <= 0)
-    return Path;
+  if (size <= 0) return Path;
   std::string key(static_cast<size_t>(size), '\0');
-  const int used = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, Path.data(), length, key.data(), size);
+  const int used =
+      LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, Path.data(), length, key.data(), size);
   key.resize(used > 0 ? static_cast<size_t>(used) : 0);
   // The key ends with a 0 byte of its own, which carries nothing.
-  if (!key.empty() && key.back() == '\0')
-    key.pop_back();
+  if (!key.empty() && key.back() == '\0') key.pop_back();
   return key;
 }
 
-std::string TWin32FileSystem::DateTimeText(uint32_t DosDateTime)
-{
-  return DosDateTimeText(DosDateTime);
-}
+std::string TWin32FileSystem::DateTimeText(uint32_t DosDateTime) { return DosDateTimeText(DosDateTime); }
 
-uint32_t TWin32FileSystem::Ticks()
-{
-  return GetTickCount();
-}
+uint32_t TWin32FileSystem::Ticks() { return GetTickCount(); }
 
-std::unique_ptr<TFileSystem> CreatePlatformFileSystem()
-{
-  return std::make_unique<TWin32FileSystem>();
-}
+std::unique_ptr<TFileSystem> CreatePlatformFileSystem() { return std::make_unique<TWin32FileSystem>(); }

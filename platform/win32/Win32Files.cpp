@@ -18,11 +18,9 @@ bool ReadSizeAndTime(HANDLE File, int32_t& Size, uint32_t& Time)
   // A low part of 0xFFFFFFFF is a real size too; only the error code tells.
   SetLastError(NO_ERROR);
   const DWORD low = GetFileSize(File, &high);
-  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
-    return false;
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return false;
   FILETIME written;
-  if (!GetFileTime(File, nullptr, nullptr, &written))
-    return false;
+  if (!GetFileTime(File, nullptr, nullptr, &written)) return false;
   Size = static_cast<int32_t>(low);
   Time = LocalDosDateTime(written);
   return true;
@@ -34,15 +32,13 @@ std::unique_ptr<TWin32InFile> TWin32InFile::Open(const std::string& Path)
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   int32_t size = 0;
   uint32_t time = 0;
-  if (!file || !ReadSizeAndTime(file.get(), size, time))
-    return nullptr;
+  if (!file || !ReadSizeAndTime(file.get(), size, time)) return nullptr;
   return std::unique_ptr<TWin32InFile>(new TWin32InFile(std::move(file), Path, size, time));
 }
 
 TWin32InFile::TWin32InFile(TFileHandle File, const std::string& Path, int32_t Size, uint32_t Time)
     : FFile(std::move(File)), FPath(Path), FSize(Size), FTime(Time)
-{
-}
+{}
 
 size_t TWin32InFile::Read(void* Buffer, size_t Count)
 {
@@ -55,8 +51,7 @@ size_t TWin32InFile::Read(void* Buffer, size_t Count)
 std::unique_ptr<TWin32OutFile> TWin32OutFile::Create(const std::string& Path)
 {
   TFileHandle file(CreateFileA(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file)
-    return nullptr;
+  if (!file) return nullptr;
   return std::unique_ptr<TWin32OutFile>(new TWin32OutFile(std::move(file)));
 }
 
@@ -81,8 +76,7 @@ bool TWin32OutFile::Write(const void* Buffer, size_t Count)
 // previous one, or a crash could leave neither intact.
 bool TWin32OutFile::Close()
 {
-  if (!FFile)
-    return false;
+  if (!FFile) return false;
   const bool flushed = FlushFileBuffers(FFile.get()) != FALSE;
   return FFile.reset() && flushed;
 }

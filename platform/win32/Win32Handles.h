@@ -6,16 +6,14 @@
 
 #include <utility>
 
-template <BOOL(WINAPI* CloseFn)(HANDLE)>
-class TWin32Handle {
+template <BOOL(WINAPI* CloseFn)(HANDLE)> class TWin32Handle {
 public:
   TWin32Handle() noexcept = default;
   explicit TWin32Handle(HANDLE Handle) noexcept : FHandle(Handle) {}
   TWin32Handle(TWin32Handle&& Other) noexcept : FHandle(Other.release()) {}
   TWin32Handle& operator=(TWin32Handle&& Other) noexcept
   {
-    if (this != &Other)
-      reset(Other.release());
+    if (this != &Other) reset(Other.release());
     return *this;
   }
   TWin32Handle(const TWin32Handle&) = delete;

@@ -238,8 +238,8 @@ TEST_F(AboutAndBalloon, WebLabelOpensTheHomePageWithTheShell)
     box->Web->Click();
     box->OKButton->Click();
   });
-  EXPECT_TRUE(AppPumpUntil([] { return ReadFile(QV_FAKE_BROWSER_LOG).find(QuorvikHomePage) != std::string::npos; },
-                           Timeout))
+  EXPECT_TRUE(
+      AppPumpUntil([] { return ReadFile(QV_FAKE_BROWSER_LOG).find(QuorvikHomePage) != std::string::npos; }, Timeout))
       << ReadFile(QV_FAKE_BROWSER_LOG);
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser");
 }

@@ -21,8 +21,7 @@ protected:
   {
     Answers.Push([Highlight](HWND Dialog) {
       qvtest::PumpMessagesFor(800);
-      if (Highlight)
-        Highlight(GetDlgItem(Dialog, 0x3741));
+      if (Highlight) Highlight(GetDlgItem(Dialog, 0x3741));
       qvtest::PumpMessagesFor(300);
       CbtDialogAnswerer::Press(IDOK)(Dialog);
     });
@@ -43,10 +42,7 @@ protected:
     EXPECT_EQ(QVMain->StatusBar->SimpleText(), "");
   }
 
-  void SetUp() override
-  {
-    StartProgram();
-  }
+  void SetUp() override { StartProgram(); }
 };
 
 TEST_F(BrowseChoice, ConfirmedWithNothingHighlightedStartsNoWalk)

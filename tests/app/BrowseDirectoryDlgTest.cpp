@@ -63,8 +63,7 @@ private:
     if (find != INVALID_HANDLE_VALUE) {
       do {
         const std::string name = data.cFileName;
-        if (name == "." || name == "..")
-          continue;
+        if (name == "." || name == "..") continue;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
           Remove(Dir + "\\" + name);
         else
@@ -126,8 +125,7 @@ std::string HighlightedItem(HWND Dialog)
   tv.hItem = reinterpret_cast<HTREEITEM>(item);
   tv.pszText = text;
   tv.cchTextMax = sizeof text;
-  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
-    return "";
+  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return "";
   return text;
 }
 
@@ -155,8 +153,7 @@ void SelectInDialog(HWND Dialog, const std::string& Path)
   const std::string leaf = LeafName(Path);
   for (int attempt = 0; attempt < 40; ++attempt) {
     SendMessageA(Dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(Path.c_str()));
-    if (lstrcmpiA(HighlightedItem(Dialog).c_str(), leaf.c_str()) == 0)
-      return;
+    if (lstrcmpiA(HighlightedItem(Dialog).c_str(), leaf.c_str()) == 0) return;
     qvtest::PumpMessagesFor(250);
   }
   ADD_FAILURE() << "The dialog never highlighted " << Path;
@@ -240,8 +237,7 @@ protected:
     answerer.Push([&Browse, Inspect, Button](HWND Dialog) {
       // The component's own preselection must have arrived before anything is looked at.
       EXPECT_TRUE(WaitForHighlight(Dialog, Browse.Selection())) << Browse.Selection();
-      if (Inspect)
-        Inspect(Dialog);
+      if (Inspect) Inspect(Dialog);
       CbtDialogAnswerer::Press(Button)(Dialog);
     });
     const bool result = Browse.Execute();
@@ -250,7 +246,8 @@ protected:
   }
   bool RunAndLook(TBrowseDirectoryDlg& Browse, Seen& Out, int Button = IDOK)
   {
-    return Run(Browse, [&](HWND Dialog) { Out = Look(Dialog, Browse); }, Button);
+    return Run(
+        Browse, [&](HWND Dialog) { Out = Look(Dialog, Browse); }, Button);
   }
 
   TApplicationScope app;
@@ -258,7 +255,7 @@ protected:
   CbtDialogAnswerer answerer;
 };
 
-} // namespace
+}  // namespace
 
 // --- Properties ---------------------------------------------------------------
 
@@ -266,11 +263,20 @@ TEST(BrowseDirectoryDlgProps, DeclaredInOrderWithDefaults)
 {
   TBrowseDirectoryDlg browse(nullptr);
   std::vector<std::string> names;
-  for (const TPropInfo& p : TBrowseDirectoryDlg::StaticClass().OwnProps)
-    names.push_back(p.Name);
-  const std::vector<std::string> expected = {
-      "Selection", "Title", "Root", "Options", "Center", "StatusText", "FitStatusText",
-      "EnableOKButton", "ImageIndex", "Caption", "ShowSelectionInStatus", "OnSelChanged", "OnCreate"};
+  for (const TPropInfo& p : TBrowseDirectoryDlg::StaticClass().OwnProps) names.push_back(p.Name);
+  const std::vector<std::string> expected = {"Selection",
+                                             "Title",
+                                             "Root",
+                                             "Options",
+                                             "Center",
+                                             "StatusText",
+                                             "FitStatusText",
+                                             "EnableOKButton",
+                                             "ImageIndex",
+                                             "Caption",
+                                             "ShowSelectionInStatus",
+                                             "OnSelChanged",
+                                             "OnCreate"};
   EXPECT_EQ(names, expected);
   for (const TPropInfo& p : TBrowseDirectoryDlg::StaticClass().OwnProps)
     EXPECT_TRUE(IsDefaultPropValue(browse, p)) << p.Name;
@@ -300,16 +306,15 @@ TEST(BrowseDirectoryDlgProps, TypesAreNamedForStorage)
 TEST(BrowseDirectoryDlgProps, FormFileSetsThemAndWritesThemBack)
 {
   TComponent holder(nullptr);
-  ReadFormText(&holder,
-               "object Holder: TComponent\n"
-               "  object dlgBrowse: TBrowseDirectoryDlg\n"
-               "    Title = 'Select the root directory for scanning...'\n"
-               "    Root = idDrives\n"
-               "    Options = [bfDirectoriesOnly, bfIncludeFiles]\n"
-               "    Center = False\n"
-               "    Caption = 'Select Scan Directory'\n"
-               "  end\n"
-               "end\n");
+  ReadFormText(&holder, "object Holder: TComponent\n"
+                        "  object dlgBrowse: TBrowseDirectoryDlg\n"
+                        "    Title = 'Select the root directory for scanning...'\n"
+                        "    Root = idDrives\n"
+                        "    Options = [bfDirectoriesOnly, bfIncludeFiles]\n"
+                        "    Center = False\n"
+                        "    Caption = 'Select Scan Directory'\n"
+                        "  end\n"
+                        "end\n");
   auto* browse = dynamic_cast<TBrowseDirectoryDlg*>(holder.FindComponent("dlgBrowse"));
   ASSERT_NE(browse, nullptr);
   EXPECT_EQ(browse->Title(), "Select the root directory for scanning...");
@@ -357,8 +362,7 @@ TEST_F(BrowseDialogTest, MissingDriveIsNotADirectory)
   const DWORD drives = GetLogicalDrives();
   char letter = 0;
   for (int i = 25; i >= 3 && !letter; --i)
-    if (!(drives & (1u << i)))
-      letter = static_cast<char>('A' + i);
+    if (!(drives & (1u << i))) letter = static_cast<char>('A' + i);
   ASSERT_NE(letter, 0);
   const std::string missing = std::string(1, letter) + ":\\";
   browse.SetSelection(missing);
@@ -487,13 +491,16 @@ TEST_F(BrowseDialogTest, CaptionIsSetAndReadFromTheWindow)
   TBrowseDirectoryDlg browse(nullptr);
   browse.SetCaption("Select Scan Directory");
   std::string afterChange;
-  EXPECT_FALSE(Run(browse, [&](HWND Dialog) {
-    EXPECT_EQ(WindowText(Dialog), "Select Scan Directory");
-    SetWindowTextA(Dialog, "Changed by the user");
-    EXPECT_EQ(browse.Caption(), "Changed by the user");
-    browse.SetCaption("Another");
-    afterChange = WindowText(Dialog);
-  }, IDCANCEL));
+  EXPECT_FALSE(Run(
+      browse,
+      [&](HWND Dialog) {
+        EXPECT_EQ(WindowText(Dialog), "Select Scan Directory");
+        SetWindowTextA(Dialog, "Changed by the user");
+        EXPECT_EQ(browse.Caption(), "Changed by the user");
+        browse.SetCaption("Another");
+        afterChange = WindowText(Dialog);
+      },
+      IDCANCEL));
   EXPECT_EQ(afterChange, "Another");
   EXPECT_EQ(browse.Caption(), "Another");
 }
@@ -522,14 +529,17 @@ TEST_F(BrowseDialogTest, OkButtonFollowsEnableOKButton)
   TBrowseDirectoryDlg browse(nullptr);
   browse.SetEnableOKButton(false);
   bool disabledAtStart = true, enabledLater = false, disabledAgain = true;
-  Run(browse, [&](HWND Dialog) {
-    HWND ok = GetDlgItem(Dialog, IDOK);
-    disabledAtStart = !IsWindowEnabled(ok);
-    browse.SetEnableOKButton(true);
-    enabledLater = IsWindowEnabled(ok) != FALSE;
-    browse.SetEnableOKButton(false);
-    disabledAgain = !IsWindowEnabled(ok);
-  }, IDCANCEL);
+  Run(
+      browse,
+      [&](HWND Dialog) {
+        HWND ok = GetDlgItem(Dialog, IDOK);
+        disabledAtStart = !IsWindowEnabled(ok);
+        browse.SetEnableOKButton(true);
+        enabledLater = IsWindowEnabled(ok) != FALSE;
+        browse.SetEnableOKButton(false);
+        disabledAgain = !IsWindowEnabled(ok);
+      },
+      IDCANCEL);
   EXPECT_TRUE(disabledAtStart);
   EXPECT_TRUE(enabledLater);
   EXPECT_TRUE(disabledAgain);
@@ -559,11 +569,14 @@ TEST_F(BrowseDialogTest, StatusTextShowsInTheStatusLine)
   browse.SetStatusText("Pick one");
   std::string changed;
   Seen seen;
-  Run(browse, [&](HWND Dialog) {
-    seen = Look(Dialog, browse);
-    browse.SetStatusText("Another line");
-    changed = ControlText(Dialog, BrowseStatusLineId);
-  }, IDCANCEL);
+  Run(
+      browse,
+      [&](HWND Dialog) {
+        seen = Look(Dialog, browse);
+        browse.SetStatusText("Another line");
+        changed = ControlText(Dialog, BrowseStatusLineId);
+      },
+      IDCANCEL);
   EXPECT_TRUE(seen.statusVisible);
   EXPECT_EQ(seen.statusText, "Pick one");
   EXPECT_EQ(changed, "Another line");
@@ -579,12 +592,15 @@ TEST_F(BrowseDialogTest, ShowSelectionInStatusShowsTheHighlightedPath)
   browse.SetFitStatusText(false);
   browse.SetSelection(data);
   std::string atStart, statusAtStart, afterMove;
-  Run(browse, [&](HWND Dialog) {
-    atStart = browse.StatusText();
-    statusAtStart = ControlText(Dialog, BrowseStatusLineId);
-    SelectInDialog(Dialog, other);
-    afterMove = ControlText(Dialog, BrowseStatusLineId);
-  }, IDCANCEL);
+  Run(
+      browse,
+      [&](HWND Dialog) {
+        atStart = browse.StatusText();
+        statusAtStart = ControlText(Dialog, BrowseStatusLineId);
+        SelectInDialog(Dialog, other);
+        afterMove = ControlText(Dialog, BrowseStatusLineId);
+      },
+      IDCANCEL);
   EXPECT_EQ(atStart, data);
   EXPECT_EQ(statusAtStart, data);
   EXPECT_EQ(afterMove, other);
@@ -603,7 +619,8 @@ TEST_F(BrowseDialogTest, OnSelChangedGetsEveryHighlightedPath)
     sender = Sender;
     highlighted.push_back(NewSel);
   };
-  Run(browse, [&](HWND Dialog) { SelectInDialog(Dialog, other); }, IDCANCEL);
+  Run(
+      browse, [&](HWND Dialog) { SelectInDialog(Dialog, other); }, IDCANCEL);
   ASSERT_GE(highlighted.size(), 2u);
   EXPECT_EQ(highlighted[highlighted.size() - 2], data);
   EXPECT_EQ(highlighted.back(), other);
@@ -636,8 +653,8 @@ TEST_F(BrowseDialogTest, LongDirectoryIsShortenedFromTheLeftInTheStatusLine)
   TBrowseDirectoryDlg browse(nullptr);
   std::string deep = "Data";
   tree.Make(deep);
-  for (const char* part : {"AVeryLongFolderNameNumberOne", "AnotherQuiteLongFolderName",
-                           "YetAnotherLongFolderName", "Deepest"}) {
+  for (const char* part :
+       {"AVeryLongFolderNameNumberOne", "AnotherQuiteLongFolderName", "YetAnotherLongFolderName", "Deepest"}) {
     deep += std::string("\\") + part;
     tree.Make(deep);
   }
@@ -645,14 +662,17 @@ TEST_F(BrowseDialogTest, LongDirectoryIsShortenedFromTheLeftInTheStatusLine)
   browse.SetStatusText(path);
   std::string shown, unfitted;
   int width = 0, lineWidth = 0;
-  Run(browse, [&](HWND Dialog) {
-    HWND line = GetDlgItem(Dialog, BrowseStatusLineId);
-    shown = WindowText(line);
-    width = StatusTextWidth(line, shown);
-    lineWidth = ClientWidth(line);
-    browse.SetFitStatusText(false);
-    unfitted = WindowText(line);
-  }, IDCANCEL);
+  Run(
+      browse,
+      [&](HWND Dialog) {
+        HWND line = GetDlgItem(Dialog, BrowseStatusLineId);
+        shown = WindowText(line);
+        width = StatusTextWidth(line, shown);
+        lineWidth = ClientWidth(line);
+        browse.SetFitStatusText(false);
+        unfitted = WindowText(line);
+      },
+      IDCANCEL);
   EXPECT_TRUE(StartsWith(shown, "C:\\...\\")) << shown;
   EXPECT_TRUE(EndsWith(shown, "\\Deepest")) << shown;
   EXPECT_LE(width, lineWidth) << shown;
@@ -665,20 +685,22 @@ TEST_F(BrowseDialogTest, LongDirectoryIsShortenedFromTheLeftInTheStatusLine)
 TEST_F(BrowseDialogTest, LongPlainTextIsCutAtTheEnd)
 {
   TBrowseDirectoryDlg browse(nullptr);
-  const std::string text =
-      "This status text is far too long for the status line of the folder-browse dialog, "
-      "so the component cuts it at the end and marks the cut";
+  const std::string text = "This status text is far too long for the status line of the folder-browse dialog, "
+                           "so the component cuts it at the end and marks the cut";
   browse.SetStatusText(text);
   std::string shown;
   int width = 0, lineWidth = 0, oneMoreWidth = 0;
-  Run(browse, [&](HWND Dialog) {
-    HWND line = GetDlgItem(Dialog, BrowseStatusLineId);
-    shown = WindowText(line);
-    width = StatusTextWidth(line, shown);
-    lineWidth = ClientWidth(line);
-    const size_t kept = shown.size() >= 3 ? shown.size() - 3 : 0;
-    oneMoreWidth = StatusTextWidth(line, text.substr(0, kept + 1) + "...");
-  }, IDCANCEL);
+  Run(
+      browse,
+      [&](HWND Dialog) {
+        HWND line = GetDlgItem(Dialog, BrowseStatusLineId);
+        shown = WindowText(line);
+        width = StatusTextWidth(line, shown);
+        lineWidth = ClientWidth(line);
+        const size_t kept = shown.size() >= 3 ? shown.size() - 3 : 0;
+        oneMoreWidth = StatusTextWidth(line, text.substr(0, kept + 1) + "...");
+      },
+      IDCANCEL);
   ASSERT_TRUE(EndsWith(shown, "...")) << shown;
   EXPECT_TRUE(StartsWith(text, shown.substr(0, shown.size() - 3))) << shown;
   EXPECT_LE(width, lineWidth);
@@ -762,16 +784,18 @@ TEST_F(BrowseDialogTest, ScanDialogAsTheUserSeesIt)
   browse.SetSelection(tree.Root() + "\\" + deep);
   const char* shots = std::getenv("QV_SCREENSHOT_DIR");
   Seen seen;
-  Run(browse, [&](HWND Dialog) {
-    seen = Look(Dialog, browse);
-    if (shots) {
-      RedrawWindow(Dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-      qvtest::PumpMessagesFor(300);
-      SaveScreen(std::string(shots) + "\\browse-dialog.bmp");
-    }
-  }, IDCANCEL);
+  Run(
+      browse,
+      [&](HWND Dialog) {
+        seen = Look(Dialog, browse);
+        if (shots) {
+          RedrawWindow(Dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+          qvtest::PumpMessagesFor(300);
+          SaveScreen(std::string(shots) + "\\browse-dialog.bmp");
+        }
+      },
+      IDCANCEL);
   EXPECT_EQ(seen.caption, "Select Scan Directory");
   EXPECT_TRUE(StartsWith(seen.statusText, "C:\\...\\")) << seen.statusText;
   EXPECT_TRUE(EndsWith(seen.statusText, "\\Deep")) << seen.statusText;
 }
-

@@ -26,7 +26,7 @@ private:
 
 constexpr uint32_t DrivesCAndZ = (1u << 2) | (1u << 25);
 
-} // namespace
+}  // namespace
 
 TEST(IsDriveRoot, ExactlyLetterColonBackslash)
 {

@@ -8,10 +8,10 @@
 TEST(TRootIDType, NamesInDeclarationOrder)
 {
   const std::vector<std::string> names = {
-      "idDesktop", "idInternet", "idPrograms", "idControlPanel", "idPrinters", "idPersonal",
-      "idFavorites", "idStartup", "idRecent", "idSendTo", "idRecycleBin", "idStartMenu",
-      "idDesktopDirectory", "idDrives", "idNetwork", "idNetHood", "idFonts", "idTemplates",
-      "idDesktopExpanded"};
+      "idDesktop",    "idInternet",  "idPrograms",         "idControlPanel",   "idPrinters",
+      "idPersonal",   "idFavorites", "idStartup",          "idRecent",         "idSendTo",
+      "idRecycleBin", "idStartMenu", "idDesktopDirectory", "idDrives",         "idNetwork",
+      "idNetHood",    "idFonts",     "idTemplates",        "idDesktopExpanded"};
   const TTypeInfo* type = TypeInfo_TRootID();
   EXPECT_EQ(type->Name, "TRootID");
   EXPECT_EQ(type->Kind, tkEnumeration);
@@ -24,7 +24,7 @@ TEST(TRootIDType, NamesInDeclarationOrder)
 
 TEST(TRootIDType, SpecialFolderIdentifiers)
 {
-  const std::vector<int> ids = {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09,
+  const std::vector<int> ids = {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08,  0x09,
                                 0x0A, 0x0B, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0xFEFE};
   for (int i = 0; i <= idDesktopExpanded; ++i)
     EXPECT_EQ(RootFolderId(static_cast<TRootID>(i)), ids[static_cast<size_t>(i)]) << i;
@@ -43,7 +43,7 @@ TEST(TBrowseFlagsType, SetOfNamedFlags)
   EXPECT_EQ(type->Kind, tkSet);
   ASSERT_EQ(type->CompType, TypeInfo_TBrowseFlag());
   const std::vector<std::string> names = {"bfDirectoriesOnly", "bfDomainOnly", "bfAncestors",
-                                          "bfComputers", "bfPrinters", "bfIncludeFiles"};
+                                          "bfComputers",       "bfPrinters",   "bfIncludeFiles"};
   EXPECT_EQ(type->CompType->EnumNames, names);
   const TBrowseFlags flags{bfDirectoriesOnly, bfIncludeFiles};
   EXPECT_EQ(SetToString(type, flags.ToInt()), "[bfDirectoriesOnly,bfIncludeFiles]");

@@ -29,12 +29,10 @@ INPUT KeyInput(WORD Vk, bool Up)
 void Tap(WORD Vk, WORD Modifier = 0)
 {
   std::vector<INPUT> in;
-  if (Modifier)
-    in.push_back(KeyInput(Modifier, false));
+  if (Modifier) in.push_back(KeyInput(Modifier, false));
   in.push_back(KeyInput(Vk, false));
   in.push_back(KeyInput(Vk, true));
-  if (Modifier)
-    in.push_back(KeyInput(Modifier, true));
+  if (Modifier) in.push_back(KeyInput(Modifier, true));
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
   Sleep(300);
 }
@@ -63,8 +61,7 @@ protected:
   TModalResult WithKeys(const std::function<void()>& Keys)
   {
     std::thread presser([&] {
-      for (int i = 0; i < 100 && !IsWindowVisible(Dialog); ++i)
-        Sleep(50);
+      for (int i = 0; i < 100 && !IsWindowVisible(Dialog); ++i) Sleep(50);
       Sleep(400);
       Keys();
     });
@@ -74,8 +71,7 @@ protected:
   }
   void TabTo(HWND Target)
   {
-    for (int i = 0; i < 8 && FocusOf(Ui) != Target; ++i)
-      Tap(VK_TAB);
+    for (int i = 0; i < 8 && FocusOf(Ui) != Target; ++i) Tap(VK_TAB);
   }
 };
 

@@ -52,7 +52,10 @@ protected:
     StartProgram();
   }
   void TearDown() override { RemoveTree(Dir); }
-  bool Drain() { return AppPumpUntil([&] { return Answers.Pending() == 0; }, 60000); }
+  bool Drain()
+  {
+    return AppPumpUntil([&] { return Answers.Pending() == 0; }, 60000);
+  }
 };
 
 TEST_F(LargeReport, TwentyThousandNewFilesFillTheListAndTheCommandsTakeAllOfIt)
@@ -69,16 +72,15 @@ TEST_F(LargeReport, TwentyThousandNewFilesFillTheListAndTheCommandsTakeAllOfIt)
     const std::string top = Root + "\\d" + std::to_string(d / 10), sub = top + "\\e" + std::to_string(d % 10);
     CreateDirectoryA(top.c_str(), nullptr);
     CreateDirectoryA(sub.c_str(), nullptr);
-    for (int f = 0; f < FilesPerDir; ++f)
-      WriteFile(sub + "\\f" + std::to_string(f), 1);
+    for (int f = 0; f < FilesPerDir; ++f) WriteFile(sub + "\\f" + std::to_string(f), 1);
   }
 
   TStrings* items = QVMain->Changes->Items();
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, SampleStatus);
   Answers.Push(CbtDialogAnswerer::ChooseFile(Collection));
   PostKey(QVMain->Handle(), VK_F3);
-  ASSERT_TRUE(AppPumpUntil(
-      [&] { return items->Count() > 0 && items->Get(items->Count() - 1).rfind("DONE, ", 0) == 0; }, 600000));
+  ASSERT_TRUE(AppPumpUntil([&] { return items->Count() > 0 && items->Get(items->Count() - 1).rfind("DONE, ", 0) == 0; },
+                           600000));
   KillTimer(nullptr, timer);
 
   const HWND list = QVMain->Changes->Handle();
@@ -90,8 +92,7 @@ TEST_F(LargeReport, TwentyThousandNewFilesFillTheListAndTheCommandsTakeAllOfIt)
     newLines += items->Get(i).size() > 6 && items->Get(i).compare(items->Get(i).size() - 6, 6, " - New") == 0 &&
                 items->Objects(i) == nullptr;
   EXPECT_EQ(newLines, Files);
-  for (int i : {0, 1, Files / 2, Files + 1})
-    EXPECT_EQ(WindowLine(list, i), items->Get(i));
+  for (int i : {0, 1, Files / 2, Files + 1}) EXPECT_EQ(WindowLine(list, i), items->Get(i));
   // The window went on showing the directory being worked on.
   const auto named = std::count_if(StatusSeen().begin(), StatusSeen().end(),
                                    [&](const std::string& S) { return S.rfind(Root + "\\d", 0) == 0; });
@@ -105,8 +106,7 @@ TEST_F(LargeReport, TwentyThousandNewFilesFillTheListAndTheCommandsTakeAllOfIt)
   ASSERT_TRUE(AppPumpUntil([&] { return Exists(Dir + "\\report.txt"); }, 20000));
   qvtest::PumpMessagesFor(200);
   std::string expected;
-  for (const std::string& line : report)
-    expected += line + "\r\n";
+  for (const std::string& line : report) expected += line + "\r\n";
   EXPECT_EQ(ReadFile(Dir + "\\report.txt"), expected);
 
   // Deleting a file in the middle takes its line out of list and window.

@@ -35,7 +35,10 @@ protected:
   void TearDown() override { RemoveTree(Dir); }
 
   Strings Lines() { return QVMain->Changes->Items()->ToVector(); }
-  bool Drain() { return AppPumpUntil([&] { return Answers.Pending() == 0; }, Timeout); }
+  bool Drain()
+  {
+    return AppPumpUntil([&] { return Answers.Pending() == 0; }, Timeout);
+  }
   // Answers the error box with OK, noting which window owns it.
   void ExpectErrorBox()
   {
@@ -80,8 +83,7 @@ protected:
   void CopyCollection(const std::string& To, bool WithDirList)
   {
     CopyFileA(Collection.c_str(), (To + ".qv").c_str(), FALSE);
-    if (WithDirList)
-      CopyFileA((Dir + "\\scan.qd").c_str(), (To + ".qd").c_str(), FALSE);
+    if (WithDirList) CopyFileA((Dir + "\\scan.qd").c_str(), (To + ".qd").c_str(), FALSE);
   }
 };
 
@@ -148,7 +150,8 @@ TEST_F(QuorvikFailures, CompareOfMissingDamagedOrTruncatedCollectionsEndsTheComp
 
   // A directory list that names no directories.
   CopyCollection(Dir + "\\fewdirs", false);
-  std::ofstream(Dir + "\\fewdirs.qd", std::ios::binary) << ReadFile(Dir + "\\scan.qd").substr(0, ReadFile(Dir + "\\scan.qd").find("\r\n") + 2);
+  std::ofstream(Dir + "\\fewdirs.qd", std::ios::binary)
+      << ReadFile(Dir + "\\scan.qd").substr(0, ReadFile(Dir + "\\scan.qd").find("\r\n") + 2);
   Compare(Dir + "\\fewdirs.qv");
   ExpectErrorBox();
   ExpectCarriedOn("List index out of bounds (0).", Strings{});

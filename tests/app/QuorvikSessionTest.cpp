@@ -28,10 +28,7 @@ constexpr DWORD Timeout = 20000;
 
 // Not under the Temp folder: Wine's browse dialog finds a folder by the
 // last-write times along its path, and Temp changes all the time.
-std::string TestDir()
-{
-  return "C:\\QvSession" + std::to_string(GetCurrentProcessId());
-}
+std::string TestDir() { return "C:\\QvSession" + std::to_string(GetCurrentProcessId()); }
 
 void WriteFile(const std::string& Path, size_t Size)
 {
@@ -53,8 +50,7 @@ void RemoveTree(const std::string& Dir)
   if (h != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = fd.cFileName;
-      if (name == "." || name == "..")
-        continue;
+      if (name == "." || name == "..") continue;
       const std::string path = Dir + "\\" + name;
       if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(path);
@@ -96,8 +92,7 @@ private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR Id, DWORD)
   {
     auto& steps = Pending();
-    if (steps.empty() || !steps.front().Ready())
-      return;
+    if (steps.empty() || !steps.front().Ready()) return;
     KillTimer(nullptr, Id);
     TStep step = std::move(steps.front());
     steps.erase(steps.begin());
@@ -110,8 +105,7 @@ bool AppPumpUntil(const std::function<bool()>& Condition, DWORD TimeoutMs = Time
 {
   const DWORD start = GetTickCount();
   while (!Condition()) {
-    if (GetTickCount() - start > TimeoutMs)
-      return false;
+    if (GetTickCount() - start > TimeoutMs) return false;
     Application->ProcessMessages();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
@@ -145,8 +139,7 @@ std::string SelectedTreeItem(HWND Dialog)
   tv.hItem = reinterpret_cast<HTREEITEM>(item);
   tv.pszText = text;
   tv.cchTextMax = sizeof text;
-  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
-    return "";
+  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return "";
   return text;
 }
 
@@ -154,8 +147,7 @@ std::string SelectedTreeItem(HWND Dialog)
 CbtDialogAnswerer::Answer ChooseFolder(const std::string& Path, std::function<void(HWND)> Before = nullptr)
 {
   return [Path, Before](HWND dialog) {
-    if (Before)
-      Before(dialog);
+    if (Before) Before(dialog);
     // The first browse dialog of a process fills its tree late, and a
     // selection made before that is lost: select until the tree shows it.
     std::string leaf = Path.substr(0, Path.size() - (Path.back() == '\\'));
@@ -182,8 +174,7 @@ protected:
   {
     RemoveTree(Dir);
     CreateDirectoryA(Dir.c_str(), nullptr);
-    for (const char* sub : {"", "\\sub", "\\skip"})
-      CreateDirectoryA((Root + sub).c_str(), nullptr);
+    for (const char* sub : {"", "\\sub", "\\skip"}) CreateDirectoryA((Root + sub).c_str(), nullptr);
     WriteFile(Root + "\\a.txt", 100);
     WriteFile(Root + "\\b.txt", 5);
     WriteFile(Root + "\\gone.txt", 1);
@@ -210,7 +201,10 @@ protected:
     auto it = std::find(lines.begin(), lines.end(), Text);
     return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
   }
-  bool Drain() { return AppPumpUntil([&] { return Answers.Pending() == 0; }); }
+  bool Drain()
+  {
+    return AppPumpUntil([&] { return Answers.Pending() == 0; });
+  }
 
   // The dialog's own modal loop runs InDialog once the dialog shows.
   void OpenOptions(std::function<void()> InDialog)
@@ -311,8 +305,7 @@ TEST_F(QuorvikSession, OptionsScanChangeCompareAndActOnTheReport)
   EXPECT_EQ(lines[6], Root + "\\newdir\\x.txt - New");
   EXPECT_EQ(lines[7], "DONE, 00:00");
   const std::vector<bool> notes = {true, false, false, true, false, false, false, true};
-  for (int i = 0; i < 8; ++i)
-    EXPECT_EQ(IsNote(i), notes[i]) << lines[i];
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(IsNote(i), notes[i]) << lines[i];
   Screenshot(QVMain->Handle(), "main-window-report");
 
   // Pop-up menu on a file line, a note line and (later) an empty list.
@@ -344,8 +337,7 @@ TEST_F(QuorvikSession, OptionsScanChangeCompareAndActOnTheReport)
   ASSERT_TRUE(Drain());
   ASSERT_TRUE(AppPumpUntil([&] { return Exists(Dir + "\\report.txt"); }, Timeout));
   std::string expected;
-  for (const std::string& line : lines)
-    expected += line + "\r\n";
+  for (const std::string& line : lines) expected += line + "\r\n";
   EXPECT_EQ(ReadFile(Dir + "\\report.txt"), expected);
   EXPECT_EQ(Answers.Captions().back(), "Save As...");
   EXPECT_EQ(QVMain->dlgSave->FileName(), Collection);
@@ -435,14 +427,14 @@ TEST_F(QuorvikSession, WindowGrowsTheListAndDragsByItsClientArea)
 
 TEST_F(QuorvikSession, ClosingDuringAWalkStopsItAndThenCloses)
 {
-  for (int i = 0; i < 300; ++i)
-    WriteFile(Root + "\\sub\\f" + std::to_string(i), 1);
+  for (int i = 0; i < 300; ++i) WriteFile(Root + "\\sub\\f" + std::to_string(i), 1);
   bool closedDuringWalk = false;
   Answers.Push(ChooseFolder(Root + "\\"));
-  TWhen::Schedule([] { return QVMain->Walking(); }, [&] {
-    closedDuringWalk = true;
-    QVMain->Close();
-  });
+  TWhen::Schedule([] { return QVMain->Walking(); },
+                  [&] {
+                    closedDuringWalk = true;
+                    QVMain->Close();
+                  });
   Key(QVMain->Handle(), VK_F2);
   EXPECT_TRUE(AppPumpUntil([] { return Application->Terminated(); }, Timeout));
   EXPECT_TRUE(closedDuringWalk);
@@ -458,7 +450,8 @@ namespace {
 std::string WindowText(HWND Window)
 {
   std::string text(static_cast<size_t>(SendMessageA(Window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-  text.resize(static_cast<size_t>(SendMessageA(Window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  text.resize(
+      static_cast<size_t>(SendMessageA(Window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
@@ -514,8 +507,7 @@ public:
             Sleep(100);
           }
         })
-  {
-  }
+  {}
   ~THelpErrorWatch()
   {
     FStop = true;
@@ -535,13 +527,11 @@ public:
   HWND Window = nullptr;
   ~THelpWindow()
   {
-    if (!Window || !IsWindow(Window))
-      return;
+    if (!Window || !IsWindow(Window)) return;
     DWORD process = 0;
     GetWindowThreadProcessId(Window, &process);
     Application->HelpCommand(HELP_QUIT, 0);
-    if (AppPumpUntil([&] { return !IsWindow(Window); }, 5000))
-      return;
+    if (AppPumpUntil([&] { return !IsWindow(Window); }, 5000)) return;
     if (HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process)) {
       TerminateProcess(handle, 1);
       WaitForSingleObject(handle, 5000);

@@ -38,8 +38,7 @@ inline void RemoveTree(const std::string& Dir)
   if (h != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = fd.cFileName;
-      if (name == "." || name == "..")
-        continue;
+      if (name == "." || name == "..") continue;
       const std::string path = Dir + "\\" + name;
       if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(path);
@@ -69,8 +68,7 @@ inline bool AppPumpUntil(const std::function<bool()>& Condition, DWORD TimeoutMs
 {
   const DWORD start = GetTickCount();
   while (!Condition()) {
-    if (GetTickCount() - start > TimeoutMs)
-      return false;
+    if (GetTickCount() - start > TimeoutMs) return false;
     Application->ProcessMessages();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
@@ -81,8 +79,7 @@ inline bool AppPumpUntil(const std::function<bool()>& Condition, DWORD TimeoutMs
 inline void PostCommand(TComponent* Form, const char* Item)
 {
   auto* item = dynamic_cast<TMenuItem*>(Form->FindComponent(Item));
-  if (!item)
-    return;
+  if (!item) return;
   // A pop-up menu's commands arrive at the framework's pop-up list window.
   const bool popup = dynamic_cast<TPopupMenu*>(item->GetParentMenu()) != nullptr;
   const HWND target = popup ? PopupList().Window() : static_cast<TCustomForm*>(Form)->Handle();
@@ -106,8 +103,7 @@ inline std::string SelectedTreeItem(HWND Dialog)
   tv.hItem = reinterpret_cast<HTREEITEM>(item);
   tv.pszText = text;
   tv.cchTextMax = sizeof text;
-  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
-    return "";
+  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return "";
   return text;
 }
 

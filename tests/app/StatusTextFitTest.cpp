@@ -15,7 +15,7 @@ bool NeverDirectory(const std::string&) { return false; }
 
 const std::string DeepPath = "D:\\Long\\Deeper\\Deep\\File.txt";  // 28 characters
 
-} // namespace
+}  // namespace
 
 TEST(SplitStatusPath, SeparatesDriveDirectoryAndName)
 {
@@ -128,8 +128,7 @@ TEST(FitPathText, MeasuresWithTheGivenFunction)
   // Wide 'W's: the long folder names cost most, so fewer folders survive.
   const auto wide = [](const std::string& Text) {
     int width = 0;
-    for (char c : Text)
-      width += c == 'W' ? 10 : 1;
+    for (char c : Text) width += c == 'W' ? 10 : 1;
     return width;
   };
   const std::string path = "C:\\WWW\\ab\\name";
@@ -145,8 +144,7 @@ TEST(FitPathText, MeasuresEachCandidateOnlyUntilOneFits)
     return static_cast<int>(Text.size());
   };
   EXPECT_EQ(FitPathText(DeepPath, 20, record), "D:\\...\\Deep\\File.txt");
-  const std::vector<std::string> expected = {
-      DeepPath, "D:\\...\\Deeper\\Deep\\File.txt", "D:\\...\\Deep\\File.txt"};
+  const std::vector<std::string> expected = {DeepPath, "D:\\...\\Deeper\\Deep\\File.txt", "D:\\...\\Deep\\File.txt"};
   EXPECT_EQ(measured, expected);
 }
 
@@ -174,8 +172,7 @@ TEST(CutText, MeasuresWithTheGivenFunction)
 {
   const auto wide = [](const std::string& Text) {
     int width = 0;
-    for (char c : Text)
-      width += c == 'W' ? 10 : 1;
+    for (char c : Text) width += c == 'W' ? 10 : 1;
     return width;
   };
   EXPECT_EQ(CutText("WWW", 30, wide), "WWW");

@@ -25,8 +25,7 @@ Strings SplitLines(const std::string& Text)
 {
   Strings lines;
   std::istringstream in(Text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
@@ -53,10 +52,7 @@ protected:
   }
   void TearDown() override { fs::remove_all(Dir); }
 
-  void Write(const std::string& Rel, const std::string& Data)
-  {
-    std::ofstream(Dir / Rel, std::ios::binary) << Data;
-  }
+  void Write(const std::string& Rel, const std::string& Data) { std::ofstream(Dir / Rel, std::ios::binary) << Data; }
   std::string Read(const std::string& Rel)
   {
     std::ifstream in(Dir / Rel, std::ios::binary);
@@ -112,8 +108,7 @@ TEST_F(QvTest, ChangesGiveExitOneAndTheReportFileHasCrLfLines)
   EXPECT_NE(std::find(middle.begin(), middle.end(), Root + "sub" + Sep + "b.txt - Missing"), middle.end());
   EXPECT_EQ(middle.back(), Root + "new.txt - New");
   std::string expected;
-  for (const std::string& line : lines)
-    expected += line + "\r\n";
+  for (const std::string& line : lines) expected += line + "\r\n";
   EXPECT_EQ(Read("report.txt"), expected);
 }
 
@@ -169,9 +164,9 @@ TEST_F(QvTest, DamagedCollectionIsNamedAndGivesExitTwo)
 
 TEST_F(QvTest, UsageErrorsPrintTheUsage)
 {
-  for (const Strings& args : {Strings{}, Strings{"frobnicate"}, Strings{"scan", P("tree")},
-                              Strings{"compare"}, Strings{"scan", "--bogus", P("tree"), "-o", "x"},
-                              Strings{"compare", "a", "b"}, Strings{"compare", "a", "-o"}}) {
+  for (const Strings& args : {Strings{}, Strings{"frobnicate"}, Strings{"scan", P("tree")}, Strings{"compare"},
+                              Strings{"scan", "--bogus", P("tree"), "-o", "x"}, Strings{"compare", "a", "b"},
+                              Strings{"compare", "a", "-o"}}) {
     const TRun run = Qv(args);
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Err.rfind("qv: ", 0), 0u) << run.Err;

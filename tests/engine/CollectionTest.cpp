@@ -158,16 +158,15 @@ TEST_P(DamagedCollectionTest, StopsWithAMessageNamingTheFile)
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, DamagedCollectionTest,
-    ::testing::Values(std::string("abc"),                                  // cut inside the name
-                      std::string("abc\0\1\0", 6),                         // cut inside DirIndex
-                      Record("abc", 1, T, 1).substr(0, 15),                // cut inside Size
-                      std::string(1001, 'n') + std::string("\0", 1),       // name over 1000 bytes
-                      std::string(5000, 'n'),                              // no end at all
-                      Record("", 1, T, 1), Record(".", 1, T, 1), Record("..", 1, T, 1),
-                      Record("..\\..\\Windows\\x.dll", 1, T, 1), Record("C:x", 1, T, 1),
-                      Record("a/b", 1, T, 1)));
+INSTANTIATE_TEST_SUITE_P(Inputs, DamagedCollectionTest,
+                         ::testing::Values(std::string("abc"),                             // cut inside the name
+                                           std::string("abc\0\1\0", 6),                    // cut inside DirIndex
+                                           Record("abc", 1, T, 1).substr(0, 15),           // cut inside Size
+                                           std::string(1001, 'n') + std::string("\0", 1),  // name over 1000 bytes
+                                           std::string(5000, 'n'),                         // no end at all
+                                           Record("", 1, T, 1), Record(".", 1, T, 1), Record("..", 1, T, 1),
+                                           Record("..\\..\\Windows\\x.dll", 1, T, 1), Record("C:x", 1, T, 1),
+                                           Record("a/b", 1, T, 1)));
 
 TEST_F(CollectionTest, NameOfExactly1000BytesIsAccepted)
 {

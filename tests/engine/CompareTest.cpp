@@ -87,8 +87,8 @@ TEST_F(CompareTest, UnreadableFileIsANoteAndTheCompareGoesOn)
   ScanAndSave();
   Fs.SetUnreadable("D:\\Data\\a.txt");
   Fs.SetSize("D:\\Data\\b.txt", 6);
-  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - File Access Denied",
-                                "D:\\Data\\b.txt - Size: 1", "DONE, 00:00"}));
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)",
+                                "D:\\Data\\a.txt - File Access Denied", "D:\\Data\\b.txt - Size: 1", "DONE, 00:00"}));
   EXPECT_TRUE(Host.Lines[1].Note);
 }
 
@@ -97,8 +97,8 @@ TEST_F(CompareTest, CaseRenamedFilePassesTheCheckAndIsListedNewByTheWalk)
   ScanAndSave();
   Fs.Delete("D:\\Data\\a.txt");
   Fs.AddFile("D:\\Data\\A.TXT", 100, T);
-  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\A.TXT - New",
-                                "DONE, 00:00"}));
+  EXPECT_EQ(Compare(),
+            (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\A.TXT - New", "DONE, 00:00"}));
 }
 
 TEST_F(CompareTest, DriveRootCollectionBuildsPathsWithOneSeparator)
@@ -124,8 +124,8 @@ TEST_F(CompareTest, RecursionOffAtCompareListsSubdirectoriesAsNew)
 {
   ScanAndSave();
   Host.Recurse = false;
-  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\Sub - New",
-                                "DONE, 00:00"}));
+  EXPECT_EQ(Compare(),
+            (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\Sub - New", "DONE, 00:00"}));
 }
 
 TEST_F(CompareTest, DirectoryEntriesAreCheckedByTheirOwnSizeAndTime)
@@ -137,8 +137,8 @@ TEST_F(CompareTest, DirectoryEntriesAreCheckedByTheirOwnSizeAndTime)
   Fs.AddFile("D:\\Data\\Sub\\more.txt", 1, T);
   Fs.SetTime("D:\\Data\\Sub", Later);
   Fs.Delete("D:\\Data\\Other");
-  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\Sub - 02.01.2001 03:04:06",
-                                "D:\\Data\\Other - Missing", "DONE, 00:00"}));
+  EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)",
+                                "D:\\Data\\Sub - 02.01.2001 03:04:06", "D:\\Data\\Other - Missing", "DONE, 00:00"}));
 }
 
 TEST_F(CompareTest, LinksAreCheckedByTheirOwnSizeAndTime)

@@ -27,8 +27,7 @@ public:
   void ProcessMessages() override
   {
     ++Pumped;
-    if (OnPump)
-      OnPump();
+    if (OnPump) OnPump();
   }
   void SetHourGlass(bool On) override { HourGlass = On; }
   void Beep() override { ++Beeped; }
@@ -41,8 +40,7 @@ public:
   std::vector<std::string> Texts() const
   {
     std::vector<std::string> texts;
-    for (const TLine& line : Lines)
-      texts.push_back(line.Text);
+    for (const TLine& line : Lines) texts.push_back(line.Text);
     return texts;
   }
 };

@@ -91,9 +91,12 @@ TEST_F(CanvasTest, ClearBrushTextLeavesBackgroundAndDrawsInFontColour)
   qvtest::Pixels px = qvtest::CaptureDC(c.Handle(), 40, 30);
   int black = 0, yellow = 0, other = 0;
   for (COLORREF p : px.data) {
-    if (p == RGB(0, 0, 0)) ++black;
-    else if (p == RGB(255, 255, 0)) ++yellow;
-    else ++other;
+    if (p == RGB(0, 0, 0))
+      ++black;
+    else if (p == RGB(255, 255, 0))
+      ++yellow;
+    else
+      ++other;
   }
   EXPECT_GT(black, 10);
   EXPECT_GT(yellow, 900);

@@ -16,21 +16,19 @@ public:
   void Notification(TComponent* AComponent, TOperation Operation) override
   {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove)
-      FLog.push_back(Name() + " told " + AComponent->Name() + " goes");
+    if (Operation == opRemove) FLog.push_back(Name() + " told " + AComponent->Name() + " goes");
   }
 
 private:
   std::vector<std::string>& FLog;
 };
-} // namespace
+}  // namespace
 
 TEST(Component, FreeingTheOwnerFreesComponentsLastFirst)
 {
   std::vector<std::string> log;
   auto* owner = new TComponent(nullptr);
-  for (const char* name : {"A", "B", "C"})
-    (new TWatcher(owner, log))->SetName(name);
+  for (const char* name : {"A", "B", "C"}) (new TWatcher(owner, log))->SetName(name);
   EXPECT_EQ(3, owner->ComponentCount());
   delete owner;
   EXPECT_EQ((std::vector<std::string>{"free C", "free B", "free A"}), log);

@@ -10,27 +10,27 @@
 
 namespace {
 
-TEST(MessageBoxTest, KindsMapToButtonsAndIcons) {
+TEST(MessageBoxTest, KindsMapToButtonsAndIcons)
+{
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), qv::MessageBoxFlags(qv::TMsgBoxKind::Error));
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), qv::MessageBoxFlags(qv::TMsgBoxKind::Warning));
-  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION),
-            qv::MessageBoxFlags(qv::TMsgBoxKind::Information));
-  EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION),
-            qv::MessageBoxFlags(qv::TMsgBoxKind::Confirmation));
+  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), qv::MessageBoxFlags(qv::TMsgBoxKind::Information));
+  EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION), qv::MessageBoxFlags(qv::TMsgBoxKind::Confirmation));
 }
 
-TEST(MessageBoxTest, RealConfirmationBoxAnsweredCancel) {
+TEST(MessageBoxTest, RealConfirmationBoxAnsweredCancel)
+{
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::Cancel());
-  int result = qv::ShowMessageBox("Delete File \"Z:\\a.txt\"?", "Quorvik V5.0",
-                                  qv::TMsgBoxKind::Confirmation);
+  int result = qv::ShowMessageBox("Delete File \"Z:\\a.txt\"?", "Quorvik V5.0", qv::TMsgBoxKind::Confirmation);
   EXPECT_EQ(IDCANCEL, result);
   ASSERT_EQ(1u, answerer.Captions().size());
   EXPECT_EQ("Quorvik V5.0", answerer.Captions()[0]);
   EXPECT_EQ("Delete File \"Z:\\a.txt\"?", answerer.Texts()[0]);
 }
 
-TEST(MessageBoxTest, RealConfirmationBoxAnsweredOk) {
+TEST(MessageBoxTest, RealConfirmationBoxAnsweredOk)
+{
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
   EXPECT_EQ(IDOK, qv::ShowMessageBox("Sure?", "Q", qv::TMsgBoxKind::Confirmation));
@@ -40,18 +40,21 @@ struct RecordingAnswerer : qv::IDialogAnswerer {
   std::string text;
   UINT type = 0;
   qv::TFileDialogRequest request;
-  std::optional<int> AnswerMessageBox(const std::string& t, const std::string&, UINT f) override {
+  std::optional<int> AnswerMessageBox(const std::string& t, const std::string&, UINT f) override
+  {
     text = t;
     type = f;
     return IDCANCEL;
   }
-  std::optional<qv::TFileDialogAnswer> AnswerFileDialog(const qv::TFileDialogRequest& r) override {
+  std::optional<qv::TFileDialogAnswer> AnswerFileDialog(const qv::TFileDialogRequest& r) override
+  {
     request = r;
     return qv::TFileDialogAnswer{true, "Z:\\tmp\\chosen.qv", 2};
   }
 };
 
-TEST(DialogSeamTest, InstalledAnswererReplacesTheDialogAndIsRemovedAfterwards) {
+TEST(DialogSeamTest, InstalledAnswererReplacesTheDialogAndIsRemovedAfterwards)
+{
   RecordingAnswerer recorder;
   {
     qv::ScopedDialogAnswerer scope(recorder);
@@ -68,12 +71,14 @@ TEST(DialogSeamTest, InstalledAnswererReplacesTheDialogAndIsRemovedAfterwards) {
   EXPECT_EQ(nullptr, qv::DialogAnswerer());
 }
 
-TEST(FileDialogTest, FilterBecomesNulSeparated) {
+TEST(FileDialogTest, FilterBecomesNulSeparated)
+{
   std::string out = qv::FilterToNulSeparated("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
   EXPECT_EQ(std::string("Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0\0", 46), out);
 }
 
-TEST(FileDialogTest, RealSaveDialogReturnsTypedNameWithDefaultExtension) {
+TEST(FileDialogTest, RealSaveDialogReturnsTypedNameWithDefaultExtension)
+{
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFile("Z:\\tmp\\qv_dialog_test_new"));
   qv::TFileDialogRequest request;
@@ -90,7 +95,8 @@ TEST(FileDialogTest, RealSaveDialogReturnsTypedNameWithDefaultExtension) {
   EXPECT_EQ("Save As", answerer.Captions()[0]);
 }
 
-TEST(FileDialogTest, OverwritePromptAsksForExistingFile) {
+TEST(FileDialogTest, OverwritePromptAsksForExistingFile)
+{
   const char* path = "Z:\\tmp\\qv_dialog_test_existing.qv";
   FILE* f = std::fopen(path, "w");
   ASSERT_NE(nullptr, f);
@@ -108,7 +114,8 @@ TEST(FileDialogTest, OverwritePromptAsksForExistingFile) {
   std::remove(path);
 }
 
-TEST(FileDialogTest, CancelKeepsTheOldFileName) {
+TEST(FileDialogTest, CancelKeepsTheOldFileName)
+{
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::Cancel());
   qv::TFileDialogRequest request;
@@ -119,7 +126,8 @@ TEST(FileDialogTest, CancelKeepsTheOldFileName) {
   EXPECT_EQ("Z:\\tmp\\old.qv", answer.fileName);
 }
 
-TEST(FontDialogTest, RealFontDialogReturnsChosenSize) {
+TEST(FontDialogTest, RealFontDialogReturnsChosenSize)
+{
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFontSize("20"));
   LOGFONTA font{};

@@ -13,7 +13,8 @@ namespace {
 
 TEST(MulDivRoundTest, AgreesWithKernel32MulDiv)
 {
-  const int values[] = {0, 1, -1, 2, -2, 3, 5, -5, 7, 11, -11, 72, 96, -96, 120, 1000, 46341, -46341, INT_MAX, INT_MIN + 1};
+  const int values[] = {0,   1,  -1, 2,   -2,  3,    5,     -5,     7,       11,
+                        -11, 72, 96, -96, 120, 1000, 46341, -46341, INT_MAX, INT_MIN + 1};
   for (int a : values) {
     for (int b : values) {
       for (int c : {1, -1, 2, -2, 3, 4, -4, 72, 96, 120, 7}) {

@@ -10,21 +10,20 @@
 using namespace fwtest;
 
 namespace {
-const char* const PanelText =
-    "object Panel: TPanelForm\r\n"
-    "  Caption = 'Quorvik V5.0'\r\n"
-    "  Left = 282\r\n"
-    "  object First: TGadget\r\n"
-    "    Buddy = Second\r\n"
-    "    Probe = 1\r\n"
-    "    Font.Name = 'Courier New'\r\n"
-    "    Lines.Strings = (\r\n"
-    "      'dlgOpen;FileName;10;OpenFileName;;1;0;0;;')\r\n"
-    "  end\r\n"
-    "  object Second: TGadget\r\n"
-    "    OnClick = ButtonClick\r\n"
-    "  end\r\n"
-    "end\r\n";
+const char* const PanelText = "object Panel: TPanelForm\r\n"
+                              "  Caption = 'Quorvik V5.0'\r\n"
+                              "  Left = 282\r\n"
+                              "  object First: TGadget\r\n"
+                              "    Buddy = Second\r\n"
+                              "    Probe = 1\r\n"
+                              "    Font.Name = 'Courier New'\r\n"
+                              "    Lines.Strings = (\r\n"
+                              "      'dlgOpen;FileName;10;OpenFileName;;1;0;0;;')\r\n"
+                              "  end\r\n"
+                              "  object Second: TGadget\r\n"
+                              "    OnClick = ButtonClick\r\n"
+                              "  end\r\n"
+                              "end\r\n";
 }
 
 TEST(FormFile, TextFormBuildsTheFormAndItsComponents)

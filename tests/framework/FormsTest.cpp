@@ -107,10 +107,7 @@ TEST_F(FormsTest, FormFileBuildsControlsWithTheirProperties)
   EXPECT_EQ(form->ClientHeight() - 19, form->StatusBar->Top());
 }
 
-TEST_F(FormsTest, LoadedRunsBeforeOnCreate)
-{
-  EXPECT_EQ((std::vector<std::string>{"Loaded", "FormCreate"}), Events());
-}
+TEST_F(FormsTest, LoadedRunsBeforeOnCreate) { EXPECT_EQ((std::vector<std::string>{"Loaded", "FormCreate"}), Events()); }
 
 TEST_F(FormsTest, MenuCommandDispatchedByIdAndByShortcut)
 {
@@ -370,7 +367,7 @@ TEST_F(FormsTest, OwnerDrawnListsFocusEventsAndFreeingListsWithWindows)
   SendMessageA(combo->Handle(), CB_SETCURSEL, 0, 0);
   SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo->Handle()));
   EXPECT_EQ("red", changed);  // the chosen line, not the edit box's old text
-  delete list;  // with its window: the list's messages were pure calls in the base destructor
+  delete list;                // with its window: the list's messages were pure calls in the base destructor
   delete combo;
 }
 

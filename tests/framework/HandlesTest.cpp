@@ -7,7 +7,8 @@
 
 namespace {
 
-TEST(HandlesTest, GdiObjectDeletesOnDestruction) {
+TEST(HandlesTest, GdiObjectDeletesOnDestruction)
+{
   HBRUSH raw = CreateSolidBrush(RGB(1, 2, 3));
   {
     qv::BrushHandle brush(raw);
@@ -16,7 +17,8 @@ TEST(HandlesTest, GdiObjectDeletesOnDestruction) {
   EXPECT_EQ(0u, GetObjectType(raw));
 }
 
-TEST(HandlesTest, MoveTransfersOwnershipOnce) {
+TEST(HandlesTest, MoveTransfersOwnershipOnce)
+{
   qv::PenHandle a(CreatePen(PS_SOLID, 1, 0));
   HPEN raw = a.get();
   qv::PenHandle b(std::move(a));
@@ -26,7 +28,8 @@ TEST(HandlesTest, MoveTransfersOwnershipOnce) {
   EXPECT_EQ(0u, GetObjectType(raw));
 }
 
-TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue) {
+TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue)
+{
   TFindHandle none;
   EXPECT_EQ(INVALID_HANDLE_VALUE, none.get());
   EXPECT_FALSE(none);
@@ -37,7 +40,8 @@ TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue) {
   EXPECT_TRUE(found);
 }
 
-TEST(HandlesTest, SelectionGuardPutsOldObjectBack) {
+TEST(HandlesTest, SelectionGuardPutsOldObjectBack)
+{
   qv::MemoryDC dc(CreateCompatibleDC(nullptr));
   HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_BRUSH);
   qv::BrushHandle brush(CreateSolidBrush(RGB(9, 9, 9)));
@@ -48,9 +52,12 @@ TEST(HandlesTest, SelectionGuardPutsOldObjectBack) {
   EXPECT_EQ(original, GetCurrentObject(dc.get(), OBJ_BRUSH));
 }
 
-TEST(HandlesTest, OwnedMenuIsDestroyed) {
+TEST(HandlesTest, OwnedMenuIsDestroyed)
+{
   HMENU raw = CreatePopupMenu();
-  { qv::OwnedMenu menu(raw); }
+  {
+    qv::OwnedMenu menu(raw);
+  }
   EXPECT_FALSE(IsMenu(raw));
   qv::OwnedMenu kept(CreatePopupMenu());
   HMENU released = kept.release();
@@ -58,7 +65,8 @@ TEST(HandlesTest, OwnedMenuIsDestroyed) {
   DestroyMenu(released);
 }
 
-TEST(HandlesTest, RepeatedCreateAndReleaseKeepsGdiCountFlat) {
+TEST(HandlesTest, RepeatedCreateAndReleaseKeepsGdiCountFlat)
+{
   qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
   for (int i = 0; i < 200; ++i) {
     qv::MemoryDC dc(CreateCompatibleDC(nullptr));
@@ -70,7 +78,8 @@ TEST(HandlesTest, RepeatedCreateAndReleaseKeepsGdiCountFlat) {
   EXPECT_EQ(before.gdi, after.gdi);
 }
 
-TEST(HandlesTest, TimerIsKilledOnDestruction) {
+TEST(HandlesTest, TimerIsKilledOnDestruction)
+{
   HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   {
     qv::TimerHandle timer(window, 7, 10);

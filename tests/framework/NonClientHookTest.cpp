@@ -66,14 +66,11 @@ protected:
     form = TCustomForm::Create<TNcForm>(Application);
     form->Show();
     qvtest::PumpMessagesFor(100);
-    previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Hook)));
+    previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Hook)));
     Trace().clear();
   }
-  void TearDown() override
-  {
-    SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-  }
+  void TearDown() override { SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)); }
   // Each watched message passed the hook, then the form, then the hook again.
   void ExpectWrapped(UINT Msg)
   {
@@ -116,11 +113,13 @@ TEST_F(NonClientHookTest, RealPointerOverTheCaptionReachesTheHookWhichMayChangeT
 
   Trace().clear();
   qvtest::MovePointerTo(POINT{caption.x + 5, caption.y});
-  qvtest::PumpUntil([] {
-    for (const std::string& t : Trace())
-      if (t == "after " + std::to_string(WM_NCMOUSEMOVE)) return true;
-    return false;
-  }, 2000);
+  qvtest::PumpUntil(
+      [] {
+        for (const std::string& t : Trace())
+          if (t == "after " + std::to_string(WM_NCMOUSEMOVE)) return true;
+        return false;
+      },
+      2000);
   ExpectWrapped(WM_NCMOUSEMOVE);
 
   Trace().clear();

@@ -15,15 +15,11 @@ namespace {
 std::string Bytes(std::initializer_list<int> Values)
 {
   std::string s;
-  for (int v : Values)
-    s += static_cast<char>(v);
+  for (int v : Values) s += static_cast<char>(v);
   return s;
 }
 
-std::string Str(const std::string& S)
-{
-  return static_cast<char>(S.size()) + S;
-}
+std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
 
 std::string WriteRoot(TComponent* Root)
 {
@@ -52,20 +48,20 @@ std::string CarrierBlob(TPersistent* Object)
 std::string SmallBitmap()
 {
   // 2 x 1 pixels, 24 bits, core header: 14 + 12 + 8 bytes.
-  return Bytes({'B', 'M', 34, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 24, 0,
-                1, 2, 3, 4, 5, 6, 0, 0});
+  return Bytes(
+      {'B', 'M', 34, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 24, 0, 1, 2, 3, 4, 5, 6, 0, 0});
 }
 
-} // namespace
+}  // namespace
 
 TEST(CarrierBlob, StringListHasExactBytes)
 {
   TStringList list;
   list.Add("a");
   list.Add("bc");
-  const std::string expected = std::string("TStringList") + std::string(21, '\0') + "03" + "TPF0" +
-                               Str("TCarrier") + Str("") + Str("Persistent.Strings") +
-                               Bytes({1, 6, 1, 'a', 6, 2, 'b', 'c', 0}) + Bytes({0, 0});
+  const std::string expected = std::string("TStringList") + std::string(21, '\0') + "03" + "TPF0" + Str("TCarrier") +
+                               Str("") + Str("Persistent.Strings") + Bytes({1, 6, 1, 'a', 6, 2, 'b', 'c', 0}) +
+                               Bytes({0, 0});
   EXPECT_EQ(expected, CarrierBlob(&list));
 }
 
@@ -83,10 +79,9 @@ TEST(CarrierBlob, DefaultFontHasExactBytes)
   TFont font;
   const std::string expected = std::string("TFont") + std::string(27, '\0') + "03" + "TPF0" + Str("TCarrier") +
                                Str("") + Str("Persistent.Charset") + Bytes({7}) + Str("DEFAULT_CHARSET") +
-                               Str("Persistent.Color") + Bytes({7}) + Str("clWindowText") +
-                               Str("Persistent.Height") + Bytes({2, 0xF5}) + Str("Persistent.Name") +
-                               Bytes({6}) + Str("MS Sans Serif") + Str("Persistent.Style") + Bytes({11, 0}) +
-                               Bytes({0, 0});
+                               Str("Persistent.Color") + Bytes({7}) + Str("clWindowText") + Str("Persistent.Height") +
+                               Bytes({2, 0xF5}) + Str("Persistent.Name") + Bytes({6}) + Str("MS Sans Serif") +
+                               Str("Persistent.Style") + Bytes({11, 0}) + Bytes({0, 0});
   EXPECT_EQ(expected, CarrierBlob(&font));
 }
 
@@ -100,11 +95,10 @@ TEST(CarrierBlob, FontWithPitchStyleAndPlainColour)
   font.SetStyle({fsItalic, fsBold});
   font.SetPitch(fpFixed);
   const std::string expected = std::string("TFont") + std::string(27, '\0') + "03" + "TPF0" + Str("TCarrier") +
-                               Str("") + Str("Persistent.Charset") + Bytes({3, 200, 0}) +
-                               Str("Persistent.Color") + Bytes({4, 0x56, 0x34, 0x12, 0}) +
-                               Str("Persistent.Height") + Bytes({2, 0xF4}) + Str("Persistent.Name") +
-                               Bytes({6}) + Str("Courier New") + Str("Persistent.Style") + Bytes({11}) +
-                               Str("fsBold") + Str("fsItalic") + Str("") + Str("Persistent.Pitch") +
+                               Str("") + Str("Persistent.Charset") + Bytes({3, 200, 0}) + Str("Persistent.Color") +
+                               Bytes({4, 0x56, 0x34, 0x12, 0}) + Str("Persistent.Height") + Bytes({2, 0xF4}) +
+                               Str("Persistent.Name") + Bytes({6}) + Str("Courier New") + Str("Persistent.Style") +
+                               Bytes({11}) + Str("fsBold") + Str("fsItalic") + Str("") + Str("Persistent.Pitch") +
                                Bytes({7}) + Str("fpFixed") + Bytes({0, 0});
   EXPECT_EQ(expected, CarrierBlob(&font));
 }
@@ -159,7 +153,7 @@ void FillGadget(TGadget& g)
   item = static_cast<TItem*>(g.FItems->Add());
   item->FWidth = -7;
 }
-} // namespace
+}  // namespace
 
 TEST(ObjectStream, EveryPropertyKindRoundTrips)
 {
@@ -221,9 +215,14 @@ TEST(ObjectStream, DefaultsAndStoredRuleLeavePropertiesOut)
 TEST(ObjectStream, IntegerTagIsTheSmallestThatHoldsTheValue)
 {
   const std::pair<int64_t, std::string> cases[] = {
-      {0, Bytes({2, 0})},          {127, Bytes({2, 127})},          {-128, Bytes({2, 0x80})},
-      {128, Bytes({3, 128, 0})},   {-129, Bytes({3, 0x7F, 0xFF})},  {32767, Bytes({3, 0xFF, 0x7F})},
-      {32768, Bytes({4, 0, 0x80, 0, 0})}, {-2147483647 - 1, Bytes({4, 0, 0, 0, 0x80})},
+      {0, Bytes({2, 0})},
+      {127, Bytes({2, 127})},
+      {-128, Bytes({2, 0x80})},
+      {128, Bytes({3, 128, 0})},
+      {-129, Bytes({3, 0x7F, 0xFF})},
+      {32767, Bytes({3, 0xFF, 0x7F})},
+      {32768, Bytes({4, 0, 0x80, 0, 0})},
+      {-2147483647 - 1, Bytes({4, 0, 0, 0, 0x80})},
   };
   for (const auto& [value, bytes] : cases) {
     TMemoryStream s;
@@ -321,8 +320,8 @@ TEST(ObjectStream, NestedObjectsCanBeRefused)
 {
   TPanelForm form(nullptr);
   TMemoryStream s;
-  const std::string data = "TPF0" + Str("TPanelForm") + Str("") + Bytes({0}) + Str("TGadget") + Str("A") +
-                           Bytes({0, 0, 0});
+  const std::string data =
+      "TPF0" + Str("TPanelForm") + Str("") + Bytes({0}) + Str("TGadget") + Str("A") + Bytes({0, 0, 0});
   s.WriteBuffer(data.data(), static_cast<int64_t>(data.size()));
   s.SetPosition(0);
   TReader reader(s);
@@ -352,8 +351,7 @@ TEST(ObjectStream, DamagedStreamsRaiseReadErrors)
       {"unknown colour name", head + Str("Color") + Bytes({7}) + Str("clPlaid")},
       {"unknown method", head + Str("OnClick") + Bytes({7}) + Str("Nowhere")},
       {"missing end", head + Str("Number") + Bytes({2, 1})},
-      {"short string too long", head + Str("Short") + Bytes({12, 0, 1, 0, 0}) + std::string(256, 's') +
-                                    Bytes({0, 0})},
+      {"short string too long", head + Str("Short") + Bytes({12, 0, 1, 0, 0}) + std::string(256, 's') + Bytes({0, 0})},
       {"child in a list of items", head + Str("Items") + Bytes({14, 1}) + Str("Caption") + Bytes({9, 0, 0})},
   };
   for (const auto& [what, data] : cases) {
@@ -385,8 +383,8 @@ TEST(ObjectStream, DeepNestingIsRefusedBeforeTheStackSuffers)
 
 TEST(ObjectStream, ErrorHandlerMaySkipUnknownProperties)
 {
-  std::string data = "TPF0" + Str("TGadget") + Str("") + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) +
-                     Str("Shade") + Bytes({7}) + Str("shWhat") + Str("Number") + Bytes({2, 5, 0, 0});
+  std::string data = "TPF0" + Str("TGadget") + Str("") + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) + Str("Shade") +
+                     Bytes({7}) + Str("shWhat") + Str("Number") + Bytes({2, 5, 0, 0});
   TGadget g(nullptr);
   TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
   TReader reader(s);
@@ -404,9 +402,9 @@ TEST(ObjectStream, ErrorHandlerMaySkipUnknownProperties)
 TEST(ObjectStream, EnumerationAndSetNamesIgnoreCase)
 {
   TGadget g(nullptr);
-  ReadRoot("TPF0" + Str("TGadget") + Str("") + Str("SHADE") + Bytes({7}) + Str("ShDaRk") + Str("flags") +
-               Bytes({11}) + Str("FLTWO") + Str("flone") + Bytes({0}) + Str("color") + Bytes({7}) +
-               Str("CLHIGHLIGHT") + Bytes({0, 0}),
+  ReadRoot("TPF0" + Str("TGadget") + Str("") + Str("SHADE") + Bytes({7}) + Str("ShDaRk") + Str("flags") + Bytes({11}) +
+               Str("FLTWO") + Str("flone") + Bytes({0}) + Str("color") + Bytes({7}) + Str("CLHIGHLIGHT") +
+               Bytes({0, 0}),
            &g);
   EXPECT_EQ(shDark, g.FShade);
   EXPECT_EQ((TFlags{flOne, flTwo}), g.FFlags);
@@ -436,7 +434,7 @@ TEST(Extended, KnownEncodings)
 
 TEST(Extended, ValuesRoundTrip)
 {
-  const double values[] = {0.0, -0.0, 1.0, 0.1, -123456.789, 1e300, 4.9e-324, 2.2250738585072014e-308,
+  const double values[] = {0.0,      -0.0,     1.0, 0.1, -123456.789, 1e300, 4.9e-324, 2.2250738585072014e-308,
                            HUGE_VAL, -HUGE_VAL};
   for (double v : values) {
     uint8_t b[10];

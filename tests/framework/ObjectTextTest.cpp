@@ -19,7 +19,7 @@ std::string Bmp()
 {
   return std::string("BM\x22\0\0\0\0\0\0\0\x1a\0\0\0\x0c\0\0\0\x02\0\x01\0\x01\0\x18\0\1\2\3\4\5\6\0\0", 34);
 }
-} // namespace
+}  // namespace
 
 TEST(ObjectText, WritesReadableLines)
 {
@@ -36,32 +36,31 @@ TEST(ObjectText, WritesReadableLines)
   g->FLines->Add("one");
   static_cast<TItem*>(g->FItems->Add())->FWidth = 3;
   g->FFont->SetStyle({fsBold, fsItalic});
-  const std::string expected =
-      "object Main: TPanelForm\r\n"
-      "  Caption = 'It''s'#13#10'here'\r\n"
-      "  Left = -282\r\n"
-      "  object Box: TGadget\r\n"
-      "    Number = 0\r\n"
-      "    Color = clNavy\r\n"
-      "    Letter = 'A'\r\n"
-      "    Visible = True\r\n"
-      "    Shade = shLight\r\n"
-      "    Flags = [flTwo]\r\n"
-      "    Ratio = 0.5\r\n"
-      "    Font.Charset = DEFAULT_CHARSET\r\n"
-      "    Font.Color = clWindowText\r\n"
-      "    Font.Height = -11\r\n"
-      "    Font.Name = 'MS Sans Serif'\r\n"
-      "    Font.Style = [fsBold, fsItalic]\r\n"
-      "    Lines.Strings = (\r\n"
-      "      'one')\r\n"
-      "    Items = <\r\n"
-      "      item\r\n"
-      "        Width = 3\r\n"
-      "      end>\r\n"
-      "    Buddy = nil\r\n"
-      "  end\r\n"
-      "end\r\n";
+  const std::string expected = "object Main: TPanelForm\r\n"
+                               "  Caption = 'It''s'#13#10'here'\r\n"
+                               "  Left = -282\r\n"
+                               "  object Box: TGadget\r\n"
+                               "    Number = 0\r\n"
+                               "    Color = clNavy\r\n"
+                               "    Letter = 'A'\r\n"
+                               "    Visible = True\r\n"
+                               "    Shade = shLight\r\n"
+                               "    Flags = [flTwo]\r\n"
+                               "    Ratio = 0.5\r\n"
+                               "    Font.Charset = DEFAULT_CHARSET\r\n"
+                               "    Font.Color = clWindowText\r\n"
+                               "    Font.Height = -11\r\n"
+                               "    Font.Name = 'MS Sans Serif'\r\n"
+                               "    Font.Style = [fsBold, fsItalic]\r\n"
+                               "    Lines.Strings = (\r\n"
+                               "      'one')\r\n"
+                               "    Items = <\r\n"
+                               "      item\r\n"
+                               "        Width = 3\r\n"
+                               "      end>\r\n"
+                               "    Buddy = nil\r\n"
+                               "  end\r\n"
+                               "end\r\n";
   EXPECT_EQ(expected, ObjectBinaryToText(WriteRoot(&form)));
 }
 
@@ -114,24 +113,23 @@ TEST(ObjectText, EveryValueTagSurvivesBinaryTextBinary)
 
 TEST(ObjectText, SpecialFloatsAndFlagsRoundTrip)
 {
-  const std::string text =
-      "inherited Main: TPanelForm [2]\r\n"
-      "  A = +INF\r\n"
-      "  B = -INF\r\n"
-      "  C = +NAN\r\n"
-      "  D = 1e-300\r\n"
-      "  E = {\r\n"
-      "    00FF10}\r\n"
-      "  F = ()\r\n"
-      "  G = <>\r\n"
-      "  H = <\r\n"
-      "    item [4]\r\n"
-      "    end>\r\n"
-      "  I = []\r\n"
-      "  J = Other.Thing\r\n"
-      "  inline Sub: TGadget\r\n"
-      "  end\r\n"
-      "end\r\n";
+  const std::string text = "inherited Main: TPanelForm [2]\r\n"
+                           "  A = +INF\r\n"
+                           "  B = -INF\r\n"
+                           "  C = +NAN\r\n"
+                           "  D = 1e-300\r\n"
+                           "  E = {\r\n"
+                           "    00FF10}\r\n"
+                           "  F = ()\r\n"
+                           "  G = <>\r\n"
+                           "  H = <\r\n"
+                           "    item [4]\r\n"
+                           "    end>\r\n"
+                           "  I = []\r\n"
+                           "  J = Other.Thing\r\n"
+                           "  inline Sub: TGadget\r\n"
+                           "  end\r\n"
+                           "end\r\n";
   const std::string binary = ObjectTextToBinary(text);
   EXPECT_EQ(static_cast<char>(0xF0 | ffInherited | ffChildPos), binary[4]);
   EXPECT_EQ(text, ObjectBinaryToText(binary));

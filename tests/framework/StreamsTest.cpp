@@ -20,7 +20,7 @@ private:
   static inline int Counter = 0;
   std::filesystem::path FPath;
 };
-} // namespace
+}  // namespace
 
 TEST(MemoryStream, ReadsWritesSeeksAndGrows)
 {
@@ -105,7 +105,9 @@ TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
 {
   TempDir dir;
   const std::string name = dir.File("locked.txt");
-  { TFileStream f(name, fmCreate); }
+  {
+    TFileStream f(name, fmCreate);
+  }
   {
     TFileStream first(name, fmOpenReadWrite | fmShareExclusive);
     EXPECT_THROW(TFileStream(name, fmOpenRead | fmShareDenyWrite), EFOpenError);

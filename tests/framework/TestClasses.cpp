@@ -57,20 +57,20 @@ void TGadget::DeclareProperties(TClassBuilder<TGadget>& c)
   c.Object("Buddy", TGadget::StaticClass(), &TGadget::GetBuddy, &TGadget::SetBuddy).NoDefault();
   c.Event("OnClick", TypeInfo_TNotifyEvent(), &TGadget::FOnClick);
   // Never written; a stream that sets it records the component state seen.
-  c.Ordinal("Probe", TypeInfo_Integer(), [](TGadget&) { return 0; },
-            [](TGadget& g, int64_t) {
-              const TComponentState s = g.ComponentState();
-              g.Log.push_back(std::string("Probe") + (s.Contains(csLoading) ? " loading" : "") +
-                              (s.Contains(csReading) ? " reading" : ""));
-            })
+  c.Ordinal(
+       "Probe", TypeInfo_Integer(), [](TGadget&) { return 0; },
+       [](TGadget& g, int64_t) {
+         const TComponentState s = g.ComponentState();
+         g.Log.push_back(std::string("Probe") + (s.Contains(csLoading) ? " loading" : "") +
+                         (s.Contains(csReading) ? " reading" : ""));
+       })
       .Stored(false);
 }
 
 TGadget::TGadget(TComponent* AOwner)
     : TComponent(AOwner), FFont(new TFont()), FLines(new TStringList()), FPicture(new TPicture()),
       FItems(new TCollection(TItem::StaticClass(), this))
-{
-}
+{}
 
 TGadget::~TGadget()
 {
@@ -82,13 +82,10 @@ TGadget::~TGadget()
 
 void TGadget::SetBuddy(TGadget* Value)
 {
-  if (FBuddy == Value)
-    return;
-  if (FBuddy)
-    FBuddy->RemoveFreeNotification(this);
+  if (FBuddy == Value) return;
+  if (FBuddy) FBuddy->RemoveFreeNotification(this);
   FBuddy = Value;
-  if (FBuddy)
-    FBuddy->FreeNotification(this);
+  if (FBuddy) FBuddy->FreeNotification(this);
 }
 
 void TGadget::Loaded()
@@ -117,8 +114,7 @@ void TPanelForm::DeclareProperties(TClassBuilder<TPanelForm>& c)
 
 void TPanelForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*)
 {
-  for (int i = 0; i < ComponentCount(); ++i)
-    Proc(Components(i));
+  for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
 }
 
 void TPanelForm::Loaded()
@@ -128,4 +124,4 @@ void TPanelForm::Loaded()
   LoadedOrder().push_back(Name());
 }
 
-} // namespace fwtest
+}  // namespace fwtest

@@ -53,14 +53,14 @@ public:
   TCursor FCursor = crDefault;  // default crDefault
   char FLetter = 'A';
   int FWide = 0;
-  bool FEnabled = true;         // default True
-  bool FVisible = false;        // no default: always written
+  bool FEnabled = true;   // default True
+  bool FVisible = false;  // no default: always written
   TShade FShade = shLight;
   TFlags FFlags;
   double FRatio = 0;
   std::string FCaption;
   std::string FShort;
-  std::string FBanner;          // stored only while flThree is in FFlags
+  std::string FBanner;  // stored only while flThree is in FFlags
   TFont* FFont;
   TStringList* FLines;
   TPicture* FPicture;
@@ -102,4 +102,4 @@ public:
 // Records every loaded notification in one shared list, to check the order.
 std::vector<std::string>& LoadedOrder();
 
-} // namespace fwtest
+}  // namespace fwtest

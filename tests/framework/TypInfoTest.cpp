@@ -11,11 +11,10 @@ namespace {
 std::vector<std::string> Names(const TObject& o)
 {
   std::vector<std::string> r;
-  for (const TPropInfo* p : GetPropList(o))
-    r.push_back(p->Name);
+  for (const TPropInfo* p : GetPropList(o)) r.push_back(p->Name);
   return r;
 }
-} // namespace
+}  // namespace
 
 TEST(TypInfo, PropertiesAreInheritedInDeclarationOrder)
 {
@@ -29,12 +28,12 @@ TEST(TypInfo, KindsAndTypeNames)
 {
   TGadget g(nullptr);
   const std::pair<const char*, std::pair<TTypeKind, const char*>> cases[] = {
-      {"Number", {tkInteger, "Integer"}},    {"Color", {tkInteger, "TColor"}},
-      {"Cursor", {tkInteger, "TCursor"}},    {"Letter", {tkChar, "Char"}},
-      {"Wide", {tkWChar, "WideChar"}},       {"Enabled", {tkEnumeration, "Boolean"}},
-      {"Shade", {tkEnumeration, "TShade"}},  {"Flags", {tkSet, "TFlags"}},
-      {"Ratio", {tkFloat, "Double"}},        {"Caption", {tkLString, "string"}},
-      {"Short", {tkString, "ShortString"}},  {"Font", {tkClass, "TFont"}},
+      {"Number", {tkInteger, "Integer"}},      {"Color", {tkInteger, "TColor"}},
+      {"Cursor", {tkInteger, "TCursor"}},      {"Letter", {tkChar, "Char"}},
+      {"Wide", {tkWChar, "WideChar"}},         {"Enabled", {tkEnumeration, "Boolean"}},
+      {"Shade", {tkEnumeration, "TShade"}},    {"Flags", {tkSet, "TFlags"}},
+      {"Ratio", {tkFloat, "Double"}},          {"Caption", {tkLString, "string"}},
+      {"Short", {tkString, "ShortString"}},    {"Font", {tkClass, "TFont"}},
       {"OnClick", {tkMethod, "TNotifyEvent"}},
   };
   for (const auto& [name, expected] : cases) {
@@ -76,7 +75,8 @@ TEST(TypInfo, GetAndSetThroughReflection)
   font.OnChange = [&](TObject*) { ++changes; };
   SetOrdProp(font, "Style", TFontStyles{fsBold, fsStrikeOut}.ToInt());
   EXPECT_EQ((TFontStyles{fsBold, fsStrikeOut}), font.Style());
-  EXPECT_EQ("[fsBold,fsStrikeOut]", SetToString(TypeInfo_TFontStyles(), static_cast<uint32_t>(GetOrdProp(font, "style"))));
+  EXPECT_EQ("[fsBold,fsStrikeOut]",
+            SetToString(TypeInfo_TFontStyles(), static_cast<uint32_t>(GetOrdProp(font, "style"))));
   SetOrdProp(font, "Color", clWindowText);
   SetStrProp(font, "Name", "Arial");
   EXPECT_EQ("Arial", GetStrProp(font, "NAME"));

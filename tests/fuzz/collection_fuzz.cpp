@@ -20,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
   fs.SetContents("C:\\f.qd", std::string(TQVEngine::Banner) + "\r\nD:\\Data\\\r\nD:\\Data\r\n");
   try {
     engine.Compare("C:\\f.qv");
-  } catch (const EQVError&) {
-  }
+  } catch (const EQVError&) {}
   return 0;
 }

@@ -16,47 +16,45 @@ namespace {
 
 void Check(bool Condition)
 {
-    if (!Condition)
-        __builtin_trap();
+  if (!Condition) __builtin_trap();
 }
 
 std::string WriteBlob(TPropHolder& Holder, const char* Name)
 {
-    TMemoryStream Stream;
-    const int64_t Size = WriteObjectProp(Holder, Prop(Holder, Name), Stream);
-    Check(Size == Stream.Size());
-    return Stream.DataString();
+  TMemoryStream Stream;
+  const int64_t Size = WriteObjectProp(Holder, Prop(Holder, Name), Stream);
+  Check(Size == Stream.Size());
+  return Stream.DataString();
 }
 
 void ReadBlob(TPropHolder& Holder, const char* Name, const uint8_t* Data, size_t Size)
 {
-    TReadOnlyMemoryStream Stream(Data, static_cast<int64_t>(Size));
-    ReadObjectProp(Holder, Prop(Holder, Name), Stream);
+  TReadOnlyMemoryStream Stream(Data, static_cast<int64_t>(Size));
+  ReadObjectProp(Holder, Prop(Holder, Name), Stream);
 }
 
 // Applies the input, then checks that the object's own blob is stable.
 void FuzzProperty(const char* Name, const uint8_t* Data, size_t Size)
 {
-    TComponent Buddy(nullptr);
-    TPropHolder Holder(nullptr);
-    Holder.FBuddy = &Buddy;
-    Holder.FLines->Add("before");
-    ReadBlob(Holder, Name, Data, Size);
-    Check(Holder.FLines->UpdateCount() == 0);
+  TComponent Buddy(nullptr);
+  TPropHolder Holder(nullptr);
+  Holder.FBuddy = &Buddy;
+  Holder.FLines->Add("before");
+  ReadBlob(Holder, Name, Data, Size);
+  Check(Holder.FLines->UpdateCount() == 0);
 
-    const std::string Blob = WriteBlob(Holder, Name);
-    TComponent OtherBuddy(nullptr);
-    TPropHolder Copy(nullptr);
-    Copy.FBuddy = &OtherBuddy;
-    ReadBlob(Copy, Name, reinterpret_cast<const uint8_t*>(Blob.data()), Blob.size());
-    Check(WriteBlob(Copy, Name) == Blob);
+  const std::string Blob = WriteBlob(Holder, Name);
+  TComponent OtherBuddy(nullptr);
+  TPropHolder Copy(nullptr);
+  Copy.FBuddy = &OtherBuddy;
+  ReadBlob(Copy, Name, reinterpret_cast<const uint8_t*>(Blob.data()), Blob.size());
+  Check(WriteBlob(Copy, Name) == Blob);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    for (const char* Name : {"Font", "Lines", "Picture", "Glyph", "Buddy"})
-        FuzzProperty(Name, Data, Size);
-    return 0;
+  for (const char* Name : {"Font", "Lines", "Picture", "Glyph", "Buddy"}) FuzzProperty(Name, Data, Size);
+  return 0;
 }

@@ -12,19 +12,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-  if (Size < 1)
-    return 0;
+  if (Size < 1) return 0;
   const std::string input(reinterpret_cast<const char*>(Data + 1), Size - 1);
   std::string binary;
   try {
     binary = Data[0] < 128 ? ObjectTextToBinary(input) : input;
     const std::string text = ObjectBinaryToText(binary);
     const std::string again = ObjectTextToBinary(text);
-    if (Data[0] < 128 && again != binary)
-      std::abort();
-    if (ObjectBinaryToText(again) != text)
-      std::abort();
-  } catch (const Exception&) {
-  }
+    if (Data[0] < 128 && again != binary) std::abort();
+    if (ObjectBinaryToText(again) != text) std::abort();
+  } catch (const Exception&) {}
   return 0;
 }

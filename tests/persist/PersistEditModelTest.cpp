@@ -14,18 +14,18 @@ namespace {
 // Members whose names contain one another, as the set editor meets them.
 enum TPart { ptA, ptAB, ptB };
 class TPartHolder : public TComponent {
-    QV_CLASS(TPartHolder, TComponent)
+  QV_CLASS(TPartHolder, TComponent)
 public:
-    explicit TPartHolder(TComponent* AOwner) : TComponent(AOwner) {}
-    uint32_t FParts = 0;
+  explicit TPartHolder(TComponent* AOwner) : TComponent(AOwner) {}
+  uint32_t FParts = 0;
 };
 
 QV_IMPLEMENT_CLASS(TPartHolder)
 
 void TPartHolder::DeclareProperties(TClassBuilder<TPartHolder>& c)
 {
-    static const TTypeInfo* Parts = NewSetType("TParts", NewEnumType("TPart", {"A", "AB", "B"}));
-    c.Ordinal("Parts", Parts, &TPartHolder::FParts);
+  static const TTypeInfo* Parts = NewSetType("TParts", NewEnumType("TPart", {"A", "AB", "B"}));
+  c.Ordinal("Parts", Parts, &TPartHolder::FParts);
 }
 
 const Strings Items = {
@@ -41,218 +41,221 @@ const Strings Items = {
 };
 
 struct TEditFixture {
-    TPropHolder Form{nullptr};
-    TPropHolder* Changes;
-    TPropHolder* Browse;
-    TPartHolder* Parts;
-    TComponent Dialog{nullptr};
-    TPersistEditModel Model{Form, Items, Dialog};
+  TPropHolder Form{nullptr};
+  TPropHolder* Changes;
+  TPropHolder* Browse;
+  TPartHolder* Parts;
+  TComponent Dialog{nullptr};
+  TPersistEditModel Model{Form, Items, Dialog};
 
-    TEditFixture()
-        : Changes(new TPropHolder(&Form)), Browse(new TPropHolder(&Form)), Parts(new TPartHolder(&Form))
-    {
-        Changes->SetName("Changes");
-        Browse->SetName("dlgBrowse");
-        Parts->SetName("Parts");
-        Browse->FCaption = "C:\\Data";
-        Changes->FFont->SetName("Arial");
-        Changes->FColor = clRed;
-        Parts->FParts = 1u << ptAB;
-        Model.FillScratch();
-    }
-    // Position of a value name in the list.
-    int IndexOf(const std::string& ValueName) const
-    {
-        for (size_t I = 0; I < Model.Listed().size(); ++I)
-            if (Model.Listed()[I].Item.ValueName == ValueName)
-                return static_cast<int>(I);
-        return -1;
-    }
-    void Select(const std::string& ValueName) { Model.Select(IndexOf(ValueName)); }
+  TEditFixture() : Changes(new TPropHolder(&Form)), Browse(new TPropHolder(&Form)), Parts(new TPartHolder(&Form))
+  {
+    Changes->SetName("Changes");
+    Browse->SetName("dlgBrowse");
+    Parts->SetName("Parts");
+    Browse->FCaption = "C:\\Data";
+    Changes->FFont->SetName("Arial");
+    Changes->FColor = clRed;
+    Parts->FParts = 1u << ptAB;
+    Model.FillScratch();
+  }
+  // Position of a value name in the list.
+  int IndexOf(const std::string& ValueName) const
+  {
+    for (size_t I = 0; I < Model.Listed().size(); ++I)
+      if (Model.Listed()[I].Item.ValueName == ValueName) return static_cast<int>(I);
+    return -1;
+  }
+  void Select(const std::string& ValueName) { Model.Select(IndexOf(ValueName)); }
 };
 
 std::string BlobOf(TObject& Holder, const char* Name)
 {
-    TMemoryStream Stream;
-    WriteObjectProp(Holder, Prop(Holder, Name), Stream);
-    return Stream.DataString();
+  TMemoryStream Stream;
+  WriteObjectProp(Holder, Prop(Holder, Name), Stream);
+  return Stream.DataString();
 }
 
-} // namespace
+}  // namespace
 
 TEST(PersistEditModel, ListsOnlyItemsInUseMarkedForTheDialogInListOrder)
 {
-    TEditFixture F;
-    Strings Names;
-    std::vector<int> Lines;
-    for (const TListedItem& Listed : F.Model.Listed()) {
-        Names.push_back(Listed.Item.ValueName);
-        Lines.push_back(Listed.Line);
-    }
-    EXPECT_EQ((Strings{"Browser Root", "Font", "Lines", "Glyph", "Parts", "Gone", "Color"}), Names);
-    EXPECT_EQ((std::vector<int>{0, 1, 3, 5, 6, 7, 8}), Lines);
+  TEditFixture F;
+  Strings Names;
+  std::vector<int> Lines;
+  for (const TListedItem& Listed : F.Model.Listed()) {
+    Names.push_back(Listed.Item.ValueName);
+    Lines.push_back(Listed.Line);
+  }
+  EXPECT_EQ((Strings{"Browser Root", "Font", "Lines", "Glyph", "Parts", "Gone", "Color"}), Names);
+  EXPECT_EQ((std::vector<int>{0, 1, 3, 5, 6, 7, 8}), Lines);
 }
 
 TEST(PersistEditModel, ScratchHoldsTextsAndBlobsOfTheLiveValuesUnderTheEmptyKey)
 {
-    TEditFixture F;
-    const ToxRegFile& S = F.Model.Scratch();
-    EXPECT_EQ("C:\\Data", S.ReadString("Browser Root"));
-    EXPECT_EQ("clRed", S.ReadString("Color"));
-    EXPECT_EQ("[AB]", S.ReadString("Parts"));
-    ASSERT_NE(nullptr, S.FindEntry("Font"));
-    EXPECT_EQ(BlobOf(*F.Changes, "Font"), S.FindEntry("Font")->Data);
-    EXPECT_EQ("EMPTY", S.FindEntry("Lines")->Data.substr(0, 5));
-    EXPECT_FALSE(S.ValueExists("Gone"));     // no target
-    EXPECT_FALSE(S.ValueExists("WindowState"));  // not offered
-    for (const ToxRegFile::TEntry& Entry : S.Entries())
-        EXPECT_EQ("", Entry.Key);
+  TEditFixture F;
+  const ToxRegFile& S = F.Model.Scratch();
+  EXPECT_EQ("C:\\Data", S.ReadString("Browser Root"));
+  EXPECT_EQ("clRed", S.ReadString("Color"));
+  EXPECT_EQ("[AB]", S.ReadString("Parts"));
+  ASSERT_NE(nullptr, S.FindEntry("Font"));
+  EXPECT_EQ(BlobOf(*F.Changes, "Font"), S.FindEntry("Font")->Data);
+  EXPECT_EQ("EMPTY", S.FindEntry("Lines")->Data.substr(0, 5));
+  EXPECT_FALSE(S.ValueExists("Gone"));         // no target
+  EXPECT_FALSE(S.ValueExists("WindowState"));  // not offered
+  for (const ToxRegFile::TEntry& Entry : S.Entries()) EXPECT_EQ("", Entry.Key);
 }
 
 TEST(PersistEditModel, EditsWithoutAnEditableSelectionLeaveTheScratchAlone)
 {
-    TEditFixture F;
-    const std::string Before = F.Model.Scratch().SaveToBytes();
-    EXPECT_FALSE(F.Model.EditText("D:\\"));
-    F.Select("Gone");
-    ASSERT_NE(nullptr, F.Model.Selected());
-    EXPECT_FALSE(F.Model.Editable());
-    EXPECT_FALSE(F.Model.EditText("D:\\"));
-    EXPECT_FALSE(F.Model.EditGraphic(nullptr));
-    EXPECT_FALSE(F.Model.Pending());
-    EXPECT_EQ(Before, F.Model.Scratch().SaveToBytes());
+  TEditFixture F;
+  const std::string Before = F.Model.Scratch().SaveToBytes();
+  EXPECT_FALSE(F.Model.EditText("D:\\"));
+  F.Select("Gone");
+  ASSERT_NE(nullptr, F.Model.Selected());
+  EXPECT_FALSE(F.Model.Editable());
+  EXPECT_FALSE(F.Model.EditText("D:\\"));
+  EXPECT_FALSE(F.Model.EditGraphic(nullptr));
+  EXPECT_FALSE(F.Model.Pending());
+  EXPECT_EQ(Before, F.Model.Scratch().SaveToBytes());
 }
 
 TEST(PersistEditModel, AnEditIsPendingUntilAppliedAndOnlyApplyReachesTheLiveComponents)
 {
-    TEditFixture F;
-    F.Select("Browser Root");
-    EXPECT_EQ(TPropEditor::Text, F.Model.Editor());
-    EXPECT_EQ("C:\\Data", F.Model.StoredText());
-    EXPECT_TRUE(F.Model.EditText("D:\\Work"));
-    EXPECT_TRUE(F.Model.Pending());
-    EXPECT_TRUE(F.Model.MoveFocusFromStatus());
-    EXPECT_EQ("C:\\Data", F.Browse->FCaption);  // not yet applied: cancelling discards it
+  TEditFixture F;
+  F.Select("Browser Root");
+  EXPECT_EQ(TPropEditor::Text, F.Model.Editor());
+  EXPECT_EQ("C:\\Data", F.Model.StoredText());
+  EXPECT_TRUE(F.Model.EditText("D:\\Work"));
+  EXPECT_TRUE(F.Model.Pending());
+  EXPECT_TRUE(F.Model.MoveFocusFromStatus());
+  EXPECT_EQ("C:\\Data", F.Browse->FCaption);  // not yet applied: cancelling discards it
 
-    F.Model.Select(F.IndexOf("Browser Root"));  // selecting again clears the flag, keeps the entry
-    EXPECT_FALSE(F.Model.Pending());
-    EXPECT_FALSE(F.Model.MoveFocusFromStatus());
-    EXPECT_EQ("D:\\Work", F.Model.StoredText());
+  F.Model.Select(F.IndexOf("Browser Root"));  // selecting again clears the flag, keeps the entry
+  EXPECT_FALSE(F.Model.Pending());
+  EXPECT_FALSE(F.Model.MoveFocusFromStatus());
+  EXPECT_EQ("D:\\Work", F.Model.StoredText());
 
-    F.Model.Apply();
-    EXPECT_EQ("D:\\Work", F.Browse->FCaption);
-    EXPECT_FALSE(F.Model.Pending());
+  F.Model.Apply();
+  EXPECT_EQ("D:\\Work", F.Browse->FCaption);
+  EXPECT_FALSE(F.Model.Pending());
 }
 
 TEST(PersistEditModel, SetMembersAreSelectedByContainmentAndWrittenInListOrder)
 {
-    TEditFixture F;
-    F.Select("Parts");
-    ASSERT_EQ(TPropEditor::Set, F.Model.Editor());
-    const Strings Names = SetMemberNames(*F.Model.Prop());
-    EXPECT_EQ((Strings{"A", "AB", "B"}), Names);
-    EXPECT_EQ((std::vector<bool>{true, true, true}), SetMembersSelected(Names, F.Model.StoredText()));
-    EXPECT_EQ((std::vector<bool>{true, false, false}), SetMembersSelected(Names, "[A]"));
-    EXPECT_EQ((std::vector<bool>{false, false, false}), SetMembersSelected(Names, "[]"));
+  TEditFixture F;
+  F.Select("Parts");
+  ASSERT_EQ(TPropEditor::Set, F.Model.Editor());
+  const Strings Names = SetMemberNames(*F.Model.Prop());
+  EXPECT_EQ((Strings{"A", "AB", "B"}), Names);
+  EXPECT_EQ((std::vector<bool>{true, true, true}), SetMembersSelected(Names, F.Model.StoredText()));
+  EXPECT_EQ((std::vector<bool>{true, false, false}), SetMembersSelected(Names, "[A]"));
+  EXPECT_EQ((std::vector<bool>{false, false, false}), SetMembersSelected(Names, "[]"));
 
-    const std::string Text = SetSelectionText(Names, {true, false, true});
-    EXPECT_EQ("[A,B]", Text);
-    EXPECT_EQ("[]", SetSelectionText(Names, {false, false, false}));
-    F.Model.EditText(Text);
-    F.Model.Apply();
-    EXPECT_EQ((1u << ptA) | (1u << ptB), F.Parts->FParts);
+  const std::string Text = SetSelectionText(Names, {true, false, true});
+  EXPECT_EQ("[A,B]", Text);
+  EXPECT_EQ("[]", SetSelectionText(Names, {false, false, false}));
+  F.Model.EditText(Text);
+  F.Model.Apply();
+  EXPECT_EQ((1u << ptA) | (1u << ptB), F.Parts->FParts);
 }
 
 TEST(PersistEditModel, StringListsRoundTripThroughScratchCopiesAndEmptyOpensEmpty)
 {
-    TEditFixture F;
-    F.Changes->FLines->Add("kept");  // the live list; the scratch still holds "EMPTY"
-    F.Select("Lines");
-    ASSERT_EQ(TPropEditor::Strings, F.Model.Editor());
-    EXPECT_EQ(Strings{}, F.Model.StoredLines());
+  TEditFixture F;
+  F.Changes->FLines->Add("kept");  // the live list; the scratch still holds "EMPTY"
+  F.Select("Lines");
+  ASSERT_EQ(TPropEditor::Strings, F.Model.Editor());
+  EXPECT_EQ(Strings{}, F.Model.StoredLines());
 
-    TStringList Lines;
-    Lines.Add("C:\\Temp");
-    Lines.Add("D:\\Old");
-    EXPECT_TRUE(F.Model.EditLines(Lines));
-    EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Model.StoredLines());
-    EXPECT_EQ(0, F.Dialog.ComponentCount());  // each copy is freed after use
-    F.Model.Apply();
-    EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Changes->FLines->ToVector());
+  TStringList Lines;
+  Lines.Add("C:\\Temp");
+  Lines.Add("D:\\Old");
+  EXPECT_TRUE(F.Model.EditLines(Lines));
+  EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Model.StoredLines());
+  EXPECT_EQ(0, F.Dialog.ComponentCount());  // each copy is freed after use
+  F.Model.Apply();
+  EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Changes->FLines->ToVector());
 }
 
 TEST(PersistEditModel, ClearingAGraphicStoresEmptyAndApplyEmptiesTheLiveGraphic)
 {
-    TEditFixture F;
-    F.Changes->FGlyph->SetImage(SmallBitmapFile());
-    F.Model.FillScratch();
-    F.Select("Glyph");
-    ASSERT_EQ(TPropEditor::Graphic, F.Model.Editor());
-    TPicture Shown;
-    F.Model.StoredGraphic(Shown);
-    ASSERT_NE(nullptr, Shown.Graphic());
-    EXPECT_EQ(2, Shown.Width());
+  TEditFixture F;
+  F.Changes->FGlyph->SetImage(SmallBitmapFile());
+  F.Model.FillScratch();
+  F.Select("Glyph");
+  ASSERT_EQ(TPropEditor::Graphic, F.Model.Editor());
+  TPicture Shown;
+  F.Model.StoredGraphic(Shown);
+  ASSERT_NE(nullptr, Shown.Graphic());
+  EXPECT_EQ(2, Shown.Width());
 
-    EXPECT_TRUE(F.Model.EditGraphic(nullptr));
-    EXPECT_EQ(std::string("EMPTY") + std::string(27, '\0') + "03", F.Model.Scratch().FindEntry("Glyph")->Data);
-    F.Model.StoredGraphic(Shown);
-    EXPECT_EQ(nullptr, Shown.Graphic());
-    F.Model.Apply();
-    EXPECT_TRUE(F.Changes->FGlyph->Empty());
+  EXPECT_TRUE(F.Model.EditGraphic(nullptr));
+  EXPECT_EQ(std::string("EMPTY") + std::string(27, '\0') + "03", F.Model.Scratch().FindEntry("Glyph")->Data);
+  F.Model.StoredGraphic(Shown);
+  EXPECT_EQ(nullptr, Shown.Graphic());
+  F.Model.Apply();
+  EXPECT_TRUE(F.Changes->FGlyph->Empty());
 }
 
 TEST(PersistEditModel, DamagedOrWrongTypeScratchValuesShowTheDefaultAndAreNotApplied)
 {
-    TEditFixture F;
-    ToxRegFile& S = F.Model.Scratch();
-    S.WriteBinaryData("Browser Root", "xx", 2);  // a blob where a text belongs
-    std::string Damaged = S.FindEntry("Font")->Data;
-    Damaged.resize(Damaged.size() - 6);          // cut inside the carrier stream
-    S.WriteBinaryData("Font", Damaged.data(), Damaged.size());
-    S.WriteString("Lines", "not a blob");
+  TEditFixture F;
+  ToxRegFile& S = F.Model.Scratch();
+  S.WriteBinaryData("Browser Root", "xx", 2);  // a blob where a text belongs
+  std::string Damaged = S.FindEntry("Font")->Data;
+  Damaged.resize(Damaged.size() - 6);  // cut inside the carrier stream
+  S.WriteBinaryData("Font", Damaged.data(), Damaged.size());
+  S.WriteString("Lines", "not a blob");
 
-    F.Select("Browser Root");
-    EXPECT_EQ("caption", F.Model.StoredText());  // a new holder's caption
-    F.Select("Lines");
-    EXPECT_EQ(Strings{}, F.Model.StoredLines());
-    F.Select("Font");
-    TPropHolder Sample(nullptr);
-    TFont Default;
-    F.Model.StoredObject(Sample, Prop(Sample, "Font"), [&] { Sample.FFont->Assign(&Default); });
-    EXPECT_EQ(Default.Name(), Sample.FFont->Name());
+  F.Select("Browser Root");
+  EXPECT_EQ("caption", F.Model.StoredText());  // a new holder's caption
+  F.Select("Lines");
+  EXPECT_EQ(Strings{}, F.Model.StoredLines());
+  F.Select("Font");
+  TPropHolder Sample(nullptr);
+  TFont Default;
+  F.Model.StoredObject(Sample, Prop(Sample, "Font"), [&] { Sample.FFont->Assign(&Default); });
+  EXPECT_EQ(Default.Name(), Sample.FFont->Name());
 
-    F.Model.Apply();
-    EXPECT_EQ("C:\\Data", F.Browse->FCaption);
-    EXPECT_EQ("Arial", F.Changes->FFont->Name());
+  F.Model.Apply();
+  EXPECT_EQ("C:\\Data", F.Browse->FCaption);
+  EXPECT_EQ("Arial", F.Changes->FFont->Name());
 }
 
 TEST(PersistEditModel, EditorsAndKindWordsFollowThePropertyKind)
 {
-    TPropHolder H(nullptr);
-    struct TCase {
-        const char* Name;
-        TPropEditor Editor;
-        const char* Word;
-    };
-    const TCase Cases[] = {
-        {"Number", TPropEditor::Text, "integer"},   {"Color", TPropEditor::Choice, "integer"},
-        {"Checked", TPropEditor::Choice, "enum"},   {"Caption", TPropEditor::Text, "string"},
-        {"Short", TPropEditor::Text, "string"},     {"Style", TPropEditor::Set, "set"},
-        {"Font", TPropEditor::Font, "TFont"},       {"Lines", TPropEditor::Strings, "TStringList"},
-        {"Picture", TPropEditor::Picture, "TPicture"}, {"Glyph", TPropEditor::Graphic, "TBitmap"},
-        {"Thing", TPropEditor::None, "TPlainThing"}, {"Ratio", TPropEditor::None, ""},
-        {"Letter", TPropEditor::None, ""},
-    };
-    for (const TCase& C : Cases) {
-        const TPropInfo& P = Prop(H, C.Name);
-        TObject* Current = P.Kind() == tkClass ? GetObjectProp(H, P) : nullptr;
-        EXPECT_EQ(C.Editor, EditorFor(P, Current)) << C.Name;
-        EXPECT_EQ(C.Word, KindWord(P, Current)) << C.Name;
-    }
-    const Strings Colours = ChoiceNames(Prop(H, "Color"));
-    EXPECT_NE(Colours.end(), std::find(Colours.begin(), Colours.end(), "clWindowText"));
-    EXPECT_EQ((Strings{"False", "True"}), ChoiceNames(Prop(H, "Checked")));
-    EXPECT_EQ(Strings{}, ChoiceNames(Prop(H, "Number")));
-    EXPECT_EQ("Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*", GraphicFilter(&TBitmap::StaticClass()));
-    EXPECT_EQ("Icons (*.ico)|*.ico|All (*.*)|*.*", GraphicFilter(&TIcon::StaticClass()));
+  TPropHolder H(nullptr);
+  struct TCase {
+    const char* Name;
+    TPropEditor Editor;
+    const char* Word;
+  };
+  const TCase Cases[] = {
+      {"Number", TPropEditor::Text, "integer"},
+      {"Color", TPropEditor::Choice, "integer"},
+      {"Checked", TPropEditor::Choice, "enum"},
+      {"Caption", TPropEditor::Text, "string"},
+      {"Short", TPropEditor::Text, "string"},
+      {"Style", TPropEditor::Set, "set"},
+      {"Font", TPropEditor::Font, "TFont"},
+      {"Lines", TPropEditor::Strings, "TStringList"},
+      {"Picture", TPropEditor::Picture, "TPicture"},
+      {"Glyph", TPropEditor::Graphic, "TBitmap"},
+      {"Thing", TPropEditor::None, "TPlainThing"},
+      {"Ratio", TPropEditor::None, ""},
+      {"Letter", TPropEditor::None, ""},
+  };
+  for (const TCase& C : Cases) {
+    const TPropInfo& P = Prop(H, C.Name);
+    TObject* Current = P.Kind() == tkClass ? GetObjectProp(H, P) : nullptr;
+    EXPECT_EQ(C.Editor, EditorFor(P, Current)) << C.Name;
+    EXPECT_EQ(C.Word, KindWord(P, Current)) << C.Name;
+  }
+  const Strings Colours = ChoiceNames(Prop(H, "Color"));
+  EXPECT_NE(Colours.end(), std::find(Colours.begin(), Colours.end(), "clWindowText"));
+  EXPECT_EQ((Strings{"False", "True"}), ChoiceNames(Prop(H, "Checked")));
+  EXPECT_EQ(Strings{}, ChoiceNames(Prop(H, "Number")));
+  EXPECT_EQ("Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*", GraphicFilter(&TBitmap::StaticClass()));
+  EXPECT_EQ("Icons (*.ico)|*.ico|All (*.*)|*.*", GraphicFilter(&TIcon::StaticClass()));
 }

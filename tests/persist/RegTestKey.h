@@ -8,9 +8,9 @@
 namespace persisttest {
 
 struct TRawValue {
-    bool Exists = false;
-    DWORD Type = 0;
-    std::string Data;  // strings without their terminator
+  bool Exists = false;
+  DWORD Type = 0;
+  std::string Data;  // strings without their terminator
 };
 
 // Deletes Key below HKEY_CURRENT_USER with everything under it.
@@ -18,4 +18,4 @@ void DeleteTestKey(const std::string& Key);
 TRawValue ReadRaw(const std::string& Key, const std::string& Name);
 void WriteRaw(const std::string& Key, const std::string& Name, DWORD Type, const std::string& Data);
 
-} // namespace persisttest
+}  // namespace persisttest

@@ -12,53 +12,53 @@ const std::string TestKey = "Software\\QvPersistTest\\Store";
 
 class RegistryStore : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteTestKey("Software\\QvPersistTest"); }
-    void TearDown() override { DeleteTestKey("Software\\QvPersistTest"); }
-    TRegistryStore Store{HKEY_CURRENT_USER};
+  void SetUp() override { DeleteTestKey("Software\\QvPersistTest"); }
+  void TearDown() override { DeleteTestKey("Software\\QvPersistTest"); }
+  TRegistryStore Store{HKEY_CURRENT_USER};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(RegistryStore, MissingKeyOpensOnlyWithCreation)
 {
-    EXPECT_FALSE(Store.OpenKey(TestKey, false));
-    EXPECT_TRUE(Store.OpenKey(TestKey, true));
-    Store.CloseKey();
-    EXPECT_TRUE(Store.OpenKey(TestKey, false));
+  EXPECT_FALSE(Store.OpenKey(TestKey, false));
+  EXPECT_TRUE(Store.OpenKey(TestKey, true));
+  Store.CloseKey();
+  EXPECT_TRUE(Store.OpenKey(TestKey, false));
 }
 
 TEST_F(RegistryStore, StringAndBinaryValuesRoundTrip)
 {
-    ASSERT_TRUE(Store.OpenKey(TestKey, true));
-    const std::string Blob("TFont\0\0\x03\xFF", 9);
-    Store.WriteString("Text", "C:\\Data\\scan.qv");
-    Store.WriteBinary("Blob", Blob);
-    Store.WriteBinary("Empty", "");
-    EXPECT_EQ("C:\\Data\\scan.qv", Store.ReadString("Text"));
-    EXPECT_EQ(Blob, Store.ReadBinary("Blob"));
-    EXPECT_EQ("", Store.ReadBinary("Empty"));
+  ASSERT_TRUE(Store.OpenKey(TestKey, true));
+  const std::string Blob("TFont\0\0\x03\xFF", 9);
+  Store.WriteString("Text", "C:\\Data\\scan.qv");
+  Store.WriteBinary("Blob", Blob);
+  Store.WriteBinary("Empty", "");
+  EXPECT_EQ("C:\\Data\\scan.qv", Store.ReadString("Text"));
+  EXPECT_EQ(Blob, Store.ReadBinary("Blob"));
+  EXPECT_EQ("", Store.ReadBinary("Empty"));
 
-    const TRawValue Raw = ReadRaw(TestKey, "Empty");
-    EXPECT_TRUE(Raw.Exists);
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
-    EXPECT_EQ(0u, Raw.Data.size());
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "Text").Type);
+  const TRawValue Raw = ReadRaw(TestKey, "Empty");
+  EXPECT_TRUE(Raw.Exists);
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
+  EXPECT_EQ(0u, Raw.Data.size());
+  EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "Text").Type);
 }
 
 TEST_F(RegistryStore, ValuesOfTheOtherTypeOrMissingFailToRead)
 {
-    ASSERT_TRUE(Store.OpenKey(TestKey, true));
-    Store.WriteString("Text", "abc");
-    Store.WriteBinary("Blob", "xyz");
-    EXPECT_TRUE(Store.ValueExists("Text"));
-    EXPECT_FALSE(Store.ValueExists("Missing"));
-    EXPECT_THROW(Store.ReadBinary("Text"), ERegistryException);
-    EXPECT_THROW(Store.ReadString("Blob"), ERegistryException);
-    EXPECT_THROW(Store.ReadString("Missing"), ERegistryException);
-    EXPECT_THROW(Store.ReadBinary("Missing"), ERegistryException);
+  ASSERT_TRUE(Store.OpenKey(TestKey, true));
+  Store.WriteString("Text", "abc");
+  Store.WriteBinary("Blob", "xyz");
+  EXPECT_TRUE(Store.ValueExists("Text"));
+  EXPECT_FALSE(Store.ValueExists("Missing"));
+  EXPECT_THROW(Store.ReadBinary("Text"), ERegistryException);
+  EXPECT_THROW(Store.ReadString("Blob"), ERegistryException);
+  EXPECT_THROW(Store.ReadString("Missing"), ERegistryException);
+  EXPECT_THROW(Store.ReadBinary("Missing"), ERegistryException);
 }
 
 TEST_F(RegistryStore, WritingWithoutAnOpenKeyFails)
 {
-    EXPECT_THROW(Store.WriteString("Text", "abc"), ERegistryException);
+  EXPECT_THROW(Store.WriteString("Text", "abc"), ERegistryException);
 }

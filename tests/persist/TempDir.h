@@ -5,17 +5,17 @@
 // everything in it when the object goes.
 class TTempDir {
 public:
-    TTempDir();
-    ~TTempDir();
-    TTempDir(const TTempDir&) = delete;
-    TTempDir& operator=(const TTempDir&) = delete;
+  TTempDir();
+  ~TTempDir();
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
 
-    // Full path of a file named Name inside the directory.
-    std::string File(const std::string& Name) const;
-    const std::string& Path() const { return FPath; }
+  // Full path of a file named Name inside the directory.
+  std::string File(const std::string& Name) const;
+  const std::string& Path() const { return FPath; }
 
 private:
-    std::string FPath;
+  std::string FPath;
 };
 
 std::string ReadFileBytes(const std::string& FileName);

@@ -22,281 +22,280 @@ std::string CarrierHead() { return "TPF0" + Str("TCarrier") + Str(""); }
 
 // A form built in code with the kinds of properties the program persists.
 struct TTestForm {
-    TForm* Form;
-    TListBox* Changes;
-    TListBox* ExcludedDirs;
-    TCheckBox* EnableBeeps;
-    TCheckBox* RecurseDirs;
-    TOpenDialog* dlgOpen;
-    ToxPersist* Persist;
+  TForm* Form;
+  TListBox* Changes;
+  TListBox* ExcludedDirs;
+  TCheckBox* EnableBeeps;
+  TCheckBox* RecurseDirs;
+  TOpenDialog* dlgOpen;
+  ToxPersist* Persist;
 
-    explicit TTestForm(const char* Name)
-    {
-        Form = TCustomForm::Create<TForm>(Application);
-        Form->SetName(Name);
-        Changes = Make<TListBox>("Changes");
-        ExcludedDirs = Make<TListBox>("ExcludedDirs");
-        EnableBeeps = Make<TCheckBox>("EnableBeeps");
-        RecurseDirs = Make<TCheckBox>("RecurseDirs");
-        dlgOpen = Make<TOpenDialog>("dlgOpen");
-        Persist = Make<ToxPersist>("oxPersist");
-        Persist->SetStorageType(oxpRegistry);
-        Persist->SetOptions({oxpAutoFileName});
-        Persist->SetRegistryKey(TestKey);
-        for (const char* Item : {"dlgOpen;FileName;10;OpenFileName;;1;0;0;;", "Changes;Font;104;Font;;1;0;1;;",
-                                 "(TForm);WindowState;3;WindowState;;1;0;0;;",
-                                 "ExcludedDirs;Items;101;ExcludedDirs;;1;0;0;;",
-                                 "EnableBeeps;Checked;3;EnableBeeps;;1;0;0;;",
-                                 "RecurseDirs;Checked;3;RecurseDirs;;1;0;0;;"})
-            Persist->Items()->Add(Item);
-    }
-    ~TTestForm() { delete Form; }
-    TTestForm(const TTestForm&) = delete;
-    TTestForm& operator=(const TTestForm&) = delete;
+  explicit TTestForm(const char* Name)
+  {
+    Form = TCustomForm::Create<TForm>(Application);
+    Form->SetName(Name);
+    Changes = Make<TListBox>("Changes");
+    ExcludedDirs = Make<TListBox>("ExcludedDirs");
+    EnableBeeps = Make<TCheckBox>("EnableBeeps");
+    RecurseDirs = Make<TCheckBox>("RecurseDirs");
+    dlgOpen = Make<TOpenDialog>("dlgOpen");
+    Persist = Make<ToxPersist>("oxPersist");
+    Persist->SetStorageType(oxpRegistry);
+    Persist->SetOptions({oxpAutoFileName});
+    Persist->SetRegistryKey(TestKey);
+    for (const char* Item :
+         {"dlgOpen;FileName;10;OpenFileName;;1;0;0;;", "Changes;Font;104;Font;;1;0;1;;",
+          "(TForm);WindowState;3;WindowState;;1;0;0;;", "ExcludedDirs;Items;101;ExcludedDirs;;1;0;0;;",
+          "EnableBeeps;Checked;3;EnableBeeps;;1;0;0;;", "RecurseDirs;Checked;3;RecurseDirs;;1;0;0;;"})
+      Persist->Items()->Add(Item);
+  }
+  ~TTestForm() { delete Form; }
+  TTestForm(const TTestForm&) = delete;
+  TTestForm& operator=(const TTestForm&) = delete;
 
-    template <class T> T* Make(const char* Name)
-    {
-        T* Component = new T(Form);
-        Component->SetName(Name);
-        return Component;
-    }
-    std::string OpenFileName() { return GetStrProp(*dlgOpen, "FileName"); }
-    void SetOpenFileName(const std::string& Value) { SetStrProp(*dlgOpen, "FileName", Value); }
+  template <class T> T* Make(const char* Name)
+  {
+    T* Component = new T(Form);
+    Component->SetName(Name);
+    return Component;
+  }
+  std::string OpenFileName() { return GetStrProp(*dlgOpen, "FileName"); }
+  void SetOpenFileName(const std::string& Value) { SetStrProp(*dlgOpen, "FileName", Value); }
 };
 
 class PersistComponent : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteTestKey("Software\\QvPersistTest"); }
-    void TearDown() override { DeleteTestKey("Software\\QvPersistTest"); }
-    TApplicationScope Scope;
+  void SetUp() override { DeleteTestKey("Software\\QvPersistTest"); }
+  void TearDown() override { DeleteTestKey("Software\\QvPersistTest"); }
+  TApplicationScope Scope;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(PersistComponent, SavesStringBooleanAndEnumerationValues)
 {
-    TTestForm A("SaveForm");
-    A.SetOpenFileName("C:\\Data\\last.qv");
-    A.EnableBeeps->SetChecked(true);
-    A.Form->SetWindowState(wsMinimized);
-    A.Persist->Save();
+  TTestForm A("SaveForm");
+  A.SetOpenFileName("C:\\Data\\last.qv");
+  A.EnableBeeps->SetChecked(true);
+  A.Form->SetWindowState(wsMinimized);
+  A.Persist->Save();
 
-    EXPECT_EQ("C:\\Data\\last.qv", ReadRaw(TestKey, "OpenFileName").Data);
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "OpenFileName").Type);
-    EXPECT_EQ("True", ReadRaw(TestKey, "EnableBeeps").Data);
-    EXPECT_EQ("False", ReadRaw(TestKey, "RecurseDirs").Data);
-    EXPECT_EQ("wsMinimized", ReadRaw(TestKey, "WindowState").Data);
+  EXPECT_EQ("C:\\Data\\last.qv", ReadRaw(TestKey, "OpenFileName").Data);
+  EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "OpenFileName").Type);
+  EXPECT_EQ("True", ReadRaw(TestKey, "EnableBeeps").Data);
+  EXPECT_EQ("False", ReadRaw(TestKey, "RecurseDirs").Data);
+  EXPECT_EQ("wsMinimized", ReadRaw(TestKey, "WindowState").Data);
 
-    TTestForm B("LoadForm");
-    B.RecurseDirs->SetChecked(true);
-    B.Persist->Load();
-    EXPECT_EQ("C:\\Data\\last.qv", B.OpenFileName());
-    EXPECT_TRUE(B.EnableBeeps->Checked());
-    EXPECT_FALSE(B.RecurseDirs->Checked());
-    EXPECT_EQ(wsMinimized, B.Form->WindowState());
+  TTestForm B("LoadForm");
+  B.RecurseDirs->SetChecked(true);
+  B.Persist->Load();
+  EXPECT_EQ("C:\\Data\\last.qv", B.OpenFileName());
+  EXPECT_TRUE(B.EnableBeeps->Checked());
+  EXPECT_FALSE(B.RecurseDirs->Checked());
+  EXPECT_EQ(wsMinimized, B.Form->WindowState());
 }
 
 TEST_F(PersistComponent, FontIsStoredAsABinaryBlobOfTheCarrierStream)
 {
-    TTestForm A("FontForm");
-    A.Changes->Font()->SetName("Arial");
-    A.Changes->Font()->SetHeight(-16);
-    A.Persist->Save();
+  TTestForm A("FontForm");
+  A.Changes->Font()->SetName("Arial");
+  A.Changes->Font()->SetHeight(-16);
+  A.Persist->Save();
 
-    const TRawValue Raw = ReadRaw(TestKey, "Font");
-    ASSERT_TRUE(Raw.Exists);
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
-    ASSERT_GT(Raw.Data.size(), 34u + CarrierHead().size());
-    EXPECT_EQ(Field("TFont"), Raw.Data.substr(0, 32));
-    EXPECT_EQ("03", Raw.Data.substr(32, 2));
-    EXPECT_EQ(CarrierHead(), Raw.Data.substr(34, CarrierHead().size()));
-    EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Name") + '\x06' + Str("Arial")));
-    EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
-    EXPECT_EQ(std::string(2, '\0'), Raw.Data.substr(Raw.Data.size() - 2));
+  const TRawValue Raw = ReadRaw(TestKey, "Font");
+  ASSERT_TRUE(Raw.Exists);
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
+  ASSERT_GT(Raw.Data.size(), 34u + CarrierHead().size());
+  EXPECT_EQ(Field("TFont"), Raw.Data.substr(0, 32));
+  EXPECT_EQ("03", Raw.Data.substr(32, 2));
+  EXPECT_EQ(CarrierHead(), Raw.Data.substr(34, CarrierHead().size()));
+  EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Name") + '\x06' + Str("Arial")));
+  EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
+  EXPECT_EQ(std::string(2, '\0'), Raw.Data.substr(Raw.Data.size() - 2));
 
-    TTestForm B("FontForm2");
-    B.Persist->Load();
-    EXPECT_EQ("Arial", B.Changes->Font()->Name());
-    EXPECT_EQ(-16, B.Changes->Font()->Height());
+  TTestForm B("FontForm2");
+  B.Persist->Load();
+  EXPECT_EQ("Arial", B.Changes->Font()->Name());
+  EXPECT_EQ(-16, B.Changes->Font()->Height());
 }
 
 TEST_F(PersistComponent, ExcludedDirsBlobHasExactBytesAndAnEmptyListIsEmpty)
 {
-    TTestForm A("ListForm");
-    A.ExcludedDirs->Items()->Add("C:\\Temp");
-    A.ExcludedDirs->Items()->Add("D:");
-    A.Persist->Save();
-    const std::string Expected = Field("TStringList") + "03" + CarrierHead() + Str("Persistent.Strings") + "\x01"
-        + "\x06" + Str("C:\\Temp") + "\x06" + Str("D:") + std::string(3, '\0');
-    EXPECT_EQ(Expected, ReadRaw(TestKey, "ExcludedDirs").Data);
+  TTestForm A("ListForm");
+  A.ExcludedDirs->Items()->Add("C:\\Temp");
+  A.ExcludedDirs->Items()->Add("D:");
+  A.Persist->Save();
+  const std::string Expected = Field("TStringList") + "03" + CarrierHead() + Str("Persistent.Strings") + "\x01" +
+                               "\x06" + Str("C:\\Temp") + "\x06" + Str("D:") + std::string(3, '\0');
+  EXPECT_EQ(Expected, ReadRaw(TestKey, "ExcludedDirs").Data);
 
-    TTestForm B("ListForm2");
-    B.Persist->Load();
-    EXPECT_EQ((std::vector<std::string>{"C:\\Temp", "D:"}), B.ExcludedDirs->Items()->ToVector());
+  TTestForm B("ListForm2");
+  B.Persist->Load();
+  EXPECT_EQ((std::vector<std::string>{"C:\\Temp", "D:"}), B.ExcludedDirs->Items()->ToVector());
 
-    A.ExcludedDirs->Items()->Clear();
-    A.Persist->Save();
-    EXPECT_EQ(Field("EMPTY") + "03", ReadRaw(TestKey, "ExcludedDirs").Data);
-    B.Persist->Load();
-    EXPECT_EQ(0, B.ExcludedDirs->Items()->Count());
+  A.ExcludedDirs->Items()->Clear();
+  A.Persist->Save();
+  EXPECT_EQ(Field("EMPTY") + "03", ReadRaw(TestKey, "ExcludedDirs").Data);
+  B.Persist->Load();
+  EXPECT_EQ(0, B.ExcludedDirs->Items()->Count());
 }
 
 TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItem)
 {
-    WriteRaw(TestKey, "EnableBeeps", REG_BINARY, "True");
-    WriteRaw(TestKey, "ExcludedDirs", REG_SZ, "C:\\Temp");
-    WriteRaw(TestKey, "RecurseDirs", REG_SZ, "True");
-    TTestForm A("TypeForm");
-    A.ExcludedDirs->Items()->Add("kept");
-    A.Persist->Load();
-    EXPECT_FALSE(A.EnableBeeps->Checked());
-    EXPECT_EQ(std::vector<std::string>{"kept"}, A.ExcludedDirs->Items()->ToVector());
-    EXPECT_TRUE(A.RecurseDirs->Checked());
+  WriteRaw(TestKey, "EnableBeeps", REG_BINARY, "True");
+  WriteRaw(TestKey, "ExcludedDirs", REG_SZ, "C:\\Temp");
+  WriteRaw(TestKey, "RecurseDirs", REG_SZ, "True");
+  TTestForm A("TypeForm");
+  A.ExcludedDirs->Items()->Add("kept");
+  A.Persist->Load();
+  EXPECT_FALSE(A.EnableBeeps->Checked());
+  EXPECT_EQ(std::vector<std::string>{"kept"}, A.ExcludedDirs->Items()->ToVector());
+  EXPECT_TRUE(A.RecurseDirs->Checked());
 }
 
 TEST_F(PersistComponent, BeforeSaveCancelsTheSaveAndAfterSave)
 {
-    TTestForm A("CancelForm");
-    int AfterSaves = 0;
-    A.Persist->BeforeSave = [](TObject*, bool& Cancel) { Cancel = true; };
-    A.Persist->AfterSave = [&](TObject*) { ++AfterSaves; };
-    A.Persist->Save();
-    EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-    EXPECT_EQ(0, AfterSaves);
+  TTestForm A("CancelForm");
+  int AfterSaves = 0;
+  A.Persist->BeforeSave = [](TObject*, bool& Cancel) { Cancel = true; };
+  A.Persist->AfterSave = [&](TObject*) { ++AfterSaves; };
+  A.Persist->Save();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  EXPECT_EQ(0, AfterSaves);
 
-    A.Persist->BeforeSave = [](TObject*, bool&) {};
-    A.Persist->Save();
-    EXPECT_TRUE(ReadRaw(TestKey, "EnableBeeps").Exists);
-    EXPECT_EQ(1, AfterSaves);
+  A.Persist->BeforeSave = [](TObject*, bool&) {};
+  A.Persist->Save();
+  EXPECT_TRUE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  EXPECT_EQ(1, AfterSaves);
 }
 
 TEST_F(PersistComponent, BeforeLoadCancelsTheLoadAndAfterLoad)
 {
-    WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
-    TTestForm A("CancelLoadForm");
-    int AfterLoads = 0;
-    A.Persist->BeforeLoad = [](TObject*, bool& Cancel) { Cancel = true; };
-    A.Persist->AfterLoad = [&](TObject*) { ++AfterLoads; };
-    A.Persist->Load();
-    EXPECT_FALSE(A.EnableBeeps->Checked());
-    EXPECT_EQ(0, AfterLoads);
+  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
+  TTestForm A("CancelLoadForm");
+  int AfterLoads = 0;
+  A.Persist->BeforeLoad = [](TObject*, bool& Cancel) { Cancel = true; };
+  A.Persist->AfterLoad = [&](TObject*) { ++AfterLoads; };
+  A.Persist->Load();
+  EXPECT_FALSE(A.EnableBeeps->Checked());
+  EXPECT_EQ(0, AfterLoads);
 }
 
 TEST_F(PersistComponent, LoadOnlyItemIsLoadedButNeverWritten)
 {
-    TTestForm A("LoadOnlyForm");
-    A.Persist->Items()->Clear();
-    A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
-    A.EnableBeeps->SetChecked(true);
-    A.Persist->Save();
-    EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-    WriteRaw(TestKey, "EnableBeeps", REG_SZ, "False");
-    A.Persist->Load();
-    EXPECT_FALSE(A.EnableBeeps->Checked());
+  TTestForm A("LoadOnlyForm");
+  A.Persist->Items()->Clear();
+  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
+  A.EnableBeeps->SetChecked(true);
+  A.Persist->Save();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "False");
+  A.Persist->Load();
+  EXPECT_FALSE(A.EnableBeeps->Checked());
 }
 
 TEST_F(PersistComponent, PostLoadRevertsFromTheMessageLoop)
 {
-    TTestForm A("PostLoadForm");
-    A.RecurseDirs->SetChecked(true);
-    A.Persist->Save();
-    A.RecurseDirs->SetChecked(false);
-    A.Persist->PostLoad();
-    EXPECT_FALSE(A.RecurseDirs->Checked());
-    EXPECT_TRUE(qvtest::PumpUntil([&] { return A.RecurseDirs->Checked(); }, 2000));
+  TTestForm A("PostLoadForm");
+  A.RecurseDirs->SetChecked(true);
+  A.Persist->Save();
+  A.RecurseDirs->SetChecked(false);
+  A.Persist->PostLoad();
+  EXPECT_FALSE(A.RecurseDirs->Checked());
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return A.RecurseDirs->Checked(); }, 2000));
 }
 
 TEST_F(PersistComponent, LoadedFixesFormItemsAndStartsTheAutomaticLoad)
 {
-    WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
-    TTestForm A("AutoForm");
-    A.Persist->Items()->Clear();
-    A.Persist->Items()->Add("AutoForm ;WindowState;3;WindowState;;1;0;0;;");
-    A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;0;0;;");
-    A.Persist->SetOptions({oxpAutoLoad, oxpAutoFileName});
-    A.Persist->Loaded();
-    EXPECT_EQ("(TForm);WindowState;3;WindowState;;1;0;0;;", A.Persist->Items()->Get(0));
-    EXPECT_FALSE(A.EnableBeeps->Checked());
-    EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
+  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
+  TTestForm A("AutoForm");
+  A.Persist->Items()->Clear();
+  A.Persist->Items()->Add("AutoForm ;WindowState;3;WindowState;;1;0;0;;");
+  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;0;0;;");
+  A.Persist->SetOptions({oxpAutoLoad, oxpAutoFileName});
+  A.Persist->Loaded();
+  EXPECT_EQ("(TForm);WindowState;3;WindowState;;1;0;0;;", A.Persist->Items()->Get(0));
+  EXPECT_FALSE(A.EnableBeeps->Checked());
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
 }
 
 TEST_F(PersistComponent, AutomaticSaveRunsBeforeTheFormsOwnDestroyCode)
 {
-    auto A = std::make_unique<TTestForm>("DestroyForm");
-    std::string SeenByFormCode = "not run";
-    A->Form->OnDestroy = [&](TObject*) { SeenByFormCode = ReadRaw(TestKey, "EnableBeeps").Data; };
-    A->Persist->SetOptions({oxpAutoFileName});
-    A->Persist->Loaded();
-    A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
-    A->EnableBeeps->SetChecked(true);
-    A.reset();
-    EXPECT_EQ("True", SeenByFormCode);
+  auto A = std::make_unique<TTestForm>("DestroyForm");
+  std::string SeenByFormCode = "not run";
+  A->Form->OnDestroy = [&](TObject*) { SeenByFormCode = ReadRaw(TestKey, "EnableBeeps").Data; };
+  A->Persist->SetOptions({oxpAutoFileName});
+  A->Persist->Loaded();
+  A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
+  A->EnableBeeps->SetChecked(true);
+  A.reset();
+  EXPECT_EQ("True", SeenByFormCode);
 }
 
 TEST_F(PersistComponent, SwitchingAutoSaveOffGivesTheDestroyHandlerBack)
 {
-    auto A = std::make_unique<TTestForm>("GiveBackForm");
-    int FormCodeRuns = 0;
-    A->Form->OnDestroy = [&](TObject*) { ++FormCodeRuns; };
-    A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
-    A->Persist->Loaded();
-    A->Persist->SetOptions({oxpAutoFileName});
-    A.reset();
-    EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-    EXPECT_EQ(1, FormCodeRuns);
+  auto A = std::make_unique<TTestForm>("GiveBackForm");
+  int FormCodeRuns = 0;
+  A->Form->OnDestroy = [&](TObject*) { ++FormCodeRuns; };
+  A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
+  A->Persist->Loaded();
+  A->Persist->SetOptions({oxpAutoFileName});
+  A.reset();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  EXPECT_EQ(1, FormCodeRuns);
 }
 
 TEST_F(PersistComponent, FreedComponentIsNotCalledByItsFormsDestroy)
 {
-    auto A = std::make_unique<TTestForm>("FreedForm");
-    int FormCodeRuns = 0;
-    A->Form->OnDestroy = [&](TObject*) { ++FormCodeRuns; };
-    A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
-    A->Persist->Loaded();
-    delete A->Persist;
-    A.reset();
-    EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-    EXPECT_EQ(1, FormCodeRuns);
+  auto A = std::make_unique<TTestForm>("FreedForm");
+  int FormCodeRuns = 0;
+  A->Form->OnDestroy = [&](TObject*) { ++FormCodeRuns; };
+  A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
+  A->Persist->Loaded();
+  delete A->Persist;
+  A.reset();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  EXPECT_EQ(1, FormCodeRuns);
 }
 
 TEST_F(PersistComponent, RegistryKeyIsNormalisedAndAutomaticKeysNameFormAndComponent)
 {
-    TTestForm A("QVMain");
-    A.Persist->SetRegistryKey("\\Software\\\\Halbrand\\QV5\\");
-    EXPECT_EQ("Software\\Halbrand\\QV5", A.Persist->RegistryKey());
-    EXPECT_EQ("Software\\Halbrand\\QV5", A.Persist->RegistryKeyName());
+  TTestForm A("QVMain");
+  A.Persist->SetRegistryKey("\\Software\\\\Halbrand\\QV5\\");
+  EXPECT_EQ("Software\\Halbrand\\QV5", A.Persist->RegistryKey());
+  EXPECT_EQ("Software\\Halbrand\\QV5", A.Persist->RegistryKeyName());
 
-    char Exe[MAX_PATH] = {};
-    const std::string ExePath(Exe, GetModuleFileNameA(nullptr, Exe, MAX_PATH));
-    const std::string ExeName = ExePath.substr(ExePath.find_last_of('\\') + 1);
-    A.Persist->SetOptions({oxpAutoRegKey, oxpAutoFileName});
-    EXPECT_EQ("Software\\" + ExeName + "\\QVMain\\oxPersist", A.Persist->RegistryKeyName());
-    EXPECT_EQ("QVMain\\oxPersist", A.Persist->FileKeyName());
-    EXPECT_EQ(ExePath.substr(0, ExePath.size() - 4) + ".oxp", A.Persist->SettingsFileName());
+  char Exe[MAX_PATH] = {};
+  const std::string ExePath(Exe, GetModuleFileNameA(nullptr, Exe, MAX_PATH));
+  const std::string ExeName = ExePath.substr(ExePath.find_last_of('\\') + 1);
+  A.Persist->SetOptions({oxpAutoRegKey, oxpAutoFileName});
+  EXPECT_EQ("Software\\" + ExeName + "\\QVMain\\oxPersist", A.Persist->RegistryKeyName());
+  EXPECT_EQ("QVMain\\oxPersist", A.Persist->FileKeyName());
+  EXPECT_EQ(ExePath.substr(0, ExePath.size() - 4) + ".oxp", A.Persist->SettingsFileName());
 }
 
 TEST_F(PersistComponent, FileStorageRoundTripsThroughTheSettingsFile)
 {
-    char Temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, Temp);
-    const std::string File = std::string(Temp) + "qv-persist-test.oxp";
-    DeleteFileA(File.c_str());
-    TTestForm A("FileForm");
-    A.Persist->SetStorageType(oxpFile);
-    A.Persist->SetOptions({});
-    A.Persist->SetFileName(File);
-    A.Persist->Load();  // no file yet: nothing happens
-    A.EnableBeeps->SetChecked(true);
-    A.ExcludedDirs->Items()->Add("C:\\Temp");
-    A.Persist->Save();
-    EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  char Temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, Temp);
+  const std::string File = std::string(Temp) + "qv-persist-test.oxp";
+  DeleteFileA(File.c_str());
+  TTestForm A("FileForm");
+  A.Persist->SetStorageType(oxpFile);
+  A.Persist->SetOptions({});
+  A.Persist->SetFileName(File);
+  A.Persist->Load();  // no file yet: nothing happens
+  A.EnableBeeps->SetChecked(true);
+  A.ExcludedDirs->Items()->Add("C:\\Temp");
+  A.Persist->Save();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
 
-    TTestForm B("FileForm2");
-    B.Persist->SetStorageType(oxpFile);
-    B.Persist->SetOptions({});
-    B.Persist->SetFileName(File);
-    B.Persist->Load();
-    EXPECT_TRUE(B.EnableBeeps->Checked());
-    EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, B.ExcludedDirs->Items()->ToVector());
-    DeleteFileA(File.c_str());
+  TTestForm B("FileForm2");
+  B.Persist->SetStorageType(oxpFile);
+  B.Persist->SetOptions({});
+  B.Persist->SetFileName(File);
+  B.Persist->Load();
+  EXPECT_TRUE(B.EnableBeeps->Checked());
+  EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, B.ExcludedDirs->Items()->ToVector());
+  DeleteFileA(File.c_str());
 }

@@ -23,15 +23,11 @@ std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Dir
   std::map<std::string, TFindData> entries;
   auto found = Fs.FindFirst(Dir + "/*.*", WantAttributes);
   TFindData entry;
-  while (found->Next(entry))
-    entries[entry.Name] = entry;
+  while (found->Next(entry)) entries[entry.Name] = entry;
   return entries;
 }
 
-bool RunningAsRoot()
-{
-  return geteuid() == 0;
-}
+bool RunningAsRoot() { return geteuid() == 0; }
 
 class PosixFileSystemTest : public ::testing::Test {
 protected:
@@ -94,8 +90,7 @@ TEST_F(PosixFileSystemTest, EnumerationListsFilesDirectoriesAndDotEntries)
   for (bool wantAttributes : {true, false}) {
     const auto entries = ListAll(FFs, FTree.Path(), wantAttributes);
     std::string names;
-    for (const auto& [name, entry] : entries)
-      names += name + "|";
+    for (const auto& [name, entry] : entries) names += name + "|";
     EXPECT_EQ(names, ".|..|.hidden|Sub|a.txt|");
     EXPECT_TRUE(entries.at("Sub").Directory);
     EXPECT_FALSE(entries.at("Sub").Link);
@@ -218,8 +213,7 @@ TEST_F(PosixFileSystemTest, FifoIsExaminedWithoutWaitingForAWriter)
 
 TEST_F(PosixFileSystemTest, UnreadableFileIsDeniedButListed)
 {
-  if (RunningAsRoot())
-    GTEST_SKIP() << "root reads files whatever their mode";
+  if (RunningAsRoot()) GTEST_SKIP() << "root reads files whatever their mode";
   const std::string path = FTree.AddFile("locked.txt", "hello");
   ASSERT_EQ(chmod(path.c_str(), 0), 0);
   EXPECT_EQ(FFs.Examine(path).Kind, TEntryState::Denied);
@@ -229,8 +223,7 @@ TEST_F(PosixFileSystemTest, UnreadableFileIsDeniedButListed)
 
 TEST_F(PosixFileSystemTest, ClosedDirectoryIsPresentButYieldsNothing)
 {
-  if (RunningAsRoot())
-    GTEST_SKIP() << "root lists directories whatever their mode";
+  if (RunningAsRoot()) GTEST_SKIP() << "root lists directories whatever their mode";
   const std::string dir = FTree.AddDir("closed");
   FTree.AddFile("closed/inner.txt", "x");
   ASSERT_EQ(chmod(dir.c_str(), 0), 0);
@@ -271,8 +264,7 @@ TEST_F(PosixFileSystemTest, CreateTruncatesAndFailsInAMissingDirectory)
 
 TEST_F(PosixFileSystemTest, WriteOnAFullDeviceReportsFailure)
 {
-  if (access("/dev/full", W_OK) != 0)
-    GTEST_SKIP() << "no writable /dev/full";
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no writable /dev/full";
   auto out = FFs.Create("/dev/full");
   ASSERT_NE(out, nullptr);
   const std::string block(4096, 'x');
@@ -283,8 +275,7 @@ TEST_F(PosixFileSystemTest, WriteOnAFullDeviceReportsFailure)
 TEST_F(PosixFileSystemTest, ReadErrorThrowsNamingTheFile)
 {
   auto in = FFs.OpenRead("/proc/self/mem");
-  if (!in)
-    GTEST_SKIP() << "no /proc/self/mem";
+  if (!in) GTEST_SKIP() << "no /proc/self/mem";
   char buffer[16];
   try {
     in->Read(buffer, sizeof buffer);

@@ -56,8 +56,8 @@ TEST(Win32Engine, ScanSaveAndCompareOnARealTree)
   EXPECT_EQ(engine.Count(), 3);
   const std::string collection = saves.Path("scan.qv");
   engine.SaveCollection(collection);
-  EXPECT_EQ(ReadWholeFile(saves.Path("scan.qd")), std::string(TQVEngine::Banner) + "\r\n" + root + "\\\r\n" + root +
-                                                      "\r\n" + root + "\\Sub\r\n");
+  EXPECT_EQ(ReadWholeFile(saves.Path("scan.qd")),
+            std::string(TQVEngine::Banner) + "\r\n" + root + "\\\r\n" + root + "\r\n" + root + "\\Sub\r\n");
 
   tree.AddFile("a.txt", std::string(150, 'a'));
   SetFileAttributesA(tree.Path("gone.txt").c_str(), FILE_ATTRIBUTE_NORMAL);

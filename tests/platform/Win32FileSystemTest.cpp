@@ -18,8 +18,7 @@ std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Pat
   std::map<std::string, TFindData> entries;
   auto found = Fs.FindFirst(Pattern, WantAttributes);
   TFindData entry;
-  while (found->Next(entry))
-    entries[entry.Name] = entry;
+  while (found->Next(entry)) entries[entry.Name] = entry;
   return entries;
 }
 
@@ -28,12 +27,10 @@ class THeldOpen {
 public:
   THeldOpen(const std::string& Path, DWORD Access, DWORD Share)
       : FHandle(CreateFileA(Path.c_str(), Access, Share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-  {
-  }
+  {}
   ~THeldOpen()
   {
-    if (FHandle != INVALID_HANDLE_VALUE)
-      CloseHandle(FHandle);
+    if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
   }
   THeldOpen(const THeldOpen&) = delete;
   THeldOpen& operator=(const THeldOpen&) = delete;
@@ -47,8 +44,7 @@ private:
 DWORD OpenError(const std::string& Path, DWORD Share)
 {
   HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, Share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return GetLastError();
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
   CloseHandle(file);
   return NO_ERROR;
 }
@@ -116,8 +112,7 @@ TEST_F(Win32FileSystemTest, EnumerationListsDotEntriesAndEveryFileWhateverItsAtt
   FTree.AddDir("Sub");
   const auto entries = ListAll(FFs, FTree.Path("*.*"));
   std::string names;
-  for (const auto& [name, entry] : entries)
-    names += name + "|";
+  for (const auto& [name, entry] : entries) names += name + "|";
   EXPECT_EQ(names, ".|..|Sub|empty.dat|hidden.txt|normal.txt|readonly.txt|system.sys|");
   EXPECT_EQ(entries.at("normal.txt").Size, 10);
   EXPECT_EQ(entries.at("hidden.txt").Size, 3);
@@ -176,8 +171,7 @@ TEST_F(Win32FileSystemTest, EnumerationEndsForGoodAfterTheLastEntry)
   auto found = FFs.FindFirst(FTree.Path("*.*"), true);
   TFindData entry;
   int count = 0;
-  while (found->Next(entry))
-    ++count;
+  while (found->Next(entry)) ++count;
   EXPECT_EQ(count, 3);
   EXPECT_FALSE(found->Next(entry));
 }

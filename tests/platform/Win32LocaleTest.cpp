@@ -38,8 +38,7 @@ public:
   }
   ~TRegionalSetting()
   {
-    if (FSet && FHadOld)
-      SetLocaleInfoA(LOCALE_USER_DEFAULT, FType, FOld.c_str());
+    if (FSet && FHadOld) SetLocaleInfoA(LOCALE_USER_DEFAULT, FType, FOld.c_str());
   }
   TRegionalSetting(const TRegionalSetting&) = delete;
   TRegionalSetting& operator=(const TRegionalSetting&) = delete;
@@ -58,9 +57,12 @@ TEST(Win32PathCompare, LetterCaseIsIgnoredForAsciiAndLatin1Letters)
 {
   TWin32FileSystem fs;
   EXPECT_TRUE(fs.SamePath("D:\\Data\\Sub", "d:\\DATA\\sub"));
-  EXPECT_TRUE(fs.SamePath("D:\\\xc9t\xe9", "d:\\\xe9T\xc9"));             // Été, éTÉ
-  EXPECT_TRUE(fs.SamePath("D:\\Stra\xdf" "e\\\xc4rger", "D:\\STRA\xdf" "E\\\xe4rger"));  // Straße\Ärger
-  EXPECT_TRUE(fs.SamePath("\x8a\xd8", "\x9a\xf8"));                      // ŠØ, šø
+  EXPECT_TRUE(fs.SamePath("D:\\\xc9t\xe9", "d:\\\xe9T\xc9"));  // Été, éTÉ
+  EXPECT_TRUE(fs.SamePath("D:\\Stra\xdf"
+                          "e\\\xc4rger",
+                          "D:\\STRA\xdf"
+                          "E\\\xe4rger"));           // Straße\Ärger
+  EXPECT_TRUE(fs.SamePath("\x8a\xd8", "\x9a\xf8"));  // ŠØ, šø
   EXPECT_TRUE(fs.SamePath("", ""));
 }
 
@@ -84,12 +86,58 @@ TEST(Win32PathCompare, AccentsHyphensApostrophesAndDigitsCount)
 TEST(Win32PathCompare, KeysAreEqualExactlyWhenPathsAreTheSame)
 {
   TWin32FileSystem fs;
-  const std::vector<std::string> paths = {
-      "", "a", "A", "ab", "AB", "aB", "\xc9t\xe9", "\xe9t\xe9", "\xc9T\xc9", "ete", "ETE", "e", "\xe9", "\xc9",
-      "co-op", "CO-OP", "coop", "co'op", "it's", "its", "IT'S", "a-b", "a'b", "ab-", "10", "010", "9", "1",
-      "Data1", "DATA1", "data2", "Stra\xdf" "e", "STRASSE", "strasse", "\xe6", "ae", "\xc6", "\x8a", "\x9a",
-      "\xff", "Y", "y", "D:\\Data\\Sub", "d:\\data\\sub", "D:\\Data\\Sub\\", "D:/Data/Sub", "a b", "a  b",
-      "a.b", "a_b", "a~1"};
+  const std::vector<std::string> paths = {"",
+                                          "a",
+                                          "A",
+                                          "ab",
+                                          "AB",
+                                          "aB",
+                                          "\xc9t\xe9",
+                                          "\xe9t\xe9",
+                                          "\xc9T\xc9",
+                                          "ete",
+                                          "ETE",
+                                          "e",
+                                          "\xe9",
+                                          "\xc9",
+                                          "co-op",
+                                          "CO-OP",
+                                          "coop",
+                                          "co'op",
+                                          "it's",
+                                          "its",
+                                          "IT'S",
+                                          "a-b",
+                                          "a'b",
+                                          "ab-",
+                                          "10",
+                                          "010",
+                                          "9",
+                                          "1",
+                                          "Data1",
+                                          "DATA1",
+                                          "data2",
+                                          "Stra\xdf"
+                                          "e",
+                                          "STRASSE",
+                                          "strasse",
+                                          "\xe6",
+                                          "ae",
+                                          "\xc6",
+                                          "\x8a",
+                                          "\x9a",
+                                          "\xff",
+                                          "Y",
+                                          "y",
+                                          "D:\\Data\\Sub",
+                                          "d:\\data\\sub",
+                                          "D:\\Data\\Sub\\",
+                                          "D:/Data/Sub",
+                                          "a b",
+                                          "a  b",
+                                          "a.b",
+                                          "a_b",
+                                          "a~1"};
   for (const std::string& a : paths)
     for (const std::string& b : paths)
       EXPECT_EQ(fs.SamePath(a, b), fs.PathKey(a) == fs.PathKey(b)) << "'" << a << "' vs '" << b << "'";
@@ -125,8 +173,7 @@ TEST(Win32DateText, FollowsChangedRegionalSettings)
 {
   TRegionalSetting date(LOCALE_SSHORTDATE, "dd.MM.yyyy");
   TRegionalSetting time(LOCALE_STIMEFORMAT, "HH:mm:ss");
-  if (!date.Set() || !time.Set())
-    GTEST_SKIP() << "the regional settings cannot be changed here";
+  if (!date.Set() || !time.Set()) GTEST_SKIP() << "the regional settings cannot be changed here";
   TWin32FileSystem fs;
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 14, 3, 22)), "05.12.1998 14:03:22");
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 0, 0, 0)), "05.12.1998");
@@ -165,8 +212,7 @@ TEST(Win32TimeZone, FileTimesAreConvertedToLocalTime)
   EXPECT_EQ(fs.OpenRead(path)->Time(), expected);
   auto found = fs.FindFirst(tree.Path("*.*"), true);
   TFindData entry;
-  while (found->Next(entry) && entry.Name != "zone.txt") {
-  }
+  while (found->Next(entry) && entry.Name != "zone.txt") {}
   EXPECT_EQ(entry.Name, "zone.txt");
   EXPECT_EQ(entry.Time, expected);
 }

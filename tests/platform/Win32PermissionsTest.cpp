@@ -17,8 +17,7 @@ protected:
   void SetUp() override
   {
     const char* dir = std::getenv("QV_DENIED_DIR");
-    if (!dir || !*dir)
-      GTEST_SKIP() << "needs the tree of run-unprivileged.sh (the platform_win32_unprivileged test)";
+    if (!dir || !*dir) GTEST_SKIP() << "needs the tree of run-unprivileged.sh (the platform_win32_unprivileged test)";
     FDir = dir;
   }
   std::string Path(const std::string& Name) const { return FDir + "\\" + Name; }
@@ -36,10 +35,7 @@ TEST_F(Win32UnixPermissions, UnreadableFileIsDenied)
   EXPECT_EQ(state.Size, 0);
 }
 
-TEST_F(Win32UnixPermissions, UnreadableFileCannotBeOpened)
-{
-  EXPECT_EQ(FFs.OpenRead(Path("unreadable.txt")), nullptr);
-}
+TEST_F(Win32UnixPermissions, UnreadableFileCannotBeOpened) { EXPECT_EQ(FFs.OpenRead(Path("unreadable.txt")), nullptr); }
 
 TEST_F(Win32UnixPermissions, UnreadableFileIsStillListed)
 {
@@ -72,7 +68,4 @@ TEST_F(Win32UnixPermissions, FileInsideAClosedDirectoryIsDeniedNotMissing)
   EXPECT_EQ(FFs.Examine(Path("closed\\inner.txt")).Kind, TEntryState::Denied);
 }
 
-TEST_F(Win32UnixPermissions, ReadOnlyFileCannotBeCreatedOver)
-{
-  EXPECT_EQ(FFs.Create(Path("readonly.txt")), nullptr);
-}
+TEST_F(Win32UnixPermissions, ReadOnlyFileCannotBeCreatedOver) { EXPECT_EQ(FFs.Create(Path("readonly.txt")), nullptr); }

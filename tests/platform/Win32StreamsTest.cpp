@@ -19,8 +19,7 @@ std::string ReadAll(TInFile& In)
 {
   std::string bytes;
   char buffer[7];  // small on purpose: several reads per file
-  while (size_t got = In.Read(buffer, sizeof buffer))
-    bytes.append(buffer, got);
+  while (size_t got = In.Read(buffer, sizeof buffer)) bytes.append(buffer, got);
   return bytes;
 }
 
@@ -61,17 +60,13 @@ TEST_F(Win32StreamsTest, FileBeingWrittenIsNotSharedWithOthers)
   HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   const DWORD error = GetLastError();
-  if (reader != INVALID_HANDLE_VALUE)
-    CloseHandle(reader);
+  if (reader != INVALID_HANDLE_VALUE) CloseHandle(reader);
   EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
   EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(out->Close());
 }
 
-TEST_F(Win32StreamsTest, CreateInAMissingDirectoryFails)
-{
-  EXPECT_EQ(FFs.Create(FTree.Path("gone\\out.qv")), nullptr);
-}
+TEST_F(Win32StreamsTest, CreateInAMissingDirectoryFails) { EXPECT_EQ(FFs.Create(FTree.Path("gone\\out.qv")), nullptr); }
 
 TEST_F(Win32StreamsTest, ClosedFileRefusesFurtherWritesAndASecondClose)
 {
@@ -86,8 +81,7 @@ TEST_F(Win32StreamsTest, ClosedFileRefusesFurtherWritesAndASecondClose)
 // byte: the case of a full disk.
 TEST_F(Win32StreamsTest, WriteOnAFullDeviceReportsFailure)
 {
-  if (!RunningUnderWine() || !Listed("Z:\\dev\\full"))
-    GTEST_SKIP() << "needs Wine's Z: drive and /dev/full";
+  if (!RunningUnderWine() || !Listed("Z:\\dev\\full")) GTEST_SKIP() << "needs Wine's Z: drive and /dev/full";
   auto out = FFs.Create("Z:\\dev\\full");
   ASSERT_NE(out, nullptr);
   const std::string block(4096, 'x');
@@ -117,8 +111,7 @@ TEST_F(Win32StreamsTest, OpenReadOfAMissingFileOrADirectoryFails)
 TEST_F(Win32StreamsTest, ReadErrorThrowsNamingTheFile)
 {
   const std::string path = "Z:\\proc\\self\\mem";
-  if (!RunningUnderWine() || !Listed(path))
-    GTEST_SKIP() << "needs Wine's Z: drive and /proc";
+  if (!RunningUnderWine() || !Listed(path)) GTEST_SKIP() << "needs Wine's Z: drive and /proc";
   auto in = FFs.OpenRead(path);
   ASSERT_NE(in, nullptr);
   char buffer[16];

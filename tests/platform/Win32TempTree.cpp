@@ -11,8 +11,7 @@ void RemoveTree(const std::string& Dir)
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = found.cFileName;
-      if (name == "." || name == "..")
-        continue;
+      if (name == "." || name == "..") continue;
       const std::string path = Dir + "\\" + name;
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -30,12 +29,10 @@ void SetWriteTime(const std::string& Path, const FILETIME& Utc)
   // Backup semantics let the same call open a directory.
   HANDLE file = CreateFileA(Path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    throw std::runtime_error("cannot open " + Path + " to set its time");
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + Path + " to set its time");
   const BOOL set = SetFileTime(file, nullptr, nullptr, &Utc);
   CloseHandle(file);
-  if (!set)
-    throw std::runtime_error("cannot set the time of " + Path);
+  if (!set) throw std::runtime_error("cannot set the time of " + Path);
 }
 
 }  // namespace
@@ -44,10 +41,9 @@ TWin32TempTree::TWin32TempTree()
 {
   char temp[MAX_PATH + 1];
   const DWORD length = GetTempPathA(sizeof temp, temp);
-  if (length == 0 || length > MAX_PATH)
-    throw std::runtime_error("no temporary directory");
-  const std::string base = std::string(temp) + "qv-platform-" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(GetTickCount());
+  if (length == 0 || length > MAX_PATH) throw std::runtime_error("no temporary directory");
+  const std::string base =
+      std::string(temp) + "qv-platform-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string candidate = base + "-" + std::to_string(attempt);
     if (CreateDirectoryA(candidate.c_str(), nullptr)) {
@@ -58,10 +54,7 @@ TWin32TempTree::TWin32TempTree()
   throw std::runtime_error("cannot create a temporary directory under " + std::string(temp));
 }
 
-TWin32TempTree::~TWin32TempTree()
-{
-  RemoveTree(FRoot);
-}
+TWin32TempTree::~TWin32TempTree() { RemoveTree(FRoot); }
 
 std::string TWin32TempTree::Path(const std::string& Relative) const
 {
@@ -72,13 +65,11 @@ std::string TWin32TempTree::AddFile(const std::string& Relative, const std::stri
 {
   const std::string path = Path(Relative);
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    throw std::runtime_error("cannot create " + path);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path);
   DWORD written = 0;
   const BOOL ok = WriteFile(file, Bytes.data(), static_cast<DWORD>(Bytes.size()), &written, nullptr);
   CloseHandle(file);
-  if (!ok || written != Bytes.size())
-    throw std::runtime_error("cannot write " + path);
+  if (!ok || written != Bytes.size()) throw std::runtime_error("cannot write " + path);
   if (Attributes != FILE_ATTRIBUTE_NORMAL && !SetFileAttributesA(path.c_str(), Attributes))
     throw std::runtime_error("cannot set the attributes of " + path);
   return path;
@@ -87,8 +78,7 @@ std::string TWin32TempTree::AddFile(const std::string& Relative, const std::stri
 std::string TWin32TempTree::AddDir(const std::string& Relative)
 {
   const std::string path = Path(Relative);
-  if (!CreateDirectoryA(path.c_str(), nullptr))
-    throw std::runtime_error("cannot create " + path);
+  if (!CreateDirectoryA(path.c_str(), nullptr)) throw std::runtime_error("cannot create " + path);
   return path;
 }
 
@@ -103,8 +93,7 @@ void SetLocalWriteTime(const std::string& Path, const SYSTEMTIME& Local)
 void SetUtcWriteTime(const std::string& Path, const SYSTEMTIME& Utc)
 {
   FILETIME utc;
-  if (!SystemTimeToFileTime(&Utc, &utc))
-    throw std::runtime_error("bad time");
+  if (!SystemTimeToFileTime(&Utc, &utc)) throw std::runtime_error("bad time");
   SetWriteTime(Path, utc);
 }
 
@@ -130,28 +119,22 @@ uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Sec
 std::string ReadWholeFile(const std::string& Path)
 {
   HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    throw std::runtime_error("cannot open " + Path);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + Path);
   std::string bytes;
   char buffer[4096];
   DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    bytes.append(buffer, got);
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
   CloseHandle(file);
   return bytes;
 }
 
-bool FileExists(const std::string& Path)
-{
-  return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::string& Path) { return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool Listed(const std::string& Path)
 {
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA(Path.c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE)
-    return false;
+  if (find == INVALID_HANDLE_VALUE) return false;
   FindClose(find);
   return true;
 }

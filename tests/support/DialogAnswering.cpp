@@ -11,17 +11,20 @@ constexpr int kFileNameBox = 0x47c;
 constexpr int kFontSizeBox = 0x472;
 }  // namespace
 
-CbtDialogAnswerer::CbtDialogAnswerer() {
+CbtDialogAnswerer::CbtDialogAnswerer()
+{
   activeAnswerer = this;
   hook_ = SetWindowsHookExA(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
 }
 
-CbtDialogAnswerer::~CbtDialogAnswerer() {
+CbtDialogAnswerer::~CbtDialogAnswerer()
+{
   if (hook_) UnhookWindowsHookEx(hook_);
   if (activeAnswerer == this) activeAnswerer = nullptr;
 }
 
-LRESULT CALLBACK CbtDialogAnswerer::HookProc(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CbtDialogAnswerer::HookProc(int code, WPARAM wParam, LPARAM lParam)
+{
   if (code == HCBT_ACTIVATE && activeAnswerer) {
     HWND window = reinterpret_cast<HWND>(wParam);
     // The delay lets the dialog finish its WM_INITDIALOG work first.
@@ -30,12 +33,14 @@ LRESULT CALLBACK CbtDialogAnswerer::HookProc(int code, WPARAM wParam, LPARAM lPa
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CALLBACK CbtDialogAnswerer::TimerProc(HWND window, UINT, UINT_PTR id, DWORD) {
+void CALLBACK CbtDialogAnswerer::TimerProc(HWND window, UINT, UINT_PTR id, DWORD)
+{
   KillTimer(window, id);
   if (activeAnswerer && IsWindow(window)) activeAnswerer->Answered(window);
 }
 
-void CbtDialogAnswerer::Answered(HWND dialog) {
+void CbtDialogAnswerer::Answered(HWND dialog)
+{
   if (answers_.empty()) return;
   captions_.push_back(WindowText(dialog));
   texts_.push_back(MessageBoxText(dialog));
@@ -44,41 +49,43 @@ void CbtDialogAnswerer::Answered(HWND dialog) {
   answer(dialog);
 }
 
-CbtDialogAnswerer::Answer CbtDialogAnswerer::Press(int buttonId) {
+CbtDialogAnswerer::Answer CbtDialogAnswerer::Press(int buttonId)
+{
   return [buttonId](HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
   };
 }
 
-CbtDialogAnswerer::Answer CbtDialogAnswerer::Confirm() {
+CbtDialogAnswerer::Answer CbtDialogAnswerer::Confirm()
+{
   return [](HWND dialog) {
     int id = GetDlgItem(dialog, IDYES) ? IDYES : IDOK;
     Press(id)(dialog);
   };
 }
 
-CbtDialogAnswerer::Answer CbtDialogAnswerer::ChooseFile(const std::string& path) {
+CbtDialogAnswerer::Answer CbtDialogAnswerer::ChooseFile(const std::string& path)
+{
   return [path](HWND dialog) {
-    SendMessageA(GetDlgItem(dialog, kFileNameBox), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(path.c_str()));
+    SendMessageA(GetDlgItem(dialog, kFileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     Press(IDOK)(dialog);
   };
 }
 
-CbtDialogAnswerer::Answer CbtDialogAnswerer::ChooseFontSize(const std::string& points) {
+CbtDialogAnswerer::Answer CbtDialogAnswerer::ChooseFontSize(const std::string& points)
+{
   return [points](HWND dialog) {
     HWND size = GetDlgItem(dialog, kFontSizeBox);
     // The size box ignores WM_SETTEXT; a selection plus its notification works.
-    SendMessageA(size, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(points.c_str()));
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFontSizeBox, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(size));
+    SendMessageA(size, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(points.c_str()));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFontSizeBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(size));
     Press(IDOK)(dialog);
   };
 }
 
-std::string MessageBoxText(HWND dialog) {
+std::string MessageBoxText(HWND dialog)
+{
   HWND text = GetDlgItem(dialog, 0xFFFF);
   return text ? WindowText(text) : std::string();
 }

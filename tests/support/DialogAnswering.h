@@ -13,7 +13,7 @@
 namespace qvtest {
 
 class CbtDialogAnswerer {
- public:
+public:
   using Answer = std::function<void(HWND dialog)>;
 
   CbtDialogAnswerer();
@@ -37,7 +37,7 @@ class CbtDialogAnswerer {
   // Picks a size in the font dialog's size box and presses OK.
   static Answer ChooseFontSize(const std::string& points);
 
- private:
+private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   static void CALLBACK TimerProc(HWND window, UINT, UINT_PTR id, DWORD);
   void Answered(HWND dialog);

@@ -4,11 +4,13 @@
 
 namespace qvtest {
 
-void PumpMessagesFor(DWORD ms) {
+void PumpMessagesFor(DWORD ms)
+{
   PumpUntil([] { return false; }, ms);
 }
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
   DWORD start = GetTickCount();
   for (;;) {
     MSG msg;
@@ -31,7 +33,8 @@ struct FindRequest {
   HWND found = nullptr;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
+{
   auto* request = reinterpret_cast<FindRequest*>(param);
   if (!IsWindowVisible(window)) return TRUE;
   if (ClassName(window) != request->className) return TRUE;
@@ -41,31 +44,36 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 }
 }  // namespace
 
-HWND FindThreadWindow(const std::string& className, const std::string& title) {
+HWND FindThreadWindow(const std::string& className, const std::string& title)
+{
   FindRequest request{className, title};
   EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&request));
   return request.found;
 }
 
-HWND WaitForThreadWindow(const std::string& className, const std::string& title, DWORD timeoutMs) {
+HWND WaitForThreadWindow(const std::string& className, const std::string& title, DWORD timeoutMs)
+{
   HWND found = nullptr;
   PumpUntil([&] { return (found = FindThreadWindow(className, title)) != nullptr; }, timeoutMs);
   return found;
 }
 
-std::string WindowText(HWND window) {
+std::string WindowText(HWND window)
+{
   char buffer[512] = {};
   GetWindowTextA(window, buffer, sizeof(buffer));
   return buffer;
 }
 
-std::string ClassName(HWND window) {
+std::string ClassName(HWND window)
+{
   char buffer[256] = {};
   GetClassNameA(window, buffer, sizeof(buffer));
   return buffer;
 }
 
-Pixels CaptureDC(HDC dc, int width, int height) {
+Pixels CaptureDC(HDC dc, int width, int height)
+{
   Pixels pixels;
   if (width <= 0 || height <= 0) return pixels;
   BITMAPINFO info{};
@@ -95,7 +103,8 @@ Pixels CaptureDC(HDC dc, int width, int height) {
   return pixels;
 }
 
-Pixels CaptureClient(HWND window) {
+Pixels CaptureClient(HWND window)
+{
   RECT client{};
   GetClientRect(window, &client);
   HDC dc = GetDC(window);
@@ -104,11 +113,10 @@ Pixels CaptureClient(HWND window) {
   return pixels;
 }
 
-void MovePointerTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-}
+void MovePointerTo(POINT screen) { SetCursorPos(screen.x, screen.y); }
 
-void LeftClickAt(POINT screen) {
+void LeftClickAt(POINT screen)
+{
   MovePointerTo(screen);
   INPUT inputs[2] = {};
   inputs[0].type = INPUT_MOUSE;
@@ -123,7 +131,8 @@ namespace {
 // table index plus a generation in the high word, and a handle with a zero
 // high word is accepted for any generation, so the live objects can be
 // counted by probing every index.
-DWORD ProbeGdiObjects() {
+DWORD ProbeGdiObjects()
+{
   DWORD count = 0;
   for (UINT_PTR index = 1; index < 0x10000; ++index) {
     if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
@@ -131,20 +140,24 @@ DWORD ProbeGdiObjects() {
   return count;
 }
 
-DWORD ProbeUserObjects() {
+DWORD ProbeUserObjects()
+{
   DWORD count = 0;
   DWORD self = GetCurrentProcessId();
   for (UINT_PTR index = 0x20; index < 0x10000; index += 2) {
     HWND window = reinterpret_cast<HWND>(index);
     DWORD owner = 0;
-    if (IsWindow(window) && GetWindowThreadProcessId(window, &owner) && owner == self) ++count;
-    else if (IsMenu(reinterpret_cast<HMENU>(index))) ++count;
+    if (IsWindow(window) && GetWindowThreadProcessId(window, &owner) && owner == self)
+      ++count;
+    else if (IsMenu(reinterpret_cast<HMENU>(index)))
+      ++count;
   }
   return count;
 }
 }  // namespace
 
-void SaveScreenshot(HWND window, const std::string& path, int extra) {
+void SaveScreenshot(HWND window, const std::string& path, int extra)
+{
   RECT r;
   GetWindowRect(window, &r);
   r.right += extra;
@@ -172,7 +185,8 @@ void SaveScreenshot(HWND window, const std::string& path, int extra) {
   ReleaseDC(nullptr, screen);
 }
 
-GuiCounts CurrentGuiCounts() {
+GuiCounts CurrentGuiCounts()
+{
   HANDLE process = GetCurrentProcess();
   GuiCounts counts{GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS)};
   if (counts.gdi == 0) counts.gdi = ProbeGdiObjects();

@@ -23,8 +23,11 @@ void SetCaption(TCaptionMetrics& M, int Height, int ButtonWidth)
 TCaptionFontSource NewStyleMetrics(TCaptionMetrics& M, TCaptionBorder Border, const TSystemCaptionValues& V)
 {
   switch (Border) {
-    case cbSingle: case cbDialog: case cbToolWindow: SetFrame(M, V.CxDlgFrame, V.CyDlgFrame); break;
-    case cbSizeable: case cbSizeToolWin: SetFrame(M, V.CxFrame, V.CyFrame); break;
+    case cbSingle:
+    case cbDialog:
+    case cbToolWindow: SetFrame(M, V.CxDlgFrame, V.CyDlgFrame); break;
+    case cbSizeable:
+    case cbSizeToolWin: SetFrame(M, V.CxFrame, V.CyFrame); break;
     default: return cfUnchanged;
   }
   if (Border == cbToolWindow || Border == cbSizeToolWin) {
@@ -102,7 +105,8 @@ TRectI CaptionTextRect(int WindowWidth, const TCaptionMetrics& M, int Strip)
   return TRectI{M.FrameWidth, M.FrameHeight, WindowWidth - Strip, M.FrameHeight + M.CaptionHeight};
 }
 
-TFittedCaption FitCaption(const std::string& Caption, int BoxWidth, TCaptionAlignment Alignment, const TTextWidth& Width)
+TFittedCaption FitCaption(const std::string& Caption, int BoxWidth, TCaptionAlignment Alignment,
+                          const TTextWidth& Width)
 {
   TFittedCaption fit{Caption, false, 0};
   int textWidth = Width(Caption);
@@ -142,7 +146,8 @@ std::vector<TTextDraw> TextEffectDraws(T3DEffect Effect, TColor K, const TEffect
   std::vector<TTextDraw> draws;
   auto add = [&](int d, TColor colour) { draws.push_back(TTextDraw{d, d, colour}); };
   switch (Effect) {
-    case ox3Normal: case ox3Flat: add(0, K); break;
+    case ox3Normal:
+    case ox3Flat: add(0, K); break;
     case ox3Raised:
       if (C.Highlight != K) add(-1, C.Highlight);
       if (C.Shadow != K) add(1, C.Shadow);
@@ -153,9 +158,20 @@ std::vector<TTextDraw> TextEffectDraws(T3DEffect Effect, TColor K, const TEffect
       if (C.Highlight != K) add(1, C.Highlight);
       add(0, K);
       break;
-    case ox3Ridged: add(1, C.Shadow); add(-1, C.Highlight); add(0, C.WindowText); break;
-    case ox3Grooved: add(1, C.Highlight); add(-1, C.Shadow); add(0, C.WindowText); break;
-    case ox3Shadow: add(2, C.Shadow); add(0, K); break;
+    case ox3Ridged:
+      add(1, C.Shadow);
+      add(-1, C.Highlight);
+      add(0, C.WindowText);
+      break;
+    case ox3Grooved:
+      add(1, C.Highlight);
+      add(-1, C.Shadow);
+      add(0, C.WindowText);
+      break;
+    case ox3Shadow:
+      add(2, C.Shadow);
+      add(0, K);
+      break;
     default: break;
   }
   return draws;

@@ -86,7 +86,8 @@ struct TFittedCaption {
 };
 enum TCaptionAlignment { caLeft, caRight, caCenter };  // as taLeftJustify, taRightJustify, taCenter
 using TTextWidth = std::function<int(const std::string&)>;
-TFittedCaption FitCaption(const std::string& Caption, int BoxWidth, TCaptionAlignment Alignment, const TTextWidth& Width);
+TFittedCaption FitCaption(const std::string& Caption, int BoxWidth, TCaptionAlignment Alignment,
+                          const TTextWidth& Width);
 
 // Splits a caption into its italic head (up to and including the Words-th
 // space) and the upright tail.

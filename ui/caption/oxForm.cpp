@@ -17,7 +17,6 @@ HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 // The caption module's own re-attach retries, apart from the menus'.
 int captionRetryCounter = 0;
 
-
 }  // namespace
 
 const TTypeInfo* TypeInfo_ToxfOptions()
@@ -39,7 +38,8 @@ QV_IMPLEMENT_CLASS(ToxForm)
 void ToxForm::DeclareProperties(TClassBuilder<ToxForm>& c)
 {
   c.Boolean("Enabled", &ToxForm::Enabled, &ToxForm::SetEnabled).Default(true);
-  c.Ordinal("ActiveGradient", TypeInfo_TColor(), &ToxForm::ActiveGradient, &ToxForm::SetActiveGradient).Default(clBlack);
+  c.Ordinal("ActiveGradient", TypeInfo_TColor(), &ToxForm::ActiveGradient, &ToxForm::SetActiveGradient)
+      .Default(clBlack);
   c.Ordinal("InactiveGradient", TypeInfo_TColor(), &ToxForm::InactiveGradient, &ToxForm::SetInactiveGradient)
       .Default(clBlack);
   c.Ordinal("ItalicWords", TypeInfo_Integer(), &ToxForm::ItalicWords, &ToxForm::SetItalicWords).Default(1);
@@ -309,7 +309,10 @@ void ToxForm::FrameRefresh()
 
 void ToxForm::DoRollUp() { OnRollUp(this); }
 void ToxForm::DoButtonClick(const std::string& Caption) { OnButtonClick(this, Caption); }
-void ToxForm::DoHelpSelect(TControl* Control, int ContextID, bool& Cancel) { OnHelpSelect(this, Control, ContextID, Cancel); }
+void ToxForm::DoHelpSelect(TControl* Control, int ContextID, bool& Cancel)
+{
+  OnHelpSelect(this, Control, ContextID, Cancel);
+}
 void ToxForm::DoTrayClick() { OnTrayClick(this); }
 void ToxForm::DoTrayDblClk() { OnTrayDblClk(this); }
 

@@ -27,8 +27,12 @@ using TCaptionButtons = TSet<TCaptionButton>;
 using TButtonClickEvent = TEvent<void(TObject* Sender, const std::string& Caption)>;
 using THelpSelectEvent = TEvent<void(TObject* Sender, TControl* Control, int ContextID, bool& Cancel)>;
 
-class EMinSizeError : public Exception { using Exception::Exception; };
-class EDuplicationError : public Exception { using Exception::Exception; };
+class EMinSizeError : public Exception {
+  using Exception::Exception;
+};
+class EDuplicationError : public Exception {
+  using Exception::Exception;
+};
 
 const TTypeInfo* TypeInfo_ToxfOptions();
 const TTypeInfo* TypeInfo_TCaptionButtons();
@@ -115,7 +119,6 @@ protected:
   int& RetryCounter() override;
 
 public:
-
   virtual void DoRollUp();
   virtual void DoButtonClick(const std::string& Caption);
   virtual void DoHelpSelect(TControl* Control, int ContextID, bool& Cancel);

@@ -30,9 +30,15 @@ void ToxForm::WndProc(TMessage& Message)
   // here and the message keeps the result it has so far.
   try {
     switch (Message.Msg) {
-      case WM_DESTROY: RemoveTrayIcon(); Pass(Message); return;
+      case WM_DESTROY:
+        RemoveTrayIcon();
+        Pass(Message);
+        return;
       case WM_SIZE: Size(Message); return;
-      case WM_SETTEXT: case WM_SYSCOLORCHANGE: case WM_WININICHANGE: case CM_TEXTCHANGED:
+      case WM_SETTEXT:
+      case WM_SYSCOLORCHANGE:
+      case WM_WININICHANGE:
+      case CM_TEXTCHANGED:
         UpdateMetrics();
         Pass(Message);
         // The system redraws its own caption for a new text; ours goes back on top.
@@ -60,7 +66,10 @@ void ToxForm::WndProc(TMessage& Message)
         if (Message.WParam == kMoveByCaption) PaintCaptionEffect();
         Pass(Message);
         return;
-      case WM_INITMENU: PaintCaptionEffect(); Pass(Message); return;
+      case WM_INITMENU:
+        PaintCaptionEffect();
+        Pass(Message);
+        return;
       case WM_OXTRAYNOTIFY: TrayNotify(Message); return;
       default: break;
     }
@@ -205,10 +214,7 @@ void ToxForm::OnTopClick()
   FrameRefresh();
 }
 
-void ToxForm::StartClick()
-{
-  SendMessageA(FOwnerForm->Handle(), WM_SYSCOMMAND, SC_TASKLIST, PackedCursor());
-}
+void ToxForm::StartClick() { SendMessageA(FOwnerForm->Handle(), WM_SYSCOMMAND, SC_TASKLIST, PackedCursor()); }
 
 // --- Help ---------------------------------------------------------------------
 

@@ -62,7 +62,9 @@ void ToxForm::ComposeCaption(TWinBitmap& Bitmap, const TRectI& R)
   if (kind == cbSingle || kind == cbSizeable) {
     HICON icon = FOwnerForm->IconHandle();
     if (!icon && Application) icon = Application->Icon().Handle();
-    if (icon) DrawIconEx(c.Handle(), b.left + 1, b.top + 1, icon, FMetrics.IconWidth, FMetrics.IconHeight, 0, nullptr, DI_NORMAL);
+    if (icon)
+      DrawIconEx(c.Handle(), b.left + 1, b.top + 1, icon, FMetrics.IconWidth, FMetrics.IconHeight, 0, nullptr,
+                 DI_NORMAL);
     b.left += FMetrics.IconWidth;
   } else {
     b.left -= 2;
@@ -84,7 +86,8 @@ void ToxForm::DrawCaptionText(TCanvas& C, RECT B, COLORREF K)
   C.Font().Assign(&FCaptionFont);
   C.Font().SetColor(static_cast<TColor>(K));
   TCaptionAlignment alignment = FAlignment == taRightJustify ? caRight : FAlignment == taCenter ? caCenter : caLeft;
-  TFittedCaption fit = FitCaption(text, B.right - B.left, alignment, [&C](const std::string& s) { return C.TextWidth(s); });
+  TFittedCaption fit =
+      FitCaption(text, B.right - B.left, alignment, [&C](const std::string& s) { return C.TextWidth(s); });
   int y = CaptionTextTop(B.bottom - B.top, C.TextHeight("y"));
   int x = B.left + fit.X;
   if (FItalicWords <= 0) {
@@ -129,13 +132,15 @@ void ToxForm::DrawBorderEffect(TCanvas& C, int Width, int Height)
     C.FillRect(RECT{R - 2, T, R, T + 2});
     r = RECT{L, T, R - 2, B - 2};
   }
-  for (const TBevelStep& bevel : BorderBevels(effect, FMetrics.FrameWidth)) Frame3D(C, r, bevel.Top, bevel.Bottom, bevel.Width);
+  for (const TBevelStep& bevel : BorderBevels(effect, FMetrics.FrameWidth))
+    Frame3D(C, r, bevel.Top, bevel.Bottom, bevel.Width);
 }
 
 void ToxForm::DrawCaptionBarEffect(TCanvas& C, int Width)
 {
   T3DEffect effect = FEffects[FActive ? 0 : 3];
-  RECT r{FMetrics.FrameWidth, FMetrics.FrameHeight, Width - FMetrics.FrameWidth, FMetrics.FrameHeight + FMetrics.CaptionHeight};
+  RECT r{FMetrics.FrameWidth, FMetrics.FrameHeight, Width - FMetrics.FrameWidth,
+         FMetrics.FrameHeight + FMetrics.CaptionHeight};
   C.SetPenColor(clBtnText);
   if (effect == ox3Shadow) {
     InflateRect(&r, 1, 1);
@@ -212,8 +217,8 @@ void ToxForm::PaintButton(TCanvas& C, TNCButton& Button)
     C.Prepare();
     SetTextColor(C.Handle(), ColorToRGB(clBtnText));
     SetBkColor(C.Handle(), ColorToRGB(clBtnFace));
-    StretchBlt(C.Handle(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, glyph.Canvas().Handle(), 0, 0,
-               bw, bh, SRCCOPY);
+    StretchBlt(C.Handle(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, glyph.Canvas().Handle(),
+               0, 0, bw, bh, SRCCOPY);
     glyph.ReleaseCanvas();
   } else {
     C.SetBrushColor(clBtnFace);

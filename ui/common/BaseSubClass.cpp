@@ -78,8 +78,8 @@ void ToxBaseSubClass::Unhook()
 
 void ToxBaseSubClass::WndProc(TMessage& Message)
 {
-  Message.Result = CallWindowProcA(FOldProc ? FOldProc : DefWindowProcA, FHandle, Message.Msg, Message.WParam,
-                                   Message.LParam);
+  Message.Result =
+      CallWindowProcA(FOldProc ? FOldProc : DefWindowProcA, FHandle, Message.Msg, Message.WParam, Message.LParam);
   if (Message.Msg == WM_DESTROY) StartReattachTimer();
 }
 

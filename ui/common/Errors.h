@@ -4,5 +4,9 @@
 // past the end.
 #include "framework/objects/Exceptions.h"
 
-class ENotOwnerError : public Exception { using Exception::Exception; };
-class EInvalidIndex : public Exception { using Exception::Exception; };
+class ENotOwnerError : public Exception {
+  using Exception::Exception;
+};
+class EInvalidIndex : public Exception {
+  using Exception::Exception;
+};

@@ -28,6 +28,7 @@ std::vector<TGradientBand> GradientBands(int From, int To, int Count)
   const float step = static_cast<float>(To - From) / static_cast<float>(Count);
   const int size = static_cast<int>(step + 1.0f);
   bands.reserve(static_cast<size_t>(Count));
-  for (int i = 0; i < Count; ++i) bands.push_back(TGradientBand{From + static_cast<int>(static_cast<double>(i) * step), size});
+  for (int i = 0; i < Count; ++i)
+    bands.push_back(TGradientBand{From + static_cast<int>(static_cast<double>(i) * step), size});
   return bands;
 }

@@ -40,19 +40,20 @@ void RemoveDismissHook()
 bool IsButtonDown(UINT Msg)
 {
   switch (Msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-      return true;
-    default:
-      return false;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN: return true;
+    default: return false;
   }
 }
 
 // Whether a window about to repaint does so under the served balloon.
 bool RepaintsUnderBalloon(HWND Window)
 {
-  if (Window == servedWindow || !currentSettings || !currentSettings->Behavior.Contains(bbHideOnPaint))
-    return false;
+  if (Window == servedWindow || !currentSettings || !currentSettings->Behavior.Contains(bbHideOnPaint)) return false;
   RECT update, balloon, common;
   if (!GetUpdateRect(Window, &update, FALSE)) return false;
   MapWindowPoints(Window, nullptr, reinterpret_cast<POINT*>(&update), 2);
@@ -124,8 +125,8 @@ struct TOffscreen {
 };
 
 // Darkens the picture under body and shadow with a 50 % checkerboard.
-void ShadeBackground(HDC Picture, const TBalloonShapeGeometry& Geometry, const TBalloonSettings& Settings,
-                     int Width, int Height)
+void ShadeBackground(HDC Picture, const TBalloonShapeGeometry& Geometry, const TBalloonSettings& Settings, int Width,
+                     int Height)
 {
   TOffscreen shade(Picture, Width, Height), mask(Picture, Width, Height);
   BitBlt(shade.DC.get(), 0, 0, Width, Height, Picture, 0, 0, SRCCOPY);
@@ -150,7 +151,7 @@ bool AnyMouseButtonDown()
   return false;
 }
 
-} // namespace
+}  // namespace
 
 const TTypeInfo* TypeInfo_TBalloonBehaviors()
 {
@@ -313,8 +314,7 @@ void TBalloonWindow::WndProc(TMessage& Message)
       inherited::WndProc(Message);
       UpdateSize();
       return;
-    default:
-      inherited::WndProc(Message);
+    default: inherited::WndProc(Message);
   }
 }
 
@@ -441,8 +441,8 @@ void TBalloonHintWindow::PlaceAndShow()
   GetCursorPos(&p);
   const TBalloonPoint cursor{p.x, p.y};
   const TBalloonSize size{Width(), Height()};
-  FPosition = FitBalloon(FSettings->Position, cursor, size, GetSystemMetrics(SM_CXSCREEN),
-                         GetSystemMetrics(SM_CYSCREEN));
+  FPosition =
+      FitBalloon(FSettings->Position, cursor, size, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   const TBalloonPoint at = PlaceBalloon(FPosition, cursor, size);
   StoreBounds(at.X, at.Y, size.Width, size.Height);
   if (!IsWindowVisible(Handle())) CaptureBackground(at.X, at.Y, size.Width, size.Height);

@@ -17,19 +17,13 @@ TBalloonPosition Combine(bool Right, bool Below)
   return static_cast<TBalloonPosition>((Right ? 1 : 0) | (Below ? 2 : 0));
 }
 
-void Offset(TBalloonRect& R, int DX, int DY)
-{
-  R.Left += DX, R.Right += DX, R.Top += DY, R.Bottom += DY;
-}
+void Offset(TBalloonRect& R, int DX, int DY) { R.Left += DX, R.Right += DX, R.Top += DY, R.Bottom += DY; }
 
-} // namespace
+}  // namespace
 
 int BalloonMargin(int ShadowDepth) { return ShadowDepth + 33; }
 
-int EffectiveMaxWidth(int MaxWidth, int ScreenWidth)
-{
-  return MaxWidth >= 0 ? MaxWidth : ScreenWidth / -MaxWidth;
-}
+int EffectiveMaxWidth(int MaxWidth, int ScreenWidth) { return MaxWidth >= 0 ? MaxWidth : ScreenWidth / -MaxWidth; }
 
 int BalloonTextLimit(int EffectiveMax, int ScreenWidth, int CursorX, int ShadowDepth)
 {
@@ -52,8 +46,8 @@ TBalloonPoint PlaceBalloon(TBalloonPosition Position, TBalloonPoint Cursor, TBal
   return {Cursor.X + 1, Cursor.Y + 1};
 }
 
-TBalloonPosition FitBalloon(TBalloonPosition Preferred, TBalloonPoint Cursor, TBalloonSize Size,
-                            int ScreenWidth, int ScreenHeight)
+TBalloonPosition FitBalloon(TBalloonPosition Preferred, TBalloonPoint Cursor, TBalloonSize Size, int ScreenWidth,
+                            int ScreenHeight)
 {
   const TBalloonPoint at = PlaceBalloon(Preferred, Cursor, Size);
   bool below = IsBelow(Preferred), right = IsRight(Preferred);

@@ -40,8 +40,8 @@ TBalloonPoint PlaceBalloon(TBalloonPosition Position, TBalloonPoint Cursor, TBal
 
 // The position actually used: Preferred, with each side flipped where the
 // window placed at Preferred would leave the screen.
-TBalloonPosition FitBalloon(TBalloonPosition Preferred, TBalloonPoint Cursor, TBalloonSize Size,
-                            int ScreenWidth, int ScreenHeight);
+TBalloonPosition FitBalloon(TBalloonPosition Preferred, TBalloonPoint Cursor, TBalloonSize Size, int ScreenWidth,
+                            int ScreenHeight);
 
 // Body, pointer triangle (tip and its two base points) and text rectangle in
 // the window's client coordinates.

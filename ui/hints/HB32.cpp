@@ -59,7 +59,7 @@ void DecodeWide(const BYTE* Data, LOGFONTA& Font)
   WideCharToMultiByte(CP_ACP, 0, wide.lfFaceName, -1, Font.lfFaceName, LF_FACESIZE, nullptr, nullptr);
 }
 
-} // namespace
+}  // namespace
 
 bool DecodeStatusFont(const BYTE* Data, DWORD Size, LOGFONTA& Font)
 {

@@ -49,12 +49,12 @@ void ToxBanner::Assign(TPersistent* Source)
 
 void ToxBanner::Changed() { OnChange(this); }
 
-#define QV_BANNER_SETTER(Class, Name, Field, Type) \
-  void Class::Set##Name(Type Value)                \
-  {                                                \
-    if (Field == Value) return;                    \
-    Field = Value;                                 \
-    Changed();                                     \
+#define QV_BANNER_SETTER(Class, Name, Field, Type)                                                                     \
+  void Class::Set##Name(Type Value)                                                                                    \
+  {                                                                                                                    \
+    if (Field == Value) return;                                                                                        \
+    Field = Value;                                                                                                     \
+    Changed();                                                                                                         \
   }
 QV_BANNER_SETTER(ToxBanner, Style, FStyle, ToxmBackStyle)
 QV_BANNER_SETTER(ToxBanner, Color, FColor, TColor)

@@ -139,8 +139,9 @@ void DrawText3D(TCanvas& Canvas, const RECT& R, const std::string& Text, T3DEffe
   Canvas.Prepare();
   HDC dc = Canvas.Handle();
   const COLORREF k = GetTextColor(dc);
-  for (const TEffectPass& pass : Effect3DDraws(E, static_cast<TColor>(k), static_cast<TColor>(ColorToRGB(clBtnHighlight)),
-                                               static_cast<TColor>(ColorToRGB(clBtnShadow)))) {
+  for (const TEffectPass& pass :
+       Effect3DDraws(E, static_cast<TColor>(k), static_cast<TColor>(ColorToRGB(clBtnHighlight)),
+                     static_cast<TColor>(ColorToRGB(clBtnShadow)))) {
     RECT r{R.left + pass.Offset, R.top + pass.Offset, R.right + pass.Offset, R.bottom + pass.Offset};
     SetTextColor(dc, static_cast<COLORREF>(pass.Color));
     DrawTextA(dc, Text.c_str(), -1, &r, DT_NOCLIP);

@@ -36,8 +36,7 @@ template <class C> void DeclareMenuSettings(TClassBuilder<C>& c)
   c.Object("ImageList", TImageList::StaticClass(), &C::ImageList, &C::SetImageList);
   c.Object("Font", TFont::StaticClass(), &C::Font, &C::SetFont).Stored(&C::IsFontStored);
   c.Ordinal("Style", TypeInfo_ToxmStyle(), &C::Style, &C::SetStyle).Default(oxmWin95);
-  c.Ordinal("Options", TypeInfo_ToxmOptions(), &C::Options, &C::SetOptions)
-      .Default(ToxmOptions{oxmMultiLine}.ToInt());
+  c.Ordinal("Options", TypeInfo_ToxmOptions(), &C::Options, &C::SetOptions).Default(ToxmOptions{oxmMultiLine}.ToInt());
   c.Ordinal("Color", TypeInfo_TColor(), &C::Color, &C::SetColor).Default(clMenu);
   c.Object("Banner", ToxBanner::StaticClass(), &C::Banner, nullptr).Stored(&C::IsBannerStored);
   c.String("Caption", &C::Caption, &C::SetCaption).NoDefault();
@@ -248,7 +247,8 @@ void TMenuFormSubclass::WndProc(TMessage& Message)
       }
       break;
     case WM_INITMENUPOPUP: LastPopupMenu() = reinterpret_cast<HMENU>(Message.WParam); break;
-    case WM_MEASUREITEM: case WM_DRAWITEM: RouteItemMessage(Message, Handle(), FCanvas); break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: RouteItemMessage(Message, Handle(), FCanvas); break;
     case WM_MENUCHAR: MenuChar(Message); break;
     case WM_SETTINGCHANGE: RefreshMarkBitmaps(); break;
     case WM_EXITMENULOOP: {
@@ -288,8 +288,12 @@ HWND TPopupList::Window() const { return FWindow ? FWindow->Handle() : nullptr; 
 void TPopupList::WndProc(TMessage& Message)
 {
   switch (Message.Msg) {
-    case WM_COMMAND: case WM_INITMENUPOPUP: case WM_MENUSELECT: case WM_HELP: ::PopupList().WndProc(Message); break;
-    case WM_MEASUREITEM: case WM_DRAWITEM: RouteItemMessage(Message, Window(), FCanvas); break;
+    case WM_COMMAND:
+    case WM_INITMENUPOPUP:
+    case WM_MENUSELECT:
+    case WM_HELP: ::PopupList().WndProc(Message); break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: RouteItemMessage(Message, Window(), FCanvas); break;
     case WM_MENUCHAR: MenuChar(Message); break;
     default: break;
   }

@@ -31,8 +31,8 @@ int SevenPerChar(const std::string& s) { return static_cast<int>(s.size()) * 7; 
 
 TEST(CaptionMetrics, VersionTestLooksAtTheMajorVersionByte)
 {
-  EXPECT_TRUE(IsNewStyleVersion(0x1DB10106));  // 6.1
-  EXPECT_TRUE(IsNewStyleVersion(0xC0000004));  // 4.0, 95 family
+  EXPECT_TRUE(IsNewStyleVersion(0x1DB10106));   // 6.1
+  EXPECT_TRUE(IsNewStyleVersion(0xC0000004));   // 4.0, 95 family
   EXPECT_FALSE(IsNewStyleVersion(0x00000A03));  // 3.10
 }
 

@@ -34,7 +34,9 @@ public:
 // A hook that notes the result the chain gave it and adds its own increment.
 class TProbeHook : public ToxBaseSubClass {
 public:
-  TProbeHook(TComponent* AOwner, std::string Name, int Add) : ToxBaseSubClass(AOwner), FLabel(std::move(Name)), FAdd(Add) {}
+  TProbeHook(TComponent* AOwner, std::string Name, int Add)
+      : ToxBaseSubClass(AOwner), FLabel(std::move(Name)), FAdd(Add)
+  {}
   void WndProc(TMessage& Message) override
   {
     ToxBaseSubClass::WndProc(Message);

@@ -45,12 +45,12 @@ TEST(Frame3D, NegativeWidthDrawsOneRingAndLeavesTheRectangleAlone)
   EXPECT_EQ(r, (TestRect{0, 0, 10, 10}));
   EXPECT_EQ(canvas.Width, 1);
   std::map<std::pair<int, int>, TColor> expected;
-  for (int i = 0; i <= 9; ++i) expected[{0, i}] = kTop;          // left edge (0,9)..(0,0)
-  for (int i = 0; i <= 9; ++i) expected[{i, 0}] = kTop;          // top edge (0,0)..(9,0)
-  for (int i = 0; i <= 9; ++i) expected[{9, i}] = kBottom;       // right edge (9,0)..(9,9)
-  for (int i = 0; i <= 9; ++i) expected[{i, 9}] = kBottom;       // bottom edge (9,9)..(0,9)
-  expected[{0, 9}] = kBottom;  // the bottom line, drawn last, ends on the left column
-  expected[{9, 0}] = kBottom;  // the right line starts on the top row
+  for (int i = 0; i <= 9; ++i) expected[{0, i}] = kTop;     // left edge (0,9)..(0,0)
+  for (int i = 0; i <= 9; ++i) expected[{i, 0}] = kTop;     // top edge (0,0)..(9,0)
+  for (int i = 0; i <= 9; ++i) expected[{9, i}] = kBottom;  // right edge (9,0)..(9,9)
+  for (int i = 0; i <= 9; ++i) expected[{i, 9}] = kBottom;  // bottom edge (9,9)..(0,9)
+  expected[{0, 9}] = kBottom;                               // the bottom line, drawn last, ends on the left column
+  expected[{9, 0}] = kBottom;                               // the right line starts on the top row
   EXPECT_EQ(canvas.Pixels, expected);
 }
 

@@ -7,7 +7,7 @@ TEST(GradientTable, BlackToWhiteRunsFromTheEndColourAndStopsAStepShortOfTheStart
   const auto table = ComputeGradientTable(TRGBTriple{255, 255, 255}, TRGBTriple{0, 0, 0}, 128);
   ASSERT_EQ(table.size(), 128u);
   EXPECT_EQ(table[0], (TRGBTriple{255, 255, 255}));
-  EXPECT_EQ(table[1], (TRGBTriple{254, 254, 254}));  // 255 - Trunc(255/128)
+  EXPECT_EQ(table[1], (TRGBTriple{254, 254, 254}));   // 255 - Trunc(255/128)
   EXPECT_EQ(table[64], (TRGBTriple{128, 128, 128}));  // 255 - Trunc(127.5)
   EXPECT_EQ(table[127], (TRGBTriple{2, 2, 2}));       // 255 - Trunc(253.0078)
 }

@@ -48,7 +48,7 @@ TEST(BalloonGeometry, ScreenEdgesFlipTheSideThatWouldLeaveTheScreen)
     EXPECT_EQ(FitBalloon(pos, {500, 400}, s, w, h), pos);
   // Right edge.
   EXPECT_EQ(FitBalloon(bpAboveRight, {1000, 400}, s, w, h), bpAboveLeft);
-  EXPECT_EQ(FitBalloon(bpBelowRight, {924, 400}, s, w, h), bpBelowLeft);  // 925 + 100 > 1024
+  EXPECT_EQ(FitBalloon(bpBelowRight, {924, 400}, s, w, h), bpBelowLeft);   // 925 + 100 > 1024
   EXPECT_EQ(FitBalloon(bpAboveRight, {924, 400}, s, w, h), bpAboveRight);  // 924 + 100 fits
   // Left edge.
   EXPECT_EQ(FitBalloon(bpAboveLeft, {99, 400}, s, w, h), bpAboveRight);

@@ -106,8 +106,8 @@ TEST_F(BalloonTest, RegionIsBodyPointerAndShadowForEachPosition)
     EXPECT_TRUE(InRegion((bodyLeft + bodyRight) / 2, (bodyTop + bodyBottom) / 2));
     EXPECT_TRUE(InRegion(bodyRight + 2, (bodyTop + bodyBottom) / 2));  // shadow beside the body
     EXPECT_FALSE(InRegion(bodyRight + 6, (bodyTop + bodyBottom) / 2));
-    EXPECT_FALSE(InRegion(bodyLeft, bodyTop));                          // rounded corner
-    EXPECT_FALSE(InRegion(right ? w - 1 : 0, below ? 0 : h - 1));      // beside the pointer
+    EXPECT_FALSE(InRegion(bodyLeft, bodyTop));                     // rounded corner
+    EXPECT_FALSE(InRegion(right ? w - 1 : 0, below ? 0 : h - 1));  // beside the pointer
   }
 }
 
@@ -194,7 +194,7 @@ TEST_F(BalloonTest, PictureShowsFillFrameAndACheckeredOrSolidShadow)
   qvtest::Pixels px = qvtest::CaptureClient(Window()->Handle());
   const int w = r.right - r.left, h = r.bottom - r.top;
   const int bodyRight = w - 5, bodyBottom = h - 5;
-  EXPECT_EQ(px.at(15, 19), RGB(0, 0, 255));           // frame
+  EXPECT_EQ(px.at(15, 19), RGB(0, 0, 255));                // frame
   EXPECT_EQ(px.at(20, bodyBottom - 3), RGB(255, 255, 0));  // fill
   // Beside the body, the white form behind is darkened every other pixel.
   const int y = (19 + bodyBottom) / 2;

@@ -103,8 +103,8 @@ TEST(MenuPaint, DisabledImagesAreEmbossedOutlines)
   DrawGlyph(data, black.bitmap.Canvas(), 0, 0, item, false);
   const auto p = black.Pixels();
   EXPECT_EQ(0, black.Count(RGB(255, 0, 0)));
-  EXPECT_EQ(kShadow, p.at(2, 2));      // shadow where the image is but not one pixel down-right of it
-  EXPECT_EQ(kHighlight, p.at(6, 6));   // highlight one pixel past its bottom-right
+  EXPECT_EQ(kShadow, p.at(2, 2));     // shadow where the image is but not one pixel down-right of it
+  EXPECT_EQ(kHighlight, p.at(6, 6));  // highlight one pixel past its bottom-right
   EXPECT_EQ(RGB(0, 0, 0), p.at(9, 9));
   Surface sel(12, 12);
   sel.bitmap.Canvas().SetBrushColor(clBlack);
