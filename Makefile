@@ -6,7 +6,7 @@ ROOT := $(CURDIR)
 JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win64 run dist clean
+.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win64 check-format run dist clean
 
 all: build
 
@@ -33,7 +33,11 @@ test-host: build-host
 test-win64: build-win64
 	ctest --test-dir build/win64 --output-on-failure
 
-test: test-host test-win64 build-win32
+# Every C++ file keeps the one style of .clang-format.
+check-format: setup
+	tools/check-format.sh
+
+test: check-format test-host test-win64 build-win32
 
 run: setup
 	cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
