@@ -8,6 +8,7 @@ namespace {
 std::vector<WPARAM> keys;
 int menuWindowHeight = 0;
 bool menuSeen = false;
+UINT_PTR keysTimer = 0;
 // Keys for the menu loop once a menu is open; after its drop-down has closed
 // (the bar still selected) they go to the active window, where the loop reads them.
 void CALLBACK KeysWhenOpen(HWND, UINT, UINT_PTR id, DWORD)
@@ -22,10 +23,22 @@ void CALLBACK KeysWhenOpen(HWND, UINT, UINT_PTR id, DWORD)
   if (keys.empty()) {
     menuSeen = false;
     KillTimer(nullptr, id);
+    if (id == keysTimer) keysTimer = 0;
     return;
   }
   PostMessageA(menu, WM_KEYDOWN, keys.front(), 0);
   keys.erase(keys.begin());
+}
+
+// One sender at a time: a sender left over from the previous menu would post
+// the next menu's keys before that menu is open, and the menu loop would wait
+// for ever for the key it lost.
+void SendKeysWhenOpen(std::vector<WPARAM> Keys, UINT Interval)
+{
+  if (keysTimer) KillTimer(nullptr, keysTimer);
+  menuSeen = false;
+  keys = std::move(Keys);
+  keysTimer = SetTimer(nullptr, 0, Interval, KeysWhenOpen);
 }
 
 // Notes which items the system asked to draw, passing the request on.
@@ -57,8 +70,7 @@ TEST_F(MenuFixture, ASixtyItemMenuTallerThanTheScreenIsDrawnAndEveryItemReachabl
   TDrawSpy spy(nullptr);
   spy.SetWindow(oxMenus::PopupList().Window());
   spy.SetEnabled(true);
-  keys = {VK_UP, VK_RETURN};  // from the first item up to the last, then run it
-  SetTimer(nullptr, 0, 150, KeysWhenOpen);
+  SendKeysWhenOpen({VK_UP, VK_RETURN}, 150);  // from the first item up to the last, then run it
   popup->Popup(100, 10);
   qvtest::PumpMessagesFor(50);
   EXPECT_EQ((std::vector<std::string>{"60"}), clicked);
@@ -85,11 +97,9 @@ TEST_F(MenuFixture, OpeningAndClosingBothMenus200TimesLeavesNoHandlesBehind)
   file->OnClick = [&](TObject*) { ++barOpened; };  // the drop-down is about to show
   popup->OnPopup = [&](TObject*) { ++popupOpened; };
   auto cycle = [&] {
-    keys = {VK_ESCAPE};
-    SetTimer(nullptr, 0, 10, KeysWhenOpen);
+    SendKeysWhenOpen({VK_ESCAPE}, 10);
     popup->Popup(150, 150);
-    keys = {VK_ESCAPE, VK_ESCAPE};
-    SetTimer(nullptr, 0, 10, KeysWhenOpen);
+    SendKeysWhenOpen({VK_ESCAPE, VK_ESCAPE}, 10);
     SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
     qvtest::PumpMessagesFor(5);
   };
