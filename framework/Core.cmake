@@ -1,4 +1,5 @@
-# Portable object model: no <windows.h> outside FileHandle_win32.cpp.
+# Portable object model: no <windows.h>; the file stream reaches the system
+# through platform/PlatformFile.h.
 set(QV_FRAMEWORK_CORE_SOURCES
   objects/SysUtils.cpp
   objects/TypInfo.cpp
@@ -8,16 +9,15 @@ set(QV_FRAMEWORK_CORE_SOURCES
   objects/Streams.cpp
   objects/Collection.cpp
   objects/ObjectStream.cpp
+  objects/Fixups.cpp
+  objects/Reader.cpp
+  objects/Reader_Values.cpp
+  objects/Writer.cpp
   objects/ObjectText.cpp
   objects/FormFile.cpp
   graphics/Font.cpp
   graphics/Picture.cpp
 )
-if(WIN32)
-  list(APPEND QV_FRAMEWORK_CORE_SOURCES objects/FileHandle_win32.cpp)
-else()
-  list(APPEND QV_FRAMEWORK_CORE_SOURCES objects/FileHandle_posix.cpp)
-endif()
 list(TRANSFORM QV_FRAMEWORK_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 add_library(qv_framework_core STATIC ${QV_FRAMEWORK_CORE_SOURCES})
-target_link_libraries(qv_framework_core PUBLIC qv_util)
+target_link_libraries(qv_framework_core PUBLIC qv_platform qv_util)

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "framework/graphics/Font.h"
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
+#include "framework/objects/Writer.h"
 #include "framework/graphics/Picture.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/StringList.h"

@@ -13,7 +13,8 @@ out=$root/build/fuzz
 mkdir -p "$out"
 cxx=${CXX_FUZZ:-clang++}
 flags="-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I$root"
-objects="SysUtils TypInfo Classes StdIdents StringList Streams Collection ObjectStream ObjectText FileHandle_posix"
+objects="SysUtils TypInfo Classes StdIdents StringList Streams Collection ObjectStream Fixups Reader Reader_Values
+  Writer ObjectText"
 persist="PersistText SafeFile oxRegFil ValueText PropText Carrier ObjectBlob"
 engine="CollectionFile CollectionIO Compare DirIndex Errors PathIndex QVEngine ReportFile"
 
@@ -27,11 +28,12 @@ sources() {
     object_stream_fuzz|object_text_fuzz)
       # shellcheck disable=SC2086
       list framework/objects $objects; list framework/graphics Font Picture; list util TextLines
+      list platform/posix PosixPlatformFile
       list tests/framework TestClasses ;;
     settings_file_fuzz|object_blob_fuzz)
       # shellcheck disable=SC2086
       list framework/objects $objects; list framework/graphics Font Picture; list persist $persist
-      list platform/posix PosixFileReplace; list util TextLines; list tests/persist PropHolder ;;
+      list platform/posix PosixFileReplace PosixPlatformFile; list util TextLines; list tests/persist PropHolder ;;
     collection_fuzz)
       # shellcheck disable=SC2086
       list engine $engine; list util TextLines DTUtil; list platform/fake FakeFileSystem ;;

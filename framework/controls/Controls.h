@@ -4,7 +4,13 @@
 // TWinControl (a window, created on demand, with child controls). One static
 // window procedure serves every window class we register; it finds the
 // object through GWLP_USERDATA and never lets an exception escape.
-#include "framework/graphics/CoreIncludes.h"
+#include <windows.h>
+
+#include "framework/objects/Classes.h"
+#include "framework/objects/StdIdents.h"
+#include "framework/objects/StringList.h"
+#include "framework/graphics/Font.h"
+#include "framework/graphics/Picture.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/win32/Handles.h"
 #include "framework/win32/Messages.h"

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "framework/graphics/WinBitmap.h"
-
 COLORREF ColorToRGB(TColor Color)
 {
   if (Color < 0) return GetSysColor(static_cast<int>(static_cast<uint32_t>(Color) & 0xFF));
@@ -299,36 +297,4 @@ void TCanvas::CopyRect(const RECT& Dest, TCanvas& Source, const RECT& SourceRect
   Source.RequireDC();
   StretchBlt(FDC, Dest.left, Dest.top, Dest.right - Dest.left, Dest.bottom - Dest.top, Source.FDC, SourceRect.left,
              SourceRect.top, SourceRect.right - SourceRect.left, SourceRect.bottom - SourceRect.top, FCopyMode);
-}
-
-void TCanvas::Draw(int X, int Y, TWinBitmap& Bitmap)
-{
-  RECT dest{X, Y, X + Bitmap.Width(), Y + Bitmap.Height()};
-  StretchDraw(dest, Bitmap);
-}
-
-void TCanvas::StretchDraw(const RECT& Dest, TWinBitmap& Bitmap)
-{
-  if (Bitmap.Empty()) return;
-  RECT source{0, 0, Bitmap.Width(), Bitmap.Height()};
-  CopyRect(Dest, Bitmap.Canvas(), source);
-}
-
-void TCanvas::BrushCopy(const RECT& Dest, TWinBitmap& Source, const RECT& SourceRect, TColor Transparent)
-{
-  Prepare();
-  int w = SourceRect.right - SourceRect.left, h = SourceRect.bottom - SourceRect.top;
-  int dw = Dest.right - Dest.left, dh = Dest.bottom - Dest.top;
-  if (w <= 0 || h <= 0 || dw <= 0 || dh <= 0 || Source.Empty()) return;
-  // The copy is composed off-screen: the transparent pixels take the brush
-  // colour, the others the source's, and the result is copied in one go.
-  qv::MemoryDC work(CreateCompatibleDC(FDC));
-  qv::BitmapHandle picture(CreateCompatibleBitmap(FDC, w, h));
-  qv::SelectionGuard pictureSel(work.get(), picture.get());
-  qv::BrushHandle fill(CreateSolidBrush(ColorToRGB(FBrushColor)));
-  RECT all{0, 0, w, h};
-  ::FillRect(work.get(), &all, fill.get());
-  TransparentBlt(work.get(), 0, 0, w, h, Source.Canvas().Handle(), SourceRect.left, SourceRect.top, w, h,
-                 ColorToRGB(Transparent));
-  StretchBlt(FDC, Dest.left, Dest.top, dw, dh, work.get(), 0, 0, w, h, SRCCOPY);
 }

@@ -3,7 +3,10 @@
 // TFont, and TCanvas, a drawing surface attached to any device context. The
 // canvas creates its pen, brush and font lazily and puts the DC's original
 // objects back when it lets go of the DC.
-#include "framework/graphics/CoreIncludes.h"
+#include <windows.h>
+
+#include "framework/graphics/Font.h"
+#include "framework/graphics/Picture.h"
 #include "framework/win32/Handles.h"
 
 #include <string>
@@ -36,6 +39,7 @@ constexpr TCopyMode cmSrcCopy = SRCCOPY, cmSrcAnd = SRCAND, cmSrcPaint = SRCPAIN
                     cmDstInvert = DSTINVERT, cmWhiteness = WHITENESS, cmBlackness = BLACKNESS,
                     cmMergePaint = MERGEPAINT, cmNotSrcCopy = NOTSRCCOPY;
 
+// Drawn by Draw, StretchDraw and BrushCopy, which WinBitmap.cpp defines.
 class TWinBitmap;
 
 class TCanvas {

@@ -1,7 +1,9 @@
 #pragma once
 // Image list component over a comctl32 image list: images of one size with
 // masks, drawn by index; the menus draw item images from one.
-#include "framework/graphics/CoreIncludes.h"
+#include <windows.h>
+
+#include "framework/objects/Classes.h"
 #include "framework/win32/Handles.h"
 #include "framework/graphics/WinBitmap.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Filer.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/SysUtils.h"
 

@@ -2,6 +2,8 @@
 // Bitmaps and icons with their Win32 handles. TWinBitmap is a drawing surface
 // with its own canvas (a memory DC that holds the bitmap); it loads from a
 // resource, from the portable TBitmap's file image, or is simply sized.
+#include <windows.h>
+
 #include "framework/graphics/Graphics.h"
 
 class TWinBitmap {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 
-#include "framework/objects/ObjectStream.h"
 #include "framework/objects/SysUtils.h"
 
 // ---------------------------------------------------------------------------
@@ -245,10 +244,6 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent)
 
 std::string TComponent::GetNamePath() const { return FName; }
 
-void TComponent::ReadState(TReader& Reader) { Reader.ReadData(this); }
-
-void TComponent::WriteState(TWriter& Writer) { Writer.WriteData(this); }
-
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
 
 void TComponent::SetParentComponent(TComponent*) {}
@@ -260,4 +255,57 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation)
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
   // Index loop: a handler may add components while we walk.
   for (size_t i = 0; i < FComponents.size(); ++i) FComponents[i]->Notification(AComponent, Operation);
+}
+
+// ---------------------------------------------------------------------------
+// Published properties of an object, found through its class
+
+const TPropInfo* GetPropInfo(const TObject& Instance, std::string_view Name)
+{
+  return Instance.ClassInfo().FindProp(Name);
+}
+
+const std::vector<const TPropInfo*>& GetPropList(const TObject& Instance) { return Instance.ClassInfo().Props; }
+
+const TPropInfo& FindPropInfo(const TObject& Instance, std::string_view Name)
+{
+  const TPropInfo* p = GetPropInfo(Instance, Name);
+  if (!p) throw EPropertyError("Unknown property: " + std::string(Name));
+  return *p;
+}
+
+int64_t GetOrdProp(TObject& Instance, std::string_view Name)
+{
+  return GetOrdProp(Instance, FindPropInfo(Instance, Name));
+}
+
+void SetOrdProp(TObject& Instance, std::string_view Name, int64_t Value)
+{
+  SetOrdProp(Instance, FindPropInfo(Instance, Name), Value);
+}
+
+std::string GetStrProp(TObject& Instance, std::string_view Name)
+{
+  return GetStrProp(Instance, FindPropInfo(Instance, Name));
+}
+
+void SetStrProp(TObject& Instance, std::string_view Name, const std::string& Value)
+{
+  SetStrProp(Instance, FindPropInfo(Instance, Name), Value);
+}
+
+TObject* GetObjectProp(TObject& Instance, std::string_view Name)
+{
+  return GetObjectProp(Instance, FindPropInfo(Instance, Name));
+}
+
+TMethod MethodByName(TObject& Instance, std::string_view Name)
+{
+  TMethod m;
+  const TMethodEntry* e = Instance.ClassInfo().FindMethod(Name);
+  if (e) {
+    m.Name = e->Name;
+    m.Code = e->Bind(Instance);
+  }
+  return m;
 }

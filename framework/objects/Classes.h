@@ -210,6 +210,26 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// Published properties of an object, found through its class (the accessors
+// by property are in TypInfo.h).
+
+// Look-up (letter case ignored); nullptr when the object has no such property.
+const TPropInfo* GetPropInfo(const TObject& Instance, std::string_view Name);
+const std::vector<const TPropInfo*>& GetPropList(const TObject& Instance);
+
+// Access by name; an unknown name raises EPropertyError.
+const TPropInfo& FindPropInfo(const TObject& Instance, std::string_view Name);
+int64_t GetOrdProp(TObject& Instance, std::string_view Name);
+void SetOrdProp(TObject& Instance, std::string_view Name, int64_t Value);
+std::string GetStrProp(TObject& Instance, std::string_view Name);
+void SetStrProp(TObject& Instance, std::string_view Name, const std::string& Value);
+TObject* GetObjectProp(TObject& Instance, std::string_view Name);
+
+// Binds a published method of Instance by name; an unassigned TMethod when the
+// class publishes no method of that name.
+TMethod MethodByName(TObject& Instance, std::string_view Name);
+
+// ---------------------------------------------------------------------------
 // Templates that need the complete TObject / TComponent.
 
 template <class C> void BuildClassInfo(TClassInfo& Info, const char* Name)

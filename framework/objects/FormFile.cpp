@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
 #include "framework/objects/ObjectText.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/SysUtils.h"

@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
+#include "framework/objects/Writer.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/SysUtils.h"
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/objects/FileHandle.h"
-
 QV_IMPLEMENT_CLASS_NOPROPS(TStream)
 QV_IMPLEMENT_CLASS_NOPROPS(TMemoryStream)
 QV_IMPLEMENT_CLASS_NOPROPS(TReadOnlyMemoryStream)
@@ -156,7 +154,7 @@ int64_t TReadOnlyMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin)
 // TFileStream
 
 TFileStream::TFileStream(const std::string& FileName, uint16_t Mode)
-    : FFileName(FileName), FHandle(TFileHandle::Open(FileName, Mode))
+    : FFileName(FileName), FHandle(OpenPlatformFile(FileName, Mode))
 {
   if (!FHandle) {
     if ((Mode & 0xFF00) == fmCreate) throw EFCreateError("Cannot create file " + FileName);
@@ -183,4 +181,4 @@ void TFileStream::SetSize(int64_t NewSize)
   if (Position() > NewSize) Seek(NewSize, soBeginning);
 }
 
-bool FileExists(const std::string& FileName) { return FileExistsImpl(FileName); }
+bool FileExists(const std::string& FileName) { return PlatformFileExists(FileName); }

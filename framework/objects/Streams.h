@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/objects/Classes.h"
+#include "platform/PlatformFile.h"
 
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 
@@ -77,28 +78,12 @@ private:
   int64_t FPosition = 0;
 };
 
-// File open modes: one access mode or'ed with one sharing mode; fmCreate
-// creates (or empties) the file and opens it for reading and writing.
-enum : uint16_t {
-  fmOpenRead = 0x0000,
-  fmOpenWrite = 0x0001,
-  fmOpenReadWrite = 0x0002,
-  fmShareCompat = 0x0000,
-  fmShareExclusive = 0x0010,
-  fmShareDenyWrite = 0x0020,
-  fmShareDenyRead = 0x0030,
-  fmShareDenyNone = 0x0040,
-  fmCreate = 0xFF00,
-};
-
-class TFileHandle;
-
 class TFileStream : public TStream {
   QV_CLASS(TFileStream, TStream)
 public:
-  // EFCreateError "Cannot create file X" / EFOpenError "Cannot open file X".
-  // Under Windows the sharing mode is the system's; elsewhere exclusive and
-  // deny-write opens take advisory locks, which our own file streams honour.
+  // Mode: see the fm constants (platform/PlatformFile.h), which also say how
+  // sharing modes behave on each system. EFCreateError "Cannot create file X"
+  // / EFOpenError "Cannot open file X".
   TFileStream(const std::string& FileName, uint16_t Mode);
   ~TFileStream() override;
   int64_t Read(void* Buffer, int64_t Count) override;
@@ -109,7 +94,7 @@ public:
 
 private:
   std::string FFileName;
-  std::unique_ptr<TFileHandle> FHandle;
+  std::unique_ptr<TPlatformFile> FHandle;
 };
 
 bool FileExists(const std::string& FileName);

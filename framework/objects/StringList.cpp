@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
+#include "framework/objects/Writer.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/SysUtils.h"
 #include "util/TextLines.h"

@@ -2,7 +2,6 @@
 
 #include <deque>
 
-#include "framework/objects/Classes.h"
 #include "framework/objects/StdIdents.h"
 #include "framework/objects/SysUtils.h"
 
@@ -269,13 +268,6 @@ void FinishClassInfo(TClassInfo& Info)
 
 // ---------------------------------------------------------------------------
 
-const TPropInfo* GetPropInfo(const TObject& Instance, std::string_view Name)
-{
-  return Instance.ClassInfo().FindProp(Name);
-}
-
-const std::vector<const TPropInfo*>& GetPropList(const TObject& Instance) { return Instance.ClassInfo().Props; }
-
 int64_t GetOrdProp(TObject& Instance, const TPropInfo& Prop)
 {
   if (!Prop.GetOrd) NoAccess(Prop, "ordinal read");
@@ -336,38 +328,6 @@ void SetMethodProp(TObject& Instance, const TPropInfo& Prop, const TMethod& Valu
   Prop.SetMeth(Instance, Value);
 }
 
-const TPropInfo& FindPropInfo(const TObject& Instance, std::string_view Name)
-{
-  const TPropInfo* p = GetPropInfo(Instance, Name);
-  if (!p) throw EPropertyError("Unknown property: " + std::string(Name));
-  return *p;
-}
-
-int64_t GetOrdProp(TObject& Instance, std::string_view Name)
-{
-  return GetOrdProp(Instance, FindPropInfo(Instance, Name));
-}
-
-void SetOrdProp(TObject& Instance, std::string_view Name, int64_t Value)
-{
-  SetOrdProp(Instance, FindPropInfo(Instance, Name), Value);
-}
-
-std::string GetStrProp(TObject& Instance, std::string_view Name)
-{
-  return GetStrProp(Instance, FindPropInfo(Instance, Name));
-}
-
-void SetStrProp(TObject& Instance, std::string_view Name, const std::string& Value)
-{
-  SetStrProp(Instance, FindPropInfo(Instance, Name), Value);
-}
-
-TObject* GetObjectProp(TObject& Instance, std::string_view Name)
-{
-  return GetObjectProp(Instance, FindPropInfo(Instance, Name));
-}
-
 bool IsStoredProp(TObject& Instance, const TPropInfo& Prop)
 {
   if (Prop.StoredFn) return Prop.StoredFn(Instance);
@@ -389,15 +349,4 @@ bool IsDefaultPropValue(TObject& Instance, const TPropInfo& Prop)
     case tkMethod: return !Prop.NoDefault && Prop.GetMeth && !Prop.GetMeth(Instance).Assigned();
     default: return true;
   }
-}
-
-TMethod MethodByName(TObject& Instance, std::string_view Name)
-{
-  TMethod m;
-  const TMethodEntry* e = Instance.ClassInfo().FindMethod(Name);
-  if (e) {
-    m.Name = e->Name;
-    m.Code = e->Bind(Instance);
-  }
-  return m;
 }

@@ -284,11 +284,7 @@ int64_t GetEnumValue(const TTypeInfo* Type, std::string_view Name);
 // Sets as text: "[fsBold,fsItalic]" (members in ascending ordinal order).
 std::string SetToString(const TTypeInfo* SetType, uint32_t Value, bool Brackets = true);
 
-// Look-up (letter case ignored); nullptr when the object has no such property.
-const TPropInfo* GetPropInfo(const TObject& Instance, std::string_view Name);
-const std::vector<const TPropInfo*>& GetPropList(const TObject& Instance);
-
-// Access by property. Using an accessor the property does not have raises
+// Access by property (by name: see Classes.h). Using an accessor the property does not have raises
 // EPropertyError (for example SetOrdProp on a read-only property).
 int64_t GetOrdProp(TObject& Instance, const TPropInfo& Prop);
 void SetOrdProp(TObject& Instance, const TPropInfo& Prop, int64_t Value);
@@ -301,21 +297,9 @@ void SetObjectProp(TObject& Instance, const TPropInfo& Prop, TObject* Value);
 TMethod GetMethodProp(TObject& Instance, const TPropInfo& Prop);
 void SetMethodProp(TObject& Instance, const TPropInfo& Prop, const TMethod& Value);
 
-// Access by name; an unknown name raises EPropertyError.
-const TPropInfo& FindPropInfo(const TObject& Instance, std::string_view Name);
-int64_t GetOrdProp(TObject& Instance, std::string_view Name);
-void SetOrdProp(TObject& Instance, std::string_view Name, int64_t Value);
-std::string GetStrProp(TObject& Instance, std::string_view Name);
-void SetStrProp(TObject& Instance, std::string_view Name, const std::string& Value);
-TObject* GetObjectProp(TObject& Instance, std::string_view Name);
-
 bool IsStoredProp(TObject& Instance, const TPropInfo& Prop);
 // True when the writer may leave the property out (see the default rules above).
 bool IsDefaultPropValue(TObject& Instance, const TPropInfo& Prop);
-
-// Binds a published method of Instance by name; an unassigned TMethod when the
-// class publishes no method of that name.
-TMethod MethodByName(TObject& Instance, std::string_view Name);
 
 // ---------------------------------------------------------------------------
 // Declaration helpers (used through TClassBuilder in each class's .cpp file).

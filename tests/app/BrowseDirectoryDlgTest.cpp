@@ -15,7 +15,7 @@
 #include "framework/win32/DialogSeam.h"
 #include "framework/objects/FormFile.h"
 #include "framework/forms/Forms.h"
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Writer.h"
 #include "framework/objects/ObjectText.h"
 #include "framework/objects/Streams.h"
 #include "tests/support/DialogAnswering.h"

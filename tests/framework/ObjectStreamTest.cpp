@@ -4,7 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
+#include "framework/objects/Writer.h"
 #include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
 

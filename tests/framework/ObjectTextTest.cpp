@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
+#include "framework/objects/Writer.h"
 #include "framework/objects/ObjectText.h"
 #include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/objects/ObjectStream.h"
+#include "framework/objects/Reader.h"
+#include "framework/objects/Writer.h"
 #include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
 

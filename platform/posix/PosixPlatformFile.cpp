@@ -1,16 +1,14 @@
-#include "framework/objects/FileHandle.h"
+#include "platform/PlatformFile.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "framework/objects/Streams.h"
-
 namespace {
 int AccessFlags(uint16_t Mode)
 {
-  // Created files are emptied only after the lock is held (see Open).
+  // Created files are emptied only after the lock is held (see OpenPlatformFile).
   if ((Mode & 0xFF00) == fmCreate) return O_RDWR | O_CREAT;
   switch (Mode & 0x0003) {
     case fmOpenWrite: return O_WRONLY;
@@ -35,9 +33,35 @@ int LockFor(uint16_t Mode)
     default: return 0;
   }
 }
+
+class TPosixFile : public TPlatformFile {
+public:
+  explicit TPosixFile(int Fd) : FFd(Fd) {}
+  ~TPosixFile() override { ::close(FFd); }
+
+  int64_t Read(void* Buffer, int64_t Count) override
+  {
+    const ssize_t n = ::read(FFd, Buffer, static_cast<size_t>(Count));
+    return n < 0 ? 0 : n;
+  }
+  int64_t Write(const void* Buffer, int64_t Count) override
+  {
+    const ssize_t n = ::write(FFd, Buffer, static_cast<size_t>(Count));
+    return n < 0 ? 0 : n;
+  }
+  int64_t Seek(int64_t Offset, int Origin) override
+  {
+    const int whence = Origin == 0 ? SEEK_SET : Origin == 1 ? SEEK_CUR : SEEK_END;
+    return ::lseek(FFd, static_cast<off_t>(Offset), whence);
+  }
+  bool Truncate(int64_t Size) override { return ::ftruncate(FFd, static_cast<off_t>(Size)) == 0; }
+
+private:
+  int FFd;
+};
 }  // namespace
 
-TFileHandle* TFileHandle::Open(const std::string& FileName, uint16_t Mode)
+std::unique_ptr<TPlatformFile> OpenPlatformFile(const std::string& FileName, uint16_t Mode)
 {
   const int fd = ::open(FileName.c_str(), AccessFlags(Mode) | O_CLOEXEC, 0644);
   if (fd < 0) return nullptr;
@@ -55,35 +79,10 @@ TFileHandle* TFileHandle::Open(const std::string& FileName, uint16_t Mode)
     ::close(fd);
     return nullptr;
   }
-  return new TFileHandle(fd);
+  return std::make_unique<TPosixFile>(fd);
 }
 
-TFileHandle::~TFileHandle() { ::close(static_cast<int>(FHandle)); }
-
-int64_t TFileHandle::Read(void* Buffer, int64_t Count)
-{
-  const ssize_t n = ::read(static_cast<int>(FHandle), Buffer, static_cast<size_t>(Count));
-  return n < 0 ? 0 : n;
-}
-
-int64_t TFileHandle::Write(const void* Buffer, int64_t Count)
-{
-  const ssize_t n = ::write(static_cast<int>(FHandle), Buffer, static_cast<size_t>(Count));
-  return n < 0 ? 0 : n;
-}
-
-int64_t TFileHandle::Seek(int64_t Offset, int Origin)
-{
-  const int whence = Origin == 0 ? SEEK_SET : Origin == 1 ? SEEK_CUR : SEEK_END;
-  return ::lseek(static_cast<int>(FHandle), static_cast<off_t>(Offset), whence);
-}
-
-bool TFileHandle::Truncate(int64_t Size)
-{
-  return ::ftruncate(static_cast<int>(FHandle), static_cast<off_t>(Size)) == 0;
-}
-
-bool FileExistsImpl(const std::string& FileName)
+bool PlatformFileExists(const std::string& FileName)
 {
   struct stat st;
   return ::stat(FileName.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
