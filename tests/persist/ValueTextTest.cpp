@@ -63,18 +63,12 @@ TEST(ValueText, ObjectManagerLeavesUnreadableIntegersUnchanged)
   EXPECT_EQ(std::nullopt, DecodeObjMgrIntegerText(Color(), "clFoo"));
 }
 
-TEST(ValueText, EnumerationNamesIgnoreCase)
-{
-  EXPECT_EQ(1, FindEnumName(*TypeInfo_Boolean(), "TRUE"));
-  EXPECT_EQ(0, FindEnumName(*TypeInfo_Boolean(), "false"));
-  EXPECT_EQ(std::nullopt, FindEnumName(*TypeInfo_Boolean(), "yes"));
-}
-
+// The stored set text is the object model's, brackets and no blanks.
 TEST(ValueText, SetIsWrittenInOrdinalOrderWithoutBlanks)
 {
-  EXPECT_EQ("[fsBold,fsItalic]", FormatSetText(Styles(), Italic | Bold));
-  EXPECT_EQ("[]", FormatSetText(Styles(), 0));
-  EXPECT_EQ("[fsStrikeOut]", FormatSetText(Styles(), StrikeOut));
+  EXPECT_EQ("[fsBold,fsItalic]", SetToString(&Styles(), Italic | Bold));
+  EXPECT_EQ("[]", SetToString(&Styles(), 0));
+  EXPECT_EQ("[fsStrikeOut]", SetToString(&Styles(), StrikeOut));
 }
 
 TEST(ValueText, SetTextEdgeCases)
