@@ -4,7 +4,7 @@
 
 #include "framework/objects/Exceptions.h"
 #include "framework/objects/Streams.h"
-#include "tests/persist/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
