@@ -61,7 +61,7 @@ std::string BlobOf(TObject& Holder, const char* Name)
 
 }  // namespace
 
-TEST(PersistEditModel, ListsOnlyItemsInUseMarkedForTheDialogInListOrder)
+TEST(PersistEditModel, ListsItemsInUseMarkedForTheDialogAndCopiesTheirLiveValues)
 {
   TEditFixture F;
   Strings Names;
@@ -72,11 +72,8 @@ TEST(PersistEditModel, ListsOnlyItemsInUseMarkedForTheDialogInListOrder)
   }
   EXPECT_EQ((Strings{"Browser Root", "Font", "Lines", "Glyph", "Parts", "Gone", "Color"}), Names);
   EXPECT_EQ((std::vector<int>{0, 1, 3, 5, 6, 7, 8}), Lines);
-}
 
-TEST(PersistEditModel, ScratchHoldsTextsAndBlobsOfTheLiveValuesUnderTheEmptyKey)
-{
-  TEditFixture F;
+  // The scratch store holds the live values' texts and blobs under the empty key.
   const ToxRegFile& S = F.Model.Scratch();
   EXPECT_EQ("C:\\Data", S.ReadString("Browser Root"));
   EXPECT_EQ("clRed", S.ReadString("Color"));
