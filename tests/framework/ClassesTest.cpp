@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,11 +9,15 @@
 using namespace fwtest;
 
 namespace {
-// Records its own destruction and the removal notices it receives.
+// Records its own destruction (and whether its owner's csDestroying had
+// reached it) and the removal notices it receives.
 class TWatcher : public TComponent {
 public:
   TWatcher(TComponent* AOwner, std::vector<std::string>& Log) : TComponent(AOwner), FLog(Log) {}
-  ~TWatcher() override { FLog.push_back("free " + Name()); }
+  ~TWatcher() override
+  {
+    FLog.push_back("free " + Name() + (ComponentState().Contains(csDestroying) ? " destroying" : ""));
+  }
   void Notification(TComponent* AComponent, TOperation Operation) override
   {
     TComponent::Notification(AComponent, Operation);
@@ -31,7 +36,7 @@ TEST(Component, FreeingTheOwnerFreesComponentsLastFirst)
   for (const char* name : {"A", "B", "C"}) (new TWatcher(owner, log))->SetName(name);
   EXPECT_EQ(3, owner->ComponentCount());
   delete owner;
-  EXPECT_EQ((std::vector<std::string>{"free C", "free B", "free A"}), log);
+  EXPECT_EQ((std::vector<std::string>{"free C destroying", "free B destroying", "free A destroying"}), log);
 }
 
 TEST(Component, FreeNotificationReachesTheOtherSideWhicheverGoesFirst)
@@ -77,19 +82,7 @@ TEST(Component, RemovingAComponentTellsTheOwnerAndItsComponents)
   delete b;
 }
 
-TEST(Component, FindComponentIgnoresCase)
-{
-  TComponent owner(nullptr);
-  auto* c = new TComponent(&owner);
-  c->SetName("dlgOpen");
-  EXPECT_EQ(c, owner.FindComponent("DLGOPEN"));
-  EXPECT_EQ(c, owner.FindComponent("dlgopen"));
-  EXPECT_EQ(nullptr, owner.FindComponent("dlgSave"));
-  EXPECT_EQ(nullptr, owner.FindComponent(""));
-  EXPECT_EQ(0, c->ComponentIndex());
-}
-
-TEST(Component, NamesMustBeIdentifiersAndUniqueIgnoringCase)
+TEST(Component, NamesAreIdentifiersUniqueAndFoundIgnoringCase)
 {
   TComponent owner(nullptr);
   auto* a = new TComponent(&owner);
@@ -102,22 +95,11 @@ TEST(Component, NamesMustBeIdentifiersAndUniqueIgnoringCase)
   b->SetName("Button2");
   a->SetName("button1");  // its own name in other letters
   EXPECT_EQ("button1", a->Name());
+  EXPECT_EQ(a, owner.FindComponent("BUTTON1"));
+  EXPECT_EQ(nullptr, owner.FindComponent("Button3"));
+  EXPECT_EQ(nullptr, owner.FindComponent(""));
+  EXPECT_EQ(1, b->ComponentIndex());
   EXPECT_THROW(owner.Components(2), EListError);
-}
-
-TEST(Component, DestroyingStateReachesOwnedComponents)
-{
-  struct TProbe : TComponent {
-    using TComponent::TComponent;
-    bool* Seen = nullptr;
-    ~TProbe() override { *Seen = ComponentState().Contains(csDestroying); }
-  };
-  bool seen = false;
-  auto* owner = new TComponent(nullptr);
-  auto* probe = new TProbe(owner);
-  probe->Seen = &seen;
-  delete owner;
-  EXPECT_TRUE(seen);
 }
 
 TEST(ClassRegistry, CreatesByNameAndKnowsFamilies)
@@ -134,26 +116,18 @@ TEST(ClassRegistry, CreatesByNameAndKnowsFamilies)
   EXPECT_EQ(gadget, owner.Components(0));
   EXPECT_TRUE(gadget->InheritsFrom("TComponent"));
 
-  std::unique_ptr<TObject> font(CreateObjectByClassName("TFont"));
-  EXPECT_TRUE(font->ClassNameIs("tfont"));
-  std::unique_ptr<TObject> picture(CreateObjectByClassName("TPicture"));
-  EXPECT_TRUE(picture->InheritsFrom("TPicture"));
-  std::unique_ptr<TObject> bitmap(CreateObjectByClassName("TBitmap"));
-  EXPECT_TRUE(bitmap->InheritsFrom("TGraphic"));
-
-  EXPECT_THROW(CreateObjectByClassName("TNoSuch"), EClassNotFound);
-  EXPECT_THROW(CreateObjectByClassName("TStrings"), EClassNotFound);  // abstract
-  EXPECT_THROW(CreateObjectByClassName("TGraphic"), EClassNotFound);
+  for (const auto& [name, family] : {std::pair{"tfont", "TFont"}, {"TPicture", "TPicture"}, {"TBitmap", "TGraphic"}}) {
+    std::unique_ptr<TObject> object(CreateObjectByClassName(name));
+    EXPECT_TRUE(object->ClassNameIs(name) && object->InheritsFrom(family)) << name;
+  }
+  for (const char* name : {"TNoSuch", "TStrings", "TGraphic"})  // unknown, then abstract
+    EXPECT_THROW(CreateObjectByClassName(name), EClassNotFound) << name;
 }
 
 TEST(Persistent, AssignBetweenUnrelatedClassesFails)
 {
   TFont font;
   TStringList list;
-  try {
-    list.Assign(&font);
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_STREQ("Cannot assign a TFont to a TStringList", e.what());
-  }
+  EXPECT_THAT([&] { list.Assign(&font); },
+              testing::ThrowsMessage<EConvertError>(testing::StrEq("Cannot assign a TFont to a TStringList")));
 }

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "framework/objects/FormFile.h"
+#include "framework/objects/ObjectText.h"
 #include "framework/objects/Streams.h"
 #include "tests/framework/TestClasses.h"
+#include "tests/support/TempDir.h"
 
 using namespace fwtest;
 
@@ -44,9 +43,11 @@ TEST(FormFile, TextFormBuildsTheFormAndItsComponents)
   EXPECT_EQ("Courier New", first->FFont->Name());
   EXPECT_EQ((std::vector<std::string>{"dlgOpen;FileName;10;OpenFileName;;1;0;0;;"}), first->FLines->ToVector());
   EXPECT_EQ((std::vector<std::string>{"Probe loading reading", "Loaded loading"}), first->Log);
+  EXPECT_FALSE(first->ComponentState().Contains(csLoading) || first->ComponentState().Contains(csReading));
   EXPECT_EQ((std::vector<std::string>{"Panel", "First", "Second"}), LoadedOrder());
   second->FOnClick(second);
   EXPECT_EQ(1, form.Clicks);
+  EXPECT_EQ("ButtonClick", second->FOnClick.MethodName());
 }
 
 TEST(FormFile, ResourcesAreFoundByClassNameAndBinaryFormIsAccepted)
@@ -72,17 +73,15 @@ TEST(FormFile, ResourcesAreFoundByClassNameAndBinaryFormIsAccepted)
 
 TEST(FormFile, FileOnDiskInTextOrBinaryForm)
 {
-  const auto dir = std::filesystem::temp_directory_path() / "qv_formfile_test";
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "Panel.dfm").string();
-  {
-    std::ofstream f(path, std::ios::binary);
-    f << PanelText;
+  TTempDir dir;
+  WriteFileBytes(dir.File("text.dfm"), PanelText);
+  WriteFileBytes(dir.File("binary.dfm"), ObjectTextToBinary(PanelText));
+  for (const char* name : {"text.dfm", "binary.dfm"}) {
+    TPanelForm form(nullptr);
+    ReadFormFile(&form, dir.File(name));
+    EXPECT_EQ(282, form.FLeft) << name;
+    EXPECT_EQ(2, form.ComponentCount()) << name;
   }
-  TPanelForm form(nullptr);
-  ReadFormFile(&form, path);
-  EXPECT_EQ(282, form.FLeft);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(FormFile, ErrorsLeaveNoComponentLoading)

@@ -1,39 +1,18 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
-#include <memory>
+#include <functional>
 
-#include "framework/objects/Reader.h"
-#include "framework/objects/Writer.h"
-#include "framework/objects/Streams.h"
-#include "tests/framework/TestClasses.h"
+#include "framework/objects/ObjectText.h"
+#include "tests/framework/StreamTestSupport.h"
 
 using namespace fwtest;
+using testing::StrEq;
+using testing::ThrowsMessage;
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> Values)
-{
-  std::string s;
-  for (int v : Values) s += static_cast<char>(v);
-  return s;
-}
-
-std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
-
-std::string WriteRoot(TComponent* Root)
-{
-  TMemoryStream stream;
-  WriteComponentToStream(stream, Root);
-  return stream.DataString();
-}
-
-void ReadRoot(const std::string& Data, TComponent* Root)
-{
-  TReadOnlyMemoryStream stream(Data.data(), static_cast<int64_t>(Data.size()));
-  ReadComponentFromStream(stream, Root);
-}
 
 // The envelope the persistence layer puts around a carrier stream: a 32-byte
 // class-name field and the "03" mark.
@@ -46,167 +25,107 @@ std::string CarrierBlob(TPersistent* Object)
   return field + "03" + WriteRoot(&carrier);
 }
 
-std::string SmallBitmap()
+std::string CarrierHead(const std::string& ClassName)
 {
-  // 2 x 1 pixels, 24 bits, core header: 14 + 12 + 8 bytes.
-  return Bytes(
-      {'B', 'M', 34, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 24, 0, 1, 2, 3, 4, 5, 6, 0, 0});
+  return ClassName + std::string(32 - ClassName.size(), '\0') + "03" + "TPF0" + Str("TCarrier") + Str("");
 }
+
+const std::string GadgetHead = "TPF0" + Str("TGadget") + Str("");
 
 }  // namespace
 
-TEST(CarrierBlob, StringListHasExactBytes)
+TEST(CarrierBlob, ExactBytesAndReadingBack)
 {
-  TStringList list;
-  list.Add("a");
-  list.Add("bc");
-  const std::string expected = std::string("TStringList") + std::string(21, '\0') + "03" + "TPF0" + Str("TCarrier") +
-                               Str("") + Str("Persistent.Strings") + Bytes({1, 6, 1, 'a', 6, 2, 'b', 'c', 0}) +
-                               Bytes({0, 0});
-  EXPECT_EQ(expected, CarrierBlob(&list));
-}
-
-TEST(CarrierBlob, LongLineUsesLongStringTag)
-{
-  TStringList list;
-  list.Add(std::string(256, 'x'));
-  const std::string blob = CarrierBlob(&list);
-  const std::string head = Str("Persistent.Strings") + Bytes({1, 12, 0, 1, 0, 0});
-  EXPECT_NE(std::string::npos, blob.find(head + std::string(256, 'x') + Bytes({0, 0, 0})));
-}
-
-TEST(CarrierBlob, DefaultFontHasExactBytes)
-{
-  TFont font;
-  const std::string expected = std::string("TFont") + std::string(27, '\0') + "03" + "TPF0" + Str("TCarrier") +
-                               Str("") + Str("Persistent.Charset") + Bytes({7}) + Str("DEFAULT_CHARSET") +
-                               Str("Persistent.Color") + Bytes({7}) + Str("clWindowText") + Str("Persistent.Height") +
-                               Bytes({2, 0xF5}) + Str("Persistent.Name") + Bytes({6}) + Str("MS Sans Serif") +
-                               Str("Persistent.Style") + Bytes({11, 0}) + Bytes({0, 0});
-  EXPECT_EQ(expected, CarrierBlob(&font));
-}
-
-TEST(CarrierBlob, FontWithPitchStyleAndPlainColour)
-{
-  TFont font;
+  TStringList lines, longLine;
+  lines.Add("a");
+  lines.Add("bc");
+  longLine.Add(std::string(256, 'x'));
+  TFont plain, font;
   font.SetName("Courier New");
   font.SetSize(9);
   font.SetColor(0x123456);
   font.SetCharset(200);  // no identifier
   font.SetStyle({fsItalic, fsBold});
   font.SetPitch(fpFixed);
-  const std::string expected = std::string("TFont") + std::string(27, '\0') + "03" + "TPF0" + Str("TCarrier") +
-                               Str("") + Str("Persistent.Charset") + Bytes({3, 200, 0}) + Str("Persistent.Color") +
-                               Bytes({4, 0x56, 0x34, 0x12, 0}) + Str("Persistent.Height") + Bytes({2, 0xF4}) +
-                               Str("Persistent.Name") + Bytes({6}) + Str("Courier New") + Str("Persistent.Style") +
-                               Bytes({11}) + Str("fsBold") + Str("fsItalic") + Str("") + Str("Persistent.Pitch") +
-                               Bytes({7}) + Str("fpFixed") + Bytes({0, 0});
-  EXPECT_EQ(expected, CarrierBlob(&font));
-}
+  const std::pair<TPersistent*, std::string> cases[] = {
+      {&lines, CarrierHead("TStringList") + Str("Persistent.Strings") + Bytes({1, 6, 1, 'a', 6, 2, 'b', 'c', 0, 0, 0})},
+      {&longLine, CarrierHead("TStringList") + Str("Persistent.Strings") + Bytes({1, 12, 0, 1, 0, 0}) +
+                      std::string(256, 'x') + Bytes({0, 0, 0})},
+      {&plain, CarrierHead("TFont") + Str("Persistent.Charset") + Bytes({7}) + Str("DEFAULT_CHARSET") +
+                   Str("Persistent.Color") + Bytes({7}) + Str("clWindowText") + Str("Persistent.Height") +
+                   Bytes({2, 0xF5}) + Str("Persistent.Name") + Bytes({6}) + Str("MS Sans Serif") +
+                   Str("Persistent.Style") + Bytes({11, 0, 0, 0})},
+      {&font, CarrierHead("TFont") + Str("Persistent.Charset") + Bytes({3, 200, 0}) + Str("Persistent.Color") +
+                  Bytes({4, 0x56, 0x34, 0x12, 0}) + Str("Persistent.Height") + Bytes({2, 0xF4}) +
+                  Str("Persistent.Name") + Bytes({6}) + Str("Courier New") + Str("Persistent.Style") + Bytes({11}) +
+                  Str("fsBold") + Str("fsItalic") + Str("") + Str("Persistent.Pitch") + Bytes({7}) + Str("fpFixed") +
+                  Bytes({0, 0})},
+  };
+  for (const auto& [object, expected] : cases) EXPECT_EQ(expected, CarrierBlob(object)) << object->ClassName();
 
-TEST(CarrierBlob, FontReadsBackIntoAnotherFont)
-{
-  TFont source;
-  source.SetName("Arial");
-  source.SetHeight(-13);
-  source.SetColor(clWhite);
-  source.SetStyle({fsUnderline});
-  TCarrier writer(nullptr);
-  writer.FPersistent = &source;
-  const std::string data = WriteRoot(&writer);
-
-  TFont target;
+  // Each property read changes the font once; one that already has the
+  // stream's value (the charset) does not.
+  TFont back;
+  back.SetCharset(200);
   int changes = 0;
-  target.OnChange = [&](TObject*) { ++changes; };
+  back.OnChange = [&](TObject*) { ++changes; };
   TCarrier reader(nullptr);
-  reader.FPersistent = &target;
-  ReadRoot(data, &reader);
-  EXPECT_EQ("Arial", target.Name());
-  EXPECT_EQ(-13, target.Height());
-  EXPECT_EQ(clWhite, target.Color());
-  EXPECT_EQ(TFontStyles{fsUnderline}, target.Style());
-  EXPECT_EQ(4, changes);  // name, height, colour, style; charset unchanged
+  reader.FPersistent = &back;
+  ReadRoot(CarrierBlob(&font).substr(34), &reader);
+  EXPECT_EQ(CarrierBlob(&font), CarrierBlob(&back));
+  EXPECT_EQ(5, changes);
 }
 
-namespace {
-void FillGadget(TGadget& g)
+// Through the binary form, and from it through the text form back to the
+// same bytes; the gadget refers to itself and binds a handler of its form.
+TEST(ObjectStream, EveryPropertyKindRoundTripsThroughBinaryAndText)
 {
-  g.FNumber = 100000;  // 4-byte integer
-  g.FSmall = 300;      // 2-byte integer
-  g.FColor = clInfoBk;
-  g.FCursor = crHourGlass;
-  g.FLetter = '\r';
-  g.FWide = 0x263A;
-  g.FEnabled = false;
-  g.FVisible = true;
-  g.FShade = shDark;
-  g.FFlags = {flOne, flThree};
-  g.FRatio = -2.5e-3;
-  g.FCaption = std::string(300, 'c');
-  g.FShort = "it's";
-  g.FBanner = "shown";
-  g.FFont->SetName("Arial");
-  g.FLines->Add("first");
-  g.FLines->Add("");
-  g.FPicture->Bitmap()->SetImage(SmallBitmap());
-  auto* item = static_cast<TItem*>(g.FItems->Add());
-  item->FCaption = "one";
-  item = static_cast<TItem*>(g.FItems->Add());
-  item->FWidth = -7;
-}
-}  // namespace
+  TPanelForm form(nullptr);
+  form.SetName("F");
+  auto* source = new TGadget(&form);
+  source->SetName("G");
+  FillGadget(*source);
+  source->SetBuddy(source);
+  SetMethodProp(*source, FindPropInfo(*source, "OnClick"), MethodByName(form, "ButtonClick"));
+  const std::string data = WriteRoot(&form);
+  for (uint8_t tag = vaList; tag <= vaCollection; ++tag)
+    if (tag != vaInt8 && tag != vaInt16) EXPECT_NE(std::string::npos, data.find(static_cast<char>(tag))) << int(tag);
+  EXPECT_EQ(data, ObjectTextToBinary(ObjectBinaryToText(data)));
 
-TEST(ObjectStream, EveryPropertyKindRoundTrips)
-{
-  TGadget source(nullptr);
-  FillGadget(source);
-  const std::string data = WriteRoot(&source);
-
-  TGadget target(nullptr);
-  ReadRoot(data, &target);
-  EXPECT_EQ(100000, target.FNumber);
-  EXPECT_EQ(300, target.FSmall);
-  EXPECT_EQ(clInfoBk, target.FColor);
-  EXPECT_EQ(crHourGlass, target.FCursor);
-  EXPECT_EQ('\r', target.FLetter);
-  EXPECT_EQ(0x263A, target.FWide);
-  EXPECT_FALSE(target.FEnabled);
-  EXPECT_TRUE(target.FVisible);
-  EXPECT_EQ(shDark, target.FShade);
-  EXPECT_EQ((TFlags{flOne, flThree}), target.FFlags);
-  EXPECT_EQ(-2.5e-3, target.FRatio);
-  EXPECT_EQ(std::string(300, 'c'), target.FCaption);
-  EXPECT_EQ("it's", target.FShort);
-  EXPECT_EQ("shown", target.FBanner);
-  EXPECT_EQ("Arial", target.FFont->Name());
-  EXPECT_EQ((std::vector<std::string>{"first", ""}), target.FLines->ToVector());
-  ASSERT_NE(nullptr, target.FPicture->Graphic());
-  EXPECT_EQ("TBitmap", target.FPicture->Graphic()->ClassName());
-  EXPECT_EQ(SmallBitmap(), target.FPicture->Graphic()->Image());
-  EXPECT_EQ(2, target.FPicture->Width());
-  ASSERT_EQ(2, target.FItems->Count());
-  EXPECT_EQ("one", static_cast<TItem*>(target.FItems->Items(0))->FCaption);
-  EXPECT_EQ(-7, static_cast<TItem*>(target.FItems->Items(1))->FWidth);
-  EXPECT_EQ(data, WriteRoot(&target));
+  TPanelForm copy(nullptr);
+  ReadRoot(data, &copy);
+  auto* target = dynamic_cast<TGadget*>(copy.FindComponent("G"));
+  ASSERT_NE(nullptr, target);
+  // The rewrite below compares every property; these are the kinds whose
+  // written form no exact-output test pins down.
+  EXPECT_EQ(crHourGlass, target->FCursor);
+  EXPECT_EQ(0x263A, target->FWide);
+  EXPECT_FALSE(target->FEnabled);
+  EXPECT_EQ(-2.5e-300, target->FRatio);
+  EXPECT_EQ(source->FCaption, target->FCaption);
+  EXPECT_EQ("it's", target->FShort);
+  ASSERT_NE(nullptr, target->FPicture->Graphic());
+  EXPECT_EQ("TBitmap", target->FPicture->Graphic()->ClassName());
+  EXPECT_EQ(SmallBitmap(), target->FPicture->Graphic()->Image());
+  EXPECT_EQ(2, target->FPicture->Width());
+  EXPECT_EQ(SmallBitmap(), target->FGlyph->Image());
+  EXPECT_EQ(0x80000000u, target->FMask);
+  EXPECT_EQ((TParts{ptA, ptAB}), target->FParts);
+  ASSERT_EQ(2, target->FItems->Count());
+  EXPECT_EQ("one", static_cast<TItem*>(target->FItems->Items(0))->FCaption);
+  EXPECT_EQ(-7, static_cast<TItem*>(target->FItems->Items(1))->FWidth);
+  EXPECT_EQ(target, target->FBuddy);
+  target->FOnClick(target);
+  EXPECT_EQ(1, copy.Clicks);
+  EXPECT_EQ(data, WriteRoot(&copy));
 }
 
-TEST(ObjectStream, DefaultsAndStoredRuleLeavePropertiesOut)
+// Which defaults leave a property out is pinned by the text of a nearly
+// plain gadget (ObjectTextTest); a Stored predicate decides on each write.
+TEST(ObjectStream, StoredPredicateDecidesOnEachWrite)
 {
   TGadget g(nullptr);
-  g.SetName("G");
-  // Only Letter ('A', no default), Visible (no default), Shade, Flags (no
-  // default), Font (its own always-written properties) and Buddy (nil) appear.
-  const std::string data = WriteRoot(&g);
-  EXPECT_EQ(std::string::npos, data.find(Str("Small")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Color")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Enabled")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Caption")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Banner")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Lines.Strings")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Picture.Data")));
-  EXPECT_EQ(std::string::npos, data.find(Str("Probe")));
-  EXPECT_NE(std::string::npos, data.find(Str("Visible") + Bytes({8})));
-  EXPECT_NE(std::string::npos, data.find(Str("Buddy") + Bytes({13})));
+  EXPECT_EQ(std::string::npos, WriteRoot(&g).find("Lines"));  // an empty list has no data
   g.FBanner = "hidden";
   EXPECT_EQ(std::string::npos, WriteRoot(&g).find("hidden"));
   g.FFlags.Include(flThree);
@@ -236,57 +155,22 @@ TEST(ObjectStream, IntegerTagIsTheSmallestThatHoldsTheValue)
   }
 }
 
-TEST(ObjectStream, ReaderAppliesAnySubsetOfProperties)
+TEST(ObjectStream, ReaderTakesAnySubsetAnyLetterCaseAndCollectionOrderValues)
 {
   TGadget g(nullptr);
   g.FNumber = 42;
-  g.FCaption = "kept";
-  const std::string data = "TPF0" + Str("TGadget") + Str("") + Str("Shade") + Bytes({7}) + Str("SHMEDIUM") +
-                           Str("font.NAME") + Bytes({6}) + Str("Tahoma") + Bytes({0, 0});
-  ReadRoot(data, &g);
-  EXPECT_EQ(shMedium, g.FShade);
+  ReadRoot(GadgetHead + Str("SHADE") + Bytes({7}) + Str("ShDaRk") + Str("font.NAME") + Bytes({6}) + Str("Tahoma") +
+               Str("flags") + Bytes({11}) + Str("FLTWO") + Str("flone") + Bytes({0}) + Str("color") + Bytes({7}) +
+               Str("CLHIGHLIGHT") + Str("Items") + Bytes({14, 2, 3, 1}) + Str("Caption") + Bytes({6}) + Str("x") +
+               Bytes({0, 1, 0, 0, 0, 0}),
+           &g);
+  EXPECT_EQ(shDark, g.FShade);
   EXPECT_EQ("Tahoma", g.FFont->Name());
-  EXPECT_EQ(42, g.FNumber);
-  EXPECT_EQ("kept", g.FCaption);
-}
-
-TEST(ObjectStream, ComponentStatesWhileReadingAndLoadedAfterwards)
-{
-  TGadget g(nullptr);
-  ReadRoot("TPF0" + Str("TGadget") + Str("") + Str("Probe") + Bytes({2, 1, 0, 0}), &g);
-  EXPECT_EQ((std::vector<std::string>{"Probe loading reading", "Loaded loading"}), g.Log);
-  EXPECT_FALSE(g.ComponentState().Contains(csLoading));
-  EXPECT_FALSE(g.ComponentState().Contains(csReading));
-}
-
-TEST(ObjectStream, NestedComponentsAreCreatedByClassNameAndLoadedInOrder)
-{
-  TPanelForm source(nullptr);
-  source.SetName("Panel");
-  auto* a = new TGadget(&source);
-  a->SetName("First");
-  auto* b = new TGadget(&source);
-  b->SetName("Second");
-  a->SetBuddy(b);  // refers to a component further down the stream
-  TMethod m = MethodByName(source, "ButtonClick");
-  ASSERT_TRUE(m.Assigned());
-  SetMethodProp(*b, FindPropInfo(*b, "OnClick"), m);
-  const std::string data = WriteRoot(&source);
-
-  LoadedOrder().clear();
-  TPanelForm target(nullptr);
-  ReadRoot(data, &target);
-  EXPECT_EQ("Panel", target.Name());
-  ASSERT_EQ(2, target.ComponentCount());
-  auto* first = dynamic_cast<TGadget*>(target.FindComponent("FIRST"));
-  auto* second = dynamic_cast<TGadget*>(target.FindComponent("second"));
-  ASSERT_NE(nullptr, first);
-  ASSERT_NE(nullptr, second);
-  EXPECT_EQ(second, first->FBuddy);
-  EXPECT_EQ((std::vector<std::string>{"Panel", "First", "Second"}), LoadedOrder());
-  second->FOnClick(second);
-  EXPECT_EQ(1, target.Clicks);
-  EXPECT_EQ("ButtonClick", second->FOnClick.MethodName());
+  EXPECT_EQ((TFlags{flOne, flTwo}), g.FFlags);
+  EXPECT_EQ(clHighlight, g.FColor);
+  ASSERT_EQ(2, g.FItems->Count());
+  EXPECT_EQ("x", static_cast<TItem*>(g.FItems->Items(0))->FCaption);
+  EXPECT_EQ(42, g.FNumber);  // not in the stream: left alone
 }
 
 TEST(ObjectStream, ExistingComponentOfTheSameNameIsReusedNotDuplicated)
@@ -306,12 +190,7 @@ TEST(ObjectStream, ChildOfUnregisteredClassFailsAndLeavesNothingBehind)
   TPanelForm form(nullptr);
   const std::string data = "TPF0" + Str("TPanelForm") + Str("") + Bytes({0}) + Str("TGadget") + Str("A") +
                            Bytes({0, 0}) + Str("TNoSuchThing") + Str("B") + Bytes({0, 0, 0});
-  try {
-    ReadRoot(data, &form);
-    FAIL() << "no exception";
-  } catch (const EReadError& e) {
-    EXPECT_STREQ("Class TNoSuchThing not found", e.what());
-  }
+  EXPECT_THAT([&] { ReadRoot(data, &form); }, ThrowsMessage<EReadError>(StrEq("Class TNoSuchThing not found")));
   EXPECT_EQ(1, form.ComponentCount());  // A was read completely
   EXPECT_FALSE(form.ComponentState().Contains(csLoading));
   EXPECT_FALSE(form.Components(0)->ComponentState().Contains(csLoading));
@@ -320,11 +199,9 @@ TEST(ObjectStream, ChildOfUnregisteredClassFailsAndLeavesNothingBehind)
 TEST(ObjectStream, NestedObjectsCanBeRefused)
 {
   TPanelForm form(nullptr);
-  TMemoryStream s;
   const std::string data =
       "TPF0" + Str("TPanelForm") + Str("") + Bytes({0}) + Str("TGadget") + Str("A") + Bytes({0, 0, 0});
-  s.WriteBuffer(data.data(), static_cast<int64_t>(data.size()));
-  s.SetPosition(0);
+  TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
   TReader reader(s);
   reader.AllowChildComponents = false;
   EXPECT_THROW(reader.ReadRootComponent(&form), EReadError);
@@ -333,7 +210,7 @@ TEST(ObjectStream, NestedObjectsCanBeRefused)
 
 TEST(ObjectStream, DamagedStreamsRaiseReadErrors)
 {
-  const std::string head = "TPF0" + Str("TGadget") + Str("");
+  const std::string& head = GadgetHead;
   const std::pair<const char*, std::string> cases[] = {
       {"bad signature", "TPF1" + Str("TGadget") + Str("") + Bytes({0, 0})},
       {"wrong class", "TPF0" + Str("TCarrier") + Str("") + Bytes({0, 0})},
@@ -354,6 +231,7 @@ TEST(ObjectStream, DamagedStreamsRaiseReadErrors)
       {"missing end", head + Str("Number") + Bytes({2, 1})},
       {"short string too long", head + Str("Short") + Bytes({12, 0, 1, 0, 0}) + std::string(256, 's') + Bytes({0, 0})},
       {"child in a list of items", head + Str("Items") + Bytes({14, 1}) + Str("Caption") + Bytes({9, 0, 0})},
+      {"lists nested too deeply", head + Str("Lines.Strings") + std::string(100000, '\x01')},
   };
   for (const auto& [what, data] : cases) {
     TGadget g(nullptr);
@@ -374,18 +252,10 @@ TEST(ObjectStream, EveryCutOfAValidStreamFailsCleanly)
   }
 }
 
-TEST(ObjectStream, DeepNestingIsRefusedBeforeTheStackSuffers)
-{
-  std::string data = "TPF0" + Str("TGadget") + Str("") + Str("Lines.Strings");
-  data += std::string(100000, '\x01');
-  TGadget g(nullptr);
-  EXPECT_THROW(ReadRoot(data, &g), EReadError);
-}
-
 TEST(ObjectStream, ErrorHandlerMaySkipUnknownProperties)
 {
-  std::string data = "TPF0" + Str("TGadget") + Str("") + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) + Str("Shade") +
-                     Bytes({7}) + Str("shWhat") + Str("Number") + Bytes({2, 5, 0, 0});
+  const std::string data = GadgetHead + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) + Str("Shade") + Bytes({7}) +
+                           Str("shWhat") + Str("Number") + Bytes({2, 5, 0, 0});
   TGadget g(nullptr);
   TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
   TReader reader(s);
@@ -400,59 +270,24 @@ TEST(ObjectStream, ErrorHandlerMaySkipUnknownProperties)
   EXPECT_EQ((std::vector<std::string>{"Property Gone does not exist", "Invalid property value"}), messages);
 }
 
-TEST(ObjectStream, EnumerationAndSetNamesIgnoreCase)
+TEST(Extended, EncodingsRoundTripsAndSaturation)
 {
-  TGadget g(nullptr);
-  ReadRoot("TPF0" + Str("TGadget") + Str("") + Str("SHADE") + Bytes({7}) + Str("ShDaRk") + Str("flags") + Bytes({11}) +
-               Str("FLTWO") + Str("flone") + Bytes({0}) + Str("color") + Bytes({7}) + Str("CLHIGHLIGHT") +
-               Bytes({0, 0}),
-           &g);
-  EXPECT_EQ(shDark, g.FShade);
-  EXPECT_EQ((TFlags{flOne, flTwo}), g.FFlags);
-  EXPECT_EQ(clHighlight, g.FColor);
-}
-
-TEST(ObjectStream, CollectionOrderValuesAreAccepted)
-{
-  TGadget g(nullptr);
-  ReadRoot("TPF0" + Str("TGadget") + Str("") + Str("Items") + Bytes({14, 2, 3, 1}) + Str("Caption") + Bytes({6}) +
-               Str("x") + Bytes({0, 1, 0, 0, 0, 0}),
-           &g);
-  ASSERT_EQ(2, g.FItems->Count());
-  EXPECT_EQ("x", static_cast<TItem*>(g.FItems->Items(0))->FCaption);
-}
-
-TEST(Extended, KnownEncodings)
-{
-  uint8_t b[10];
-  DoubleToExtended(1.0, b);
-  EXPECT_EQ(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}), std::string(reinterpret_cast<char*>(b), 10));
-  DoubleToExtended(-2.0, b);
-  EXPECT_EQ(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xC0}), std::string(reinterpret_cast<char*>(b), 10));
-  DoubleToExtended(0.0, b);
-  EXPECT_EQ(std::string(10, '\0'), std::string(reinterpret_cast<char*>(b), 10));
-}
-
-TEST(Extended, ValuesRoundTrip)
-{
-  const double values[] = {0.0,      -0.0,     1.0, 0.1, -123456.789, 1e300, 4.9e-324, 2.2250738585072014e-308,
-                           HUGE_VAL, -HUGE_VAL};
-  for (double v : values) {
+  auto encode = [](double v) {
     uint8_t b[10];
     DoubleToExtended(v, b);
-    const double back = ExtendedToDouble(b);
+    return std::string(reinterpret_cast<char*>(b), 10);
+  };
+  EXPECT_EQ(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}), encode(1.0));
+  EXPECT_EQ(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xC0}), encode(-2.0));
+  EXPECT_EQ(std::string(10, '\0'), encode(0.0));
+  for (double v : {0.0, -0.0, 1.0, 0.1, -123456.789, 1e300, 4.9e-324, 2.2250738585072014e-308, HUGE_VAL, -HUGE_VAL}) {
+    const double back = ExtendedToDouble(reinterpret_cast<const uint8_t*>(encode(v).data()));
     EXPECT_EQ(v, back);
     EXPECT_EQ(std::signbit(v), std::signbit(back));
   }
-  uint8_t b[10];
-  DoubleToExtended(std::nan(""), b);
-  EXPECT_TRUE(std::isnan(ExtendedToDouble(b)));
-}
-
-TEST(Extended, ValuesOutsideDoubleRangeSaturate)
-{
-  uint8_t big[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFE, 0x7F};  // about 2^16383
+  EXPECT_TRUE(std::isnan(ExtendedToDouble(reinterpret_cast<const uint8_t*>(encode(std::nan("")).data()))));
+  const uint8_t big[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFE, 0x7F};  // about 2^16383
   EXPECT_EQ(HUGE_VAL, ExtendedToDouble(big));
-  uint8_t tiny[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0x01, 0x00};
+  const uint8_t tiny[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0x01, 0x00};
   EXPECT_EQ(0.0, ExtendedToDouble(tiny));
 }

@@ -1,26 +1,9 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "framework/objects/StringList.h"
 #include "framework/objects/Streams.h"
-
-namespace {
-class TempDir {
-public:
-  TempDir() : FPath(std::filesystem::temp_directory_path() / ("qv_streams_" + std::to_string(++Counter)))
-  {
-    std::filesystem::remove_all(FPath);
-    std::filesystem::create_directories(FPath);
-  }
-  ~TempDir() { std::filesystem::remove_all(FPath); }
-  std::string File(const char* Name) const { return (FPath / Name).string(); }
-
-private:
-  static inline int Counter = 0;
-  std::filesystem::path FPath;
-};
-}  // namespace
+#include "tests/support/TempDir.h"
 
 TEST(MemoryStream, ReadsWritesSeeksAndGrows)
 {
@@ -63,7 +46,7 @@ TEST(ReadOnlyMemoryStream, NeverWritesAndStopsAtTheEnd)
 
 TEST(FileStream, CreateWriteReopenAndRead)
 {
-  TempDir dir;
+  TTempDir dir;
   const std::string name = dir.File("data.bin");
   {
     TFileStream f(name, fmCreate);
@@ -83,27 +66,19 @@ TEST(FileStream, CreateWriteReopenAndRead)
 
 TEST(FileStream, FailuresNameTheFile)
 {
-  TempDir dir;
+  TTempDir dir;
   const std::string missing = dir.File("missing.txt");
-  try {
-    TFileStream f(missing, fmOpenRead);
-    FAIL();
-  } catch (const EFOpenError& e) {
-    EXPECT_EQ("Cannot open file " + missing, e.what());
-  }
+  EXPECT_THAT([&] { TFileStream f(missing, fmOpenRead); },
+              testing::ThrowsMessage<EFOpenError>(testing::StrEq("Cannot open file " + missing)));
   const std::string bad = dir.File("no/such/dir/file.txt");
-  try {
-    TFileStream f(bad, fmCreate);
-    FAIL();
-  } catch (const EFCreateError& e) {
-    EXPECT_EQ("Cannot create file " + bad, e.what());
-  }
+  EXPECT_THAT([&] { TFileStream f(bad, fmCreate); },
+              testing::ThrowsMessage<EFCreateError>(testing::StrEq("Cannot create file " + bad)));
   EXPECT_FALSE(FileExists(missing));
 }
 
 TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
 {
-  TempDir dir;
+  TTempDir dir;
   const std::string name = dir.File("locked.txt");
   {
     TFileStream f(name, fmCreate);
@@ -120,7 +95,7 @@ TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
 
 TEST(StringList, SavesAndLoadsFiles)
 {
-  TempDir dir;
+  TTempDir dir;
   const std::string name = dir.File("dirs.qd");
   TStringList list;
   list.Add("C:\\");

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "framework/objects/StringList.h"
@@ -77,12 +78,8 @@ TEST(StringList, IndexErrorsNameTheIndex)
 {
   TStringList list;
   list.Add("a");
-  try {
-    list.Get(3);
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_STREQ("List index out of bounds (3)", e.what());
-  }
+  EXPECT_THAT([&] { list.Get(3); },
+              testing::ThrowsMessage<EStringListError>(testing::StrEq("List index out of bounds (3)")));
   EXPECT_THROW(list.Delete(-1), EStringListError);
   EXPECT_THROW(list.Insert(2, "x"), EStringListError);
   list.Insert(1, "end");

@@ -30,18 +30,23 @@ std::string Write(TComponent* Root)
   return out.DataString();
 }
 
-template <class T> void CheckStable(const std::string& First)
+// A root read without an error must write back and read again to the same bytes.
+template <class T> void ReadStable(TStream& Stream, bool Skip)
 {
+  T first(nullptr);
+  Read(Stream, &first, Skip);
+  const std::string written = Write(&first);
   T again(nullptr);
-  TReadOnlyMemoryStream in(First.data(), static_cast<int64_t>(First.size()));
+  TReadOnlyMemoryStream in(written.data(), static_cast<int64_t>(written.size()));
   Read(in, &again, false);
-  if (Write(&again) != First) std::abort();
+  if (Write(&again) != written) std::abort();
 }
 
-void ReadCarrier(TStream& Stream, TPersistent* Target, bool Skip)
+template <class T> void ReadCarried(TStream& Stream, bool Skip)
 {
+  T target;
   TCarrier carrier(nullptr);
-  carrier.FPersistent = Target;
+  carrier.FPersistent = &target;
   Read(Stream, &carrier, Skip);
   Write(&carrier);
 }
@@ -56,33 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
   TReadOnlyMemoryStream stream(Data + 1, static_cast<int64_t>(Size - 1));
   try {
     switch (selector % 5) {
-      case 0: {
-        TPanelForm form(nullptr);
-        Read(stream, &form, skip);
-        CheckStable<TPanelForm>(Write(&form));
-        break;
-      }
-      case 1: {
-        TGadget gadget(nullptr);
-        Read(stream, &gadget, skip);
-        CheckStable<TGadget>(Write(&gadget));
-        break;
-      }
-      case 2: {
-        TFont font;
-        ReadCarrier(stream, &font, skip);
-        break;
-      }
-      case 3: {
-        TStringList list;
-        ReadCarrier(stream, &list, skip);
-        break;
-      }
-      default: {
-        TPicture picture;
-        ReadCarrier(stream, &picture, skip);
-        break;
-      }
+      case 0: ReadStable<TPanelForm>(stream, skip); break;
+      case 1: ReadStable<TGadget>(stream, skip); break;
+      case 2: ReadCarried<TFont>(stream, skip); break;
+      case 3: ReadCarried<TStringList>(stream, skip); break;
+      default: ReadCarried<TPicture>(stream, skip); break;
     }
   } catch (const Exception&) {}
   return 0;
