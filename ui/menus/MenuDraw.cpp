@@ -175,7 +175,7 @@ void DrawItem(ToxMenuData& Data, TCanvas& Canvas, TMessage& Message)
   HMENU menu = reinterpret_cast<HMENU>(d.hwndItem);
   // The menu's DC goes back to the system with its font, colours and modes
   // as they came, whatever is drawn or thrown below.
-  const TSavedDC saved(d.hDC);
+  const TSavedDC savedState(d.hDC);
   const TCanvasDC attached(Canvas, d.hDC);
   const RECT m = MenuRect(Data, menu);
   const POINT origin = MenuOrigin(Data, menu, d.hDC);

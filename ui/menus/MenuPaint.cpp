@@ -80,24 +80,6 @@ std::string BannerText(const ToxMenuData& Data)
 }
 }  // namespace
 
-TBackgroundBits& BackgroundCache()
-{
-  static TBackgroundBits cache;
-  return cache;
-}
-
-TBackgroundBits& BannerCache()
-{
-  static TBackgroundBits cache;
-  return cache;
-}
-
-void InvalidateMenuCaches()
-{
-  BackgroundCache().Key = nullptr;
-  BannerCache().Key = nullptr;
-}
-
 void RefreshMarkBitmaps() { Marks().Refresh(); }
 
 SIZE CheckMarkSize()
