@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/CompareState.h"
 #include "tests/engine/EngineTestSupport.h"
 
 using Strings = std::vector<std::string>;
@@ -149,6 +150,22 @@ TEST_F(CompareTest, LinksAreCheckedByTheirOwnSizeAndTime)
   EXPECT_EQ(Compare()[1], "D:\\Data\\link - Size: 8");
 }
 
+// The check shows each entry's directory, the walk the directory being
+// listed when it meets a subdirectory; an excluded entry shows nothing and
+// pumps nothing, while the walk pumps after every entry, dots included.
+TEST_F(CompareTest, StatusAndMessagePumpFollowTheCheckAndTheWalk)
+{
+  Fs.AddFile("D:\\Data\\Skip\\s.txt", 1, T);
+  ScanAndSave();
+  Host.Excluded = {"D:\\Data\\Skip"};
+  Host.Statuses.clear();
+  Host.Pumped = 0;
+  Compare();
+  EXPECT_EQ(Host.Statuses, (Strings{"Loading File Structure...", "D:\\Data", "D:\\Data", "D:\\Data\\Sub", "D:\\Data",
+                                    "D:\\Data", ""}));
+  EXPECT_EQ(Host.Pumped, 1 + 3 + 6 + 3);
+}
+
 TEST_F(CompareTest, BeepsOnlyWhenEnabledAndOnlyAfterSuccess)
 {
   ScanAndSave();
@@ -206,23 +223,35 @@ TEST_F(CompareTest, WalkConsumesMatchesSoTheCatalogueKeepsOnlyUnmetEntries)
   Compare();
   ASSERT_EQ(Engine.Entries().size(), 1u);
   EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
+  // A walk stopped after meeting a.txt (the loading pump, three checks, then
+  // ".", ".." and a.txt) still leaves the unmet entries in the catalogue.
+  Host.OnPump = [&] {
+    if (Host.Pumped == 7) Engine.RequestStop();
+  };
+  Host.Pumped = 0;
+  EXPECT_THROW(Engine.Compare("C:\\Out\\s.qv"), EWalkStopped);
+  ASSERT_EQ(Engine.Entries().size(), 2u);
+  EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
+  EXPECT_EQ(Engine.Entries()[1].Name, "c.txt");
+  EXPECT_FALSE(Engine.Busy());
 }
 
-TEST_F(CompareTest, IsNewFileComparesExactlyAndConsumesTheFirstMatchOnly)
+// Two records of one path: the walk meets it once, so one of them stays, and
+// the entries handed back keep their order.
+TEST(CompareState, IsNewFileMatchesExactlyAndConsumesTheFirstUnmetMatchOnly)
 {
-  ScanAndSave();
-  Compare();
-  Fs.SetContents("C:\\Out\\dup.qv", "", T);
-  std::string recs;
-  // Two records for the same path: the walk meets it once, so one stays.
-  Engine.Clear();
-  Engine.AddFile("D:\\Data", TFindData{"x.txt", false, false, T, 1});
-  Engine.AddFile("D:\\Data", TFindData{"x.txt", false, false, T, 2});
-  EXPECT_TRUE(Engine.IsNewFile("D:\\Data\\X.TXT"));
-  EXPECT_FALSE(Engine.IsNewFile("D:\\Data\\x.txt"));
-  EXPECT_FALSE(Engine.IsNewFile("D:\\Data\\x.txt"));
-  EXPECT_TRUE(Engine.IsNewFile("D:\\Data\\x.txt"));
-  EXPECT_TRUE(Engine.Entries().empty());
+  std::vector<TQVRec> entries{{"x.txt", 1, 0, 1}, {"y.txt", 1, 0, 2}, {"x.txt", 1, 0, 3}, {"z.txt", 1, 0, 4}};
+  TCompareState state(entries, [](const TQVRec& Rec) { return "D:\\Data\\" + Rec.Name; });
+  EXPECT_EQ(state.Entries().size(), 4u);
+  EXPECT_TRUE(state.IsNewFile("D:\\Data\\X.TXT"));
+  EXPECT_FALSE(state.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_FALSE(state.IsNewFile("D:\\Data\\z.txt"));
+  EXPECT_FALSE(state.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_TRUE(state.IsNewFile("D:\\Data\\x.txt"));
+  const std::vector<TQVRec> remaining = state.TakeRemaining();
+  ASSERT_EQ(remaining.size(), 1u);
+  EXPECT_EQ(remaining[0].Size, 2);
+  EXPECT_TRUE(state.Entries().empty());
 }
 
 TEST(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)

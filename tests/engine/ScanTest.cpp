@@ -117,11 +117,14 @@ TEST_F(ScanTest, EmptyRootIsRefusedBeforeAnythingIsCleared)
   EXPECT_EQ(Host.Pumped, 3);  // ".", "..", "a.txt" of the first scan only
 }
 
-TEST_F(ScanTest, StatusShowsSubdirectoriesAndIsEmptiedAfterwards)
+TEST_F(ScanTest, StatusShowsSubdirectoriesExcludedOnesTooAndIsEmptiedAfterwards)
 {
+  Fs.AddFile("D:\\Data\\Skip\\a.txt", 1, T);
   Fs.AddFile("D:\\Data\\Sub\\b.txt", 1, T);
+  Host.Excluded = {"D:\\Data\\Skip"};
   Engine.Scan("D:\\Data\\");
-  EXPECT_EQ(Host.Statuses, (Strings{"D:\\Data\\Sub", ""}));
+  EXPECT_EQ(Host.Statuses, (Strings{"D:\\Data\\Skip", "D:\\Data\\Sub", ""}));
+  EXPECT_EQ(Host.Pumped, 4 + 3);
   EXPECT_FALSE(Host.HourGlass);
 }
 

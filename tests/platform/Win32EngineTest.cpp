@@ -7,7 +7,7 @@
 #include "engine/EngineHost.h"
 #include "engine/QVEngine.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "tests/platform/Win32TempTree.h"
+#include "tests/support/Win32TempTree.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/PlatformFileSystem.h"
 #include "platform/win32/Win32DirEnum.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "tests/platform/Win32TempTree.h"
+#include "tests/support/Win32TempTree.h"
 
 namespace {
 
@@ -100,6 +100,26 @@ TEST(Win32Paths, FullPathResolvesDotsSlashesAndTheCurrentDirectory)
   const std::string full = fs.FullPath("sub\\a.txt");
   SetCurrentDirectoryA(previous);
   EXPECT_EQ(full, tree.Path("sub\\a.txt"));
+}
+
+// The browse-dialog tests need trees in the root of a drive, each under a
+// name never used before, and gone again with read-only files in them.
+TEST(Win32TempTree, TreesInAGivenFolderGetFreshNamesAndAreRemovedWhole)
+{
+  std::string first, second;
+  {
+    TWin32TempTree a("C:\\"), b("C:");
+    first = a.Path();
+    second = b.Path();
+    EXPECT_EQ(first.rfind("C:\\", 0), 0u);
+    EXPECT_EQ(first.find('\\', 3), std::string::npos);
+    EXPECT_NE(first, second);
+    a.AddDir("sub");
+    a.AddFile("sub\\locked.txt", "x", FILE_ATTRIBUTE_READONLY);
+  }
+  EXPECT_FALSE(FileExists(first));
+  EXPECT_FALSE(FileExists(second));
+  EXPECT_THROW(TWin32TempTree("C:\\no such folder"), std::runtime_error);
 }
 
 TEST_F(Win32FileSystemTest, EnumerationListsDotEntriesAndEveryFileWhateverItsAttributes)

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/win32/Win32FileSystem.h"
-#include "tests/platform/Win32TempTree.h"
+#include "tests/support/Win32TempTree.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "engine/Errors.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "tests/platform/Win32TempTree.h"
+#include "tests/support/Win32TempTree.h"
 
 namespace {
 

@@ -1,28 +1,8 @@
-#include "tests/platform/Win32TempTree.h"
+#include "tests/support/Win32TempTree.h"
 
 #include <stdexcept>
 
 namespace {
-
-void RemoveTree(const std::string& Dir)
-{
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((Dir + "\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = Dir + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-  }
-  RemoveDirectoryA(Dir.c_str());
-}
 
 void SetWriteTime(const std::string& Path, const FILETIME& Utc)
 {
@@ -37,24 +17,51 @@ void SetWriteTime(const std::string& Path, const FILETIME& Utc)
 
 }  // namespace
 
-TWin32TempTree::TWin32TempTree()
+void RemoveWin32Tree(const std::string& Dir)
 {
-  char temp[MAX_PATH + 1];
-  const DWORD length = GetTempPathA(sizeof temp, temp);
-  if (length == 0 || length > MAX_PATH) throw std::runtime_error("no temporary directory");
-  const std::string base =
-      std::string(temp) + "qv-platform-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((Dir + "\\*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string path = Dir + "\\" + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveWin32Tree(path);
+      else
+        DeleteFileA(path.c_str());
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+  RemoveDirectoryA(Dir.c_str());
+}
+
+TWin32TempTree::TWin32TempTree(const std::string& Base)
+{
+  std::string parent = Base;
+  if (parent.empty()) {
+    char temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    if (length == 0 || length > MAX_PATH) throw std::runtime_error("no temporary directory");
+    parent = temp;
+  }
+  if (parent.back() != '\\') parent += '\\';
+  static unsigned made = 0;
+  const std::string base = parent + "qv-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(GetTickCount()) + "-" + std::to_string(++made);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string candidate = base + "-" + std::to_string(attempt);
     if (CreateDirectoryA(candidate.c_str(), nullptr)) {
       FRoot = candidate;
       return;
     }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
-  throw std::runtime_error("cannot create a temporary directory under " + std::string(temp));
+  throw std::runtime_error("cannot create a temporary directory under " + parent);
 }
 
-TWin32TempTree::~TWin32TempTree() { RemoveTree(FRoot); }
+TWin32TempTree::~TWin32TempTree() { RemoveWin32Tree(FRoot); }
 
 std::string TWin32TempTree::Path(const std::string& Relative) const
 {

@@ -1,7 +1,7 @@
 #pragma once
-// A real directory tree under the Windows temporary directory for the
-// platform tests, removed with everything in it (read-only files included)
-// when the object goes.
+// A real directory tree for the Win32 tests, removed with everything in it
+// (read-only files included) when the object goes. Every tree gets a name of
+// its own, so no test meets a folder an earlier one removed.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,7 +9,10 @@
 
 class TWin32TempTree {
 public:
-  TWin32TempTree();
+  // Made under the temporary directory, or directly in Base when one is
+  // given (say "C:\\": the folder-browse dialog compares folder times, and
+  // the busy temporary folder changes while a dialog is open).
+  explicit TWin32TempTree(const std::string& Base = std::string());
   ~TWin32TempTree();
   TWin32TempTree(const TWin32TempTree&) = delete;
   TWin32TempTree& operator=(const TWin32TempTree&) = delete;
@@ -23,6 +26,9 @@ private:
   std::string FRoot;
 };
 
+// Removes Dir and everything in it, read-only files too; a missing Dir is
+// no error.
+void RemoveWin32Tree(const std::string& Dir);
 // Sets the last-write time of a file or directory from a local wall-clock
 // time, converted to UTC with the current zone bias as Windows does.
 void SetLocalWriteTime(const std::string& Path, const SYSTEMTIME& Local);
