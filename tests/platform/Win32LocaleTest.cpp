@@ -57,12 +57,9 @@ TEST(Win32PathCompare, LetterCaseIsIgnoredForAsciiAndLatin1Letters)
 {
   TWin32FileSystem fs;
   EXPECT_TRUE(fs.SamePath("D:\\Data\\Sub", "d:\\DATA\\sub"));
-  EXPECT_TRUE(fs.SamePath("D:\\\xc9t\xe9", "d:\\\xe9T\xc9"));  // Été, éTÉ
-  EXPECT_TRUE(fs.SamePath("D:\\Stra\xdf"
-                          "e\\\xc4rger",
-                          "D:\\STRA\xdf"
-                          "E\\\xe4rger"));           // Straße\Ärger
-  EXPECT_TRUE(fs.SamePath("\x8a\xd8", "\x9a\xf8"));  // ŠØ, šø
+  EXPECT_TRUE(fs.SamePath("D:\\\xc9t\xe9", "d:\\\xe9T\xc9"));                            // Été, éTÉ
+  EXPECT_TRUE(fs.SamePath("D:\\Stra\xdf\x65\\\xc4rger", "D:\\STRA\xdf\x45\\\xe4rger"));  // Straße\Ärger
+  EXPECT_TRUE(fs.SamePath("\x8a\xd8", "\x9a\xf8"));                                      // ŠØ, šø
   EXPECT_TRUE(fs.SamePath("", ""));
 }
 
@@ -86,58 +83,15 @@ TEST(Win32PathCompare, AccentsHyphensApostrophesAndDigitsCount)
 TEST(Win32PathCompare, KeysAreEqualExactlyWhenPathsAreTheSame)
 {
   TWin32FileSystem fs;
-  const std::vector<std::string> paths = {"",
-                                          "a",
-                                          "A",
-                                          "ab",
-                                          "AB",
-                                          "aB",
-                                          "\xc9t\xe9",
-                                          "\xe9t\xe9",
-                                          "\xc9T\xc9",
-                                          "ete",
-                                          "ETE",
-                                          "e",
-                                          "\xe9",
-                                          "\xc9",
-                                          "co-op",
-                                          "CO-OP",
-                                          "coop",
-                                          "co'op",
-                                          "it's",
-                                          "its",
-                                          "IT'S",
-                                          "a-b",
-                                          "a'b",
-                                          "ab-",
-                                          "10",
-                                          "010",
-                                          "9",
-                                          "1",
-                                          "Data1",
-                                          "DATA1",
-                                          "data2",
-                                          "Stra\xdf"
-                                          "e",
-                                          "STRASSE",
-                                          "strasse",
-                                          "\xe6",
-                                          "ae",
-                                          "\xc6",
-                                          "\x8a",
-                                          "\x9a",
-                                          "\xff",
-                                          "Y",
-                                          "y",
-                                          "D:\\Data\\Sub",
-                                          "d:\\data\\sub",
-                                          "D:\\Data\\Sub\\",
-                                          "D:/Data/Sub",
-                                          "a b",
-                                          "a  b",
-                                          "a.b",
-                                          "a_b",
-                                          "a~1"};
+  // "Stra\xdf\x65" is Straße: a hex escape would swallow a plain e.
+  std::vector<std::string> paths = {
+      "",          "a",       "A",    "ab",   "AB",    "aB",    "\xc9t\xe9", "\xe9t\xe9",
+      "\xc9T\xc9", "ete",     "ETE",  "e",    "\xe9",  "\xc9",  "co-op",     "CO-OP",
+      "coop",      "co'op",   "it's", "its",  "IT'S",  "a-b",   "a'b",       "ab-",
+      "10",        "010",     "9",    "1",    "Data1", "DATA1", "data2",     "Stra\xdf\x65",
+      "STRASSE",   "strasse", "\xe6", "ae",   "\xc6",  "\x8a",  "\x9a",      "\xff",
+      "Y",         "y",       "a b",  "a  b", "a.b",   "a_b",   "a~1"};
+  paths.insert(paths.end(), {"D:\\Data\\Sub", "d:\\data\\sub", "D:\\Data\\Sub\\", "D:/Data/Sub"});
   for (const std::string& a : paths)
     for (const std::string& b : paths)
       EXPECT_EQ(fs.SamePath(a, b), fs.PathKey(a) == fs.PathKey(b)) << "'" << a << "' vs '" << b << "'";
@@ -184,16 +138,6 @@ TEST(Win32DateText, InvalidDosDateGivesNoText)
   TWin32FileSystem fs;
   EXPECT_EQ(fs.DateTimeText(0), "");
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 13, 5, 14, 3, 22)), "");
-}
-
-TEST(Win32Clock, TicksCountMilliseconds)
-{
-  TWin32FileSystem fs;
-  const uint32_t before = fs.Ticks();
-  Sleep(120);
-  const uint32_t elapsed = fs.Ticks() - before;
-  EXPECT_GE(elapsed, 100u);
-  EXPECT_LT(elapsed, 10000u);
 }
 
 // The ctest entry runs this program with TZ=Asia/Kolkata (UTC+5:30, no

@@ -28,44 +28,28 @@ protected:
 
 }  // namespace
 
-TEST_F(Win32UnixPermissions, UnreadableFileIsDenied)
+TEST_F(Win32UnixPermissions, UnreadableFileIsDeniedAndCannotBeOpenedButIsListed)
 {
   const TEntryState state = FFs.Examine(Path("unreadable.txt"));
   EXPECT_EQ(state.Kind, TEntryState::Denied);
   EXPECT_EQ(state.Size, 0);
-}
-
-TEST_F(Win32UnixPermissions, UnreadableFileCannotBeOpened) { EXPECT_EQ(FFs.OpenRead(Path("unreadable.txt")), nullptr); }
-
-TEST_F(Win32UnixPermissions, UnreadableFileIsStillListed)
-{
+  EXPECT_EQ(FFs.OpenRead(Path("unreadable.txt")), nullptr);
   auto found = FFs.FindFirst(Path("*.*"), true);
   TFindData entry;
-  bool listed = false;
-  while (found->Next(entry))
-    if (entry.Name == "unreadable.txt") {
-      listed = true;
-      EXPECT_EQ(entry.Size, 5);
-    }
-  EXPECT_TRUE(listed);
+  while (found->Next(entry) && entry.Name != "unreadable.txt") {}
+  EXPECT_EQ(entry.Name, "unreadable.txt");
+  EXPECT_EQ(entry.Size, 5);
+  EXPECT_EQ(FFs.Create(Path("readonly.txt")), nullptr);
 }
 
-TEST_F(Win32UnixPermissions, UnlistableDirectoryYieldsNothing)
-{
-  TFindData entry;
-  EXPECT_FALSE(FFs.FindFirst(Path("closed\\*.*"), true)->Next(entry));
-}
-
-TEST_F(Win32UnixPermissions, UnlistableDirectoryItselfIsPresent)
+// A closed directory is there but lists nothing, and what is inside it is
+// denied, not missing.
+TEST_F(Win32UnixPermissions, UnlistableDirectoryIsPresentButYieldsNothing)
 {
   const TEntryState state = FFs.Examine(Path("closed"));
   EXPECT_EQ(state.Kind, TEntryState::Present);
   EXPECT_EQ(state.Size, 0);
-}
-
-TEST_F(Win32UnixPermissions, FileInsideAClosedDirectoryIsDeniedNotMissing)
-{
+  TFindData entry;
+  EXPECT_FALSE(FFs.FindFirst(Path("closed\\*.*"), true)->Next(entry));
   EXPECT_EQ(FFs.Examine(Path("closed\\inner.txt")).Kind, TEntryState::Denied);
 }
-
-TEST_F(Win32UnixPermissions, ReadOnlyFileCannotBeCreatedOver) { EXPECT_EQ(FFs.Create(Path("readonly.txt")), nullptr); }
