@@ -6,7 +6,7 @@
 using Strings = std::vector<std::string>;
 
 namespace {
-const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
+const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
 const std::string BannerLine = std::string(TQVEngine::Banner) + "\r\n";
 
 std::string Record(const std::string& Name, int32_t Dir, uint32_t Time, int32_t Size)
@@ -98,12 +98,8 @@ TEST_F(CollectionTest, FailedCreateKeepsTheOldCollection)
   Fs.AddFile("D:\\Data\\a.txt", 1, T);
   Engine.Scan("D:\\Data\\");
   Fs.FailCreate("C:\\Out\\s.qd.tmp");
-  try {
-    Engine.SaveCollection("C:\\Out\\s.qv");
-    FAIL() << "save passed";
-  } catch (const ECollectionCreateError& e) {
-    EXPECT_STREQ(e.what(), "Cannot create file C:\\Out\\s.qd");
-  }
+  ExpectFailure<ECollectionCreateError>([&] { Engine.SaveCollection("C:\\Out\\s.qv"); },
+                                        "Cannot create file C:\\Out\\s.qd");
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qd"), "old list");
   EXPECT_EQ(Fs.Children("C:\\Out"), (Strings{"s.qv", "s.qd"}));
@@ -115,12 +111,8 @@ TEST_F(CollectionTest, ShortWriteIsReportedAndLeavesNoHalfFile)
   Fs.AddFile("D:\\Data\\a.txt", 1, T);
   Engine.Scan("D:\\Data\\");
   Fs.FailWritesAfter(5);
-  try {
-    Engine.SaveCollection("C:\\Out\\s.qv");
-    FAIL() << "save passed";
-  } catch (const ECollectionWriteError& e) {
-    EXPECT_STREQ(e.what(), "Cannot write file C:\\Out\\s.qv");
-  }
+  ExpectFailure<ECollectionWriteError>([&] { Engine.SaveCollection("C:\\Out\\s.qv"); },
+                                       "Cannot write file C:\\Out\\s.qv");
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
   EXPECT_EQ(Fs.Children("C:\\Out"), (Strings{"s.qv"}));
 }
@@ -128,19 +120,11 @@ TEST_F(CollectionTest, ShortWriteIsReportedAndLeavesNoHalfFile)
 TEST_F(CollectionTest, MissingFilesAreNamedInTheMessage)
 {
   uint32_t time = 0;
-  try {
-    Engine.ReadCollection("C:\\Out\\none.qv", time);
-    FAIL();
-  } catch (const ECollectionOpenError& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file C:\\Out\\none.qv");
-  }
+  ExpectFailure<ECollectionOpenError>([&] { Engine.ReadCollection("C:\\Out\\none.qv", time); },
+                                      "Cannot open file C:\\Out\\none.qv");
   Fs.SetContents("C:\\Out\\x.qv", Record("a", 1, 0, 0));
-  try {
-    Engine.ReadCollection("C:\\Out\\x.qv", time);
-    FAIL();
-  } catch (const ECollectionOpenError& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file C:\\Out\\x.qd");
-  }
+  ExpectFailure<ECollectionOpenError>([&] { Engine.ReadCollection("C:\\Out\\x.qv", time); },
+                                      "Cannot open file C:\\Out\\x.qd");
 }
 
 class DamagedCollectionTest : public CollectionTest, public ::testing::WithParamInterface<std::string> {};
@@ -150,12 +134,8 @@ TEST_P(DamagedCollectionTest, StopsWithAMessageNamingTheFile)
   Fs.SetContents("C:\\Out\\d.qv", Record("ok.txt", 1, T, 1) + GetParam());
   Fs.SetContents("C:\\Out\\d.qd", BannerLine + "D:\\Data\\\r\nD:\\Data\r\n");
   uint32_t time = 0;
-  try {
-    Engine.ReadCollection("C:\\Out\\d.qv", time);
-    FAIL() << "damage passed";
-  } catch (const EDamagedCollection& e) {
-    EXPECT_STREQ(e.what(), "Collection file C:\\Out\\d.qv is damaged.");
-  }
+  ExpectFailure<EDamagedCollection>([&] { Engine.ReadCollection("C:\\Out\\d.qv", time); },
+                                    "Collection file C:\\Out\\d.qv is damaged.");
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, DamagedCollectionTest,

@@ -8,8 +8,8 @@ using Line = TRecordingHost::TLine;
 
 class CompareTest : public ::testing::Test, public TEngineFixture {
 protected:
-  const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
-  const uint32_t Later = Dos(2001, 1, 2, 3, 4, 6);
+  const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
+  const uint32_t Later = DosDateTime(2001, 1, 2, 3, 4, 6);
 
   void SetUp() override
   {
@@ -79,7 +79,7 @@ TEST_F(CompareTest, SizeDifferenceWrapsLikeThirtyTwoBitArithmetic)
 TEST_F(CompareTest, MidnightDatesOmitTheTime)
 {
   ScanAndSave();
-  Fs.SetTime("D:\\Data\\b.txt", Dos(2001, 1, 2));
+  Fs.SetTime("D:\\Data\\b.txt", DosDateTime(2001, 1, 2));
   EXPECT_EQ(Compare()[1], "D:\\Data\\b.txt - 02.01.2001");
 }
 
@@ -186,12 +186,7 @@ TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithLinesSoFar)
   ScanAndSave();
   Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\nD:\\Data\\\r\nD:\\Data\r\n", T);
   Fs.SetSize("D:\\Data\\a.txt", 101);
-  try {
-    Compare();
-    FAIL();
-  } catch (const EDirIndexError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (2)");
-  }
+  ExpectFailure<EDirIndexError>([&] { Compare(); }, "List index out of bounds (2)");
   EXPECT_EQ(Host.Texts(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - Size: 1"}));
 }
 
@@ -199,12 +194,7 @@ TEST_F(CompareTest, DirectoryListWithBannerOnlyFailsAtTheHeader)
 {
   ScanAndSave();
   Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\n", T);
-  try {
-    Compare();
-    FAIL();
-  } catch (const EDirIndexError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (0)");
-  }
+  ExpectFailure<EDirIndexError>([&] { Compare(); }, "List index out of bounds (0)");
   EXPECT_TRUE(Host.Lines.empty());
 }
 

@@ -6,7 +6,7 @@ using Strings = std::vector<std::string>;
 
 class ScanTest : public ::testing::Test, public TEngineFixture {
 protected:
-  const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
+  const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
 };
 
 TEST_F(ScanTest, RootFilesFirstGiveRootDirectoryThePositionAfterTheRoot)

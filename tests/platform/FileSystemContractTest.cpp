@@ -1,8 +1,14 @@
 // What both sides of the engine's file-system seam must do alike, each on a
 // real temporary tree: this file is built into the POSIX and the Win32 tests.
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <thread>
@@ -37,7 +43,65 @@ protected:
   }
 };
 
+// Files and directories that Unix permissions close to us: a mode 000 file
+// and directory and a read-only file. Root ignores permissions, so these
+// run as an ordinary user (run-unprivileged*.sh start one). The POSIX run
+// makes the tree itself; a program under Wine cannot set Unix modes, so the
+// Win32 run uses the tree its script made, passed in QV_DENIED_DIR.
+class FileSystemPermissions : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+#ifdef _WIN32
+    const char* dir = std::getenv("QV_DENIED_DIR");
+    if (!dir || !*dir) GTEST_SKIP() << "needs the tree of run-unprivileged.sh (the platform_win32_unprivileged test)";
+    FDir = dir;
+#else
+    if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their mode";
+    FDir = FTree.Path();
+    FTree.AddFile("unreadable.txt", "hello");
+    FTree.AddFile("readonly.txt", "keep");
+    FTree.AddDir("closed");
+    FTree.AddFile("closed/inner.txt", "inner");
+    ASSERT_EQ(chmod(Path("unreadable.txt").c_str(), 0), 0);
+    ASSERT_EQ(chmod(Path("readonly.txt").c_str(), 0444), 0);
+    ASSERT_EQ(chmod(Path("closed").c_str(), 0), 0);
+#endif
+  }
+  std::string Path(const std::string& Name) const { return FDir + NativeSeparator + Name; }
+
+  TNativeTree FTree;
+  std::string FDir;
+  TNativeFileSystem FFs;
+};
+
 }  // namespace
+
+TEST_F(FileSystemPermissions, UnreadableFileIsDeniedAndCannotBeOpenedButIsListed)
+{
+  const TEntryState state = FFs.Examine(Path("unreadable.txt"));
+  EXPECT_EQ(state.Kind, TEntryState::Denied);
+  EXPECT_EQ(state.Size, 0);
+  EXPECT_EQ(FFs.OpenRead(Path("unreadable.txt")), nullptr);
+  auto found = FFs.FindFirst(Path("*.*"), true);
+  TFindData entry;
+  while (found->Next(entry) && entry.Name != "unreadable.txt") {}
+  EXPECT_EQ(entry.Name, "unreadable.txt");
+  EXPECT_EQ(entry.Size, 5);
+  EXPECT_EQ(FFs.Create(Path("readonly.txt")), nullptr);
+}
+
+// A closed directory is there but lists nothing, and what is inside it is
+// denied, not missing.
+TEST_F(FileSystemPermissions, ClosedDirectoryIsPresentButYieldsNothing)
+{
+  const TEntryState state = FFs.Examine(Path("closed"));
+  EXPECT_EQ(state.Kind, TEntryState::Present);
+  EXPECT_EQ(state.Size, 0);
+  TFindData entry;
+  EXPECT_FALSE(FFs.FindFirst(Path("closed") + NativeSeparator + "*.*", true)->Next(entry));
+  EXPECT_EQ(FFs.Examine(Path("closed") + NativeSeparator + "inner.txt").Kind, TEntryState::Denied);
+}
 
 TEST(FileSystemContractPaths, FactoryMakesTheNativeFileSystem)
 {

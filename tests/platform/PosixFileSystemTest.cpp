@@ -1,5 +1,5 @@
 // What only the POSIX side of the file-system seam does: exact path
-// comparison, symbolic links, the zone of TZ, FIFOs and Unix permissions.
+// comparison, symbolic links, the zone of TZ and FIFOs.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,8 +25,6 @@ std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Dir
   while (found->Next(entry)) entries[entry.Name] = entry;
   return entries;
 }
-
-bool RunningAsRoot() { return geteuid() == 0; }
 
 class PosixFileSystemTest : public ::testing::Test {
 protected:
@@ -122,28 +120,6 @@ TEST_F(PosixFileSystemTest, FifoIsExaminedWithoutWaitingForAWriter)
   const TEntryState state = result.get();
   EXPECT_EQ(state.Kind, TEntryState::Present);
   EXPECT_EQ(state.Size, 0);
-}
-
-TEST_F(PosixFileSystemTest, UnreadableFileIsDeniedButListed)
-{
-  if (RunningAsRoot()) GTEST_SKIP() << "root reads files whatever their mode";
-  const std::string path = FTree.AddFile("locked.txt", "hello");
-  ASSERT_EQ(chmod(path.c_str(), 0), 0);
-  EXPECT_EQ(FFs.Examine(path).Kind, TEntryState::Denied);
-  EXPECT_EQ(FFs.OpenRead(path), nullptr);
-  EXPECT_EQ(ListAll(FFs, FTree.Path()).at("locked.txt").Size, 5);
-}
-
-TEST_F(PosixFileSystemTest, ClosedDirectoryIsPresentButYieldsNothing)
-{
-  if (RunningAsRoot()) GTEST_SKIP() << "root lists directories whatever their mode";
-  const std::string dir = FTree.AddDir("closed");
-  FTree.AddFile("closed/inner.txt", "x");
-  ASSERT_EQ(chmod(dir.c_str(), 0), 0);
-  EXPECT_EQ(FFs.Examine(dir).Kind, TEntryState::Present);
-  TFindData entry;
-  EXPECT_FALSE(FFs.FindFirst(dir + "/*.*", true)->Next(entry));
-  EXPECT_EQ(FFs.Examine(dir + "/inner.txt").Kind, TEntryState::Denied);
 }
 
 TEST(PosixDateText, ShortDateSpaceTimeAndNoTimeAtMidnight)
