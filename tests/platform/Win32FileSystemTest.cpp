@@ -147,38 +147,28 @@ TEST(Win32FindData, AttributesSizesAndTimesAreTranslated)
   }
 }
 
-TEST_F(Win32FileSystemTest, FileOthersHoldOpenWithSharingIsStillExamined)
+// A file another program holds open is examined and read while that program
+// shares it, also when it holds it for deletion (which a plain open without
+// FILE_SHARE_DELETE is refused), and denied when it does not share it.
+TEST_F(Win32FileSystemTest, FileOthersHoldOpenIsExaminedWhenSharedAndDeniedWhenNot)
 {
-  const std::string path = FTree.AddFile("log.txt", "0123456789");
-  THeldOpen writer(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
-  ASSERT_TRUE(writer.Held());
-  const TEntryState state = FFs.Examine(path);
-  EXPECT_EQ(state.Kind, TEntryState::Present);
-  EXPECT_EQ(state.Size, 10);
-}
-
-TEST_F(Win32FileSystemTest, FileOthersHoldOpenForDeletionIsStillExamined)
-{
-  const std::string path = FTree.AddFile("doomed.txt", "0123");
-  THeldOpen deleter(path, GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-  ASSERT_TRUE(deleter.Held());
-  // Without FILE_SHARE_DELETE of our own, this open would be refused.
-  ASSERT_EQ(OpenError(path, FILE_SHARE_READ | FILE_SHARE_WRITE), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-  EXPECT_EQ(FFs.Examine(path).Kind, TEntryState::Present);
-  EXPECT_NE(FFs.OpenRead(path), nullptr);
-}
-
-TEST_F(Win32FileSystemTest, FileHeldOpenWithoutSharingIsDenied)
-{
-  const std::string path = FTree.AddFile("locked.txt", "0123456789");
-  THeldOpen locker(path, GENERIC_READ, 0);
-  ASSERT_TRUE(locker.Held());
-  ASSERT_EQ(OpenError(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE),
-            static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-  const TEntryState state = FFs.Examine(path);
-  EXPECT_EQ(state.Kind, TEntryState::Denied);
-  EXPECT_EQ(state.Size, 0);
-  EXPECT_EQ(FFs.OpenRead(path), nullptr);
+  const DWORD all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const struct {
+    DWORD Access, Share, CheckShare, CheckError;
+    bool Readable;
+  } cases[] = {{GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, all, NO_ERROR, true},
+               {GENERIC_READ | DELETE, all, FILE_SHARE_READ | FILE_SHARE_WRITE, ERROR_SHARING_VIOLATION, true},
+               {GENERIC_READ, 0, all, ERROR_SHARING_VIOLATION, false}};
+  for (const auto& c : cases) {
+    const std::string path = FTree.AddFile("held" + std::to_string(c.Access) + ".txt", "0123456789");
+    THeldOpen other(path, c.Access, c.Share);
+    ASSERT_TRUE(other.Held());
+    ASSERT_EQ(OpenError(path, c.CheckShare), c.CheckError) << c.Access;
+    const TEntryState state = FFs.Examine(path);
+    EXPECT_EQ(state.Kind, c.Readable ? TEntryState::Present : TEntryState::Denied) << c.Access;
+    EXPECT_EQ(state.Size, c.Readable ? 10 : 0) << c.Access;
+    EXPECT_EQ(FFs.OpenRead(path) != nullptr, c.Readable) << c.Access;
+  }
 }
 
 TEST_F(Win32FileSystemTest, FileBeingWrittenIsNotSharedWithOthers)
