@@ -36,23 +36,16 @@ inline void SetWallClockTime(const std::string& Path, int Year, int Month, int D
 #endif
 }
 
-// A device that takes no byte (a full disk), and a file that opens but fails
-// to read; empty where there is none.
-inline std::string FullDevicePath()
+// A Unix device or /proc file, seen under Wine through Z:, the Unix root;
+// empty when it is not there.
+inline std::string UnixFile(std::string Path)
 {
 #ifdef _WIN32
-  // Z:\ is the Unix root under Wine.
-  return RunningUnderWine() && Listed("Z:\\dev\\full") ? "Z:\\dev\\full" : "";
+  for (char& c : Path)
+    if (c == '/') c = '\\';
+  Path = "Z:" + Path;
+  return RunningUnderWine() && Listed(Path) ? Path : "";
 #else
-  return "/dev/full";
-#endif
-}
-inline std::string ReadFailurePath()
-{
-  // Reading /proc/self/mem at offset 0 fails on Linux, which Wine passes on.
-#ifdef _WIN32
-  return RunningUnderWine() && Listed("Z:\\proc\\self\\mem") ? "Z:\\proc\\self\\mem" : "";
-#else
-  return "/proc/self/mem";
+  return Path;
 #endif
 }

@@ -9,16 +9,6 @@
 #include "tests/engine/RecordingHost.h"
 #include "tests/support/Win32TempTree.h"
 
-namespace {
-
-std::string Upper(std::string Text)
-{
-  CharUpperBuffA(Text.data(), static_cast<DWORD>(Text.size()));
-  return Text;
-}
-
-}  // namespace
-
 TEST(Win32Engine, ScanSaveAndCompareOnARealTree)
 {
   TWin32TempTree tree, saves;
@@ -33,7 +23,8 @@ TEST(Win32Engine, ScanSaveAndCompareOnARealTree)
   tree.AddDir("Skip");
   tree.AddFile("Skip\\c.txt", "c");
   // Exclusions compare ignoring case, as the options dialog's list is typed.
-  host.Excluded = {Upper(root + "\\Skip")};
+  host.Excluded = {root + "\\Skip"};
+  CharUpperBuffA(host.Excluded[0].data(), static_cast<DWORD>(host.Excluded[0].size()));
 
   TQVEngine engine(fs, host);
   engine.Scan(root + "\\");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
 #include "platform/win32/Win32DirEnum.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -23,22 +24,12 @@ std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Pat
 }
 
 // Another program's handle on a file, with the sharing it chose.
-class THeldOpen {
-public:
-  THeldOpen(const std::string& Path, DWORD Access, DWORD Share)
-      : FHandle(CreateFileA(Path.c_str(), Access, Share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-  {}
-  ~THeldOpen()
-  {
-    if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
-  }
-  THeldOpen(const THeldOpen&) = delete;
-  THeldOpen& operator=(const THeldOpen&) = delete;
-  bool Held() const { return FHandle != INVALID_HANDLE_VALUE; }
-
-private:
-  HANDLE FHandle;
-};
+using THeldOpen = std::unique_ptr<void, decltype(&CloseHandle)>;
+THeldOpen HoldOpen(const std::string& Path, DWORD Access, DWORD Share)
+{
+  HANDLE file = CreateFileA(Path.c_str(), Access, Share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return THeldOpen(file == INVALID_HANDLE_VALUE ? nullptr : file, &CloseHandle);
+}
 
 // The error a plain read-only open of Path gets while others hold it.
 DWORD OpenError(const std::string& Path, DWORD Share)
@@ -90,7 +81,7 @@ TEST(Win32TempTree, TreesInAGivenFolderGetFreshNamesAndAreRemovedWhole)
   EXPECT_THROW(TWin32TempTree("C:\\no such folder"), std::runtime_error);
 }
 
-TEST_F(Win32FileSystemTest, HiddenSystemAndReadOnlyFilesAreListedAndExaminedLikeOthers)
+TEST_F(Win32FileSystemTest, HiddenSystemAndReadOnlyFilesAreFoundButWildcardsAndAMissingDriveFindNothing)
 {
   for (DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_READONLY}) {
     const std::string name = "f" + std::to_string(attributes);
@@ -101,12 +92,6 @@ TEST_F(Win32FileSystemTest, HiddenSystemAndReadOnlyFilesAreListedAndExaminedLike
     EXPECT_EQ(found.Size, 4) << attributes;
     EXPECT_FALSE(found.Directory || found.Link) << attributes;
   }
-}
-
-// Wildcards in a recorded name are not patterns, and a drive that is not
-// there holds nothing.
-TEST_F(Win32FileSystemTest, WildcardsAndAMissingDriveFindNothing)
-{
   FTree.AddFile("ab.txt", "x");
   EXPECT_EQ(FFs.Examine(FTree.Path("a*.txt")).Kind, TEntryState::Missing);
   EXPECT_EQ(FFs.Examine(FTree.Path("a?.txt")).Kind, TEntryState::Missing);
@@ -161,8 +146,8 @@ TEST_F(Win32FileSystemTest, FileOthersHoldOpenIsExaminedWhenSharedAndDeniedWhenN
                {GENERIC_READ, 0, all, ERROR_SHARING_VIOLATION, false}};
   for (const auto& c : cases) {
     const std::string path = FTree.AddFile("held" + std::to_string(c.Access) + ".txt", "0123456789");
-    THeldOpen other(path, c.Access, c.Share);
-    ASSERT_TRUE(other.Held());
+    const THeldOpen other = HoldOpen(path, c.Access, c.Share);
+    ASSERT_TRUE(other);
     ASSERT_EQ(OpenError(path, c.CheckShare), c.CheckError) << c.Access;
     const TEntryState state = FFs.Examine(path);
     EXPECT_EQ(state.Kind, c.Readable ? TEntryState::Present : TEntryState::Denied) << c.Access;
@@ -171,7 +156,7 @@ TEST_F(Win32FileSystemTest, FileOthersHoldOpenIsExaminedWhenSharedAndDeniedWhenN
   }
 }
 
-TEST_F(Win32FileSystemTest, FileBeingWrittenIsNotSharedWithOthers)
+TEST_F(Win32FileSystemTest, FileBeingWrittenIsNotSharedAndReplacingAFileHeldOpenKeepsBothFiles)
 {
   const std::string path = FTree.Path("busy.qv");
   auto out = FFs.Create(path);
@@ -179,16 +164,12 @@ TEST_F(Win32FileSystemTest, FileBeingWrittenIsNotSharedWithOthers)
   EXPECT_EQ(OpenError(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE),
             static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(out->Close());
-}
-
-TEST_F(Win32FileSystemTest, ReplaceOfAFileHeldOpenKeepsBothFiles)
-{
   const std::string temp = FTree.AddFile("scan.qv.tmp", "new");
   const std::string locked = FTree.AddFile("locked.qv", "old");
   bool replaced;
   {
-    THeldOpen holder(locked, GENERIC_READ, 0);
-    ASSERT_TRUE(holder.Held());
+    const THeldOpen holder = HoldOpen(locked, GENERIC_READ, 0);
+    ASSERT_TRUE(holder);
     replaced = FFs.Replace(temp, locked);
   }
   EXPECT_FALSE(replaced);

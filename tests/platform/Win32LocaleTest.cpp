@@ -93,7 +93,7 @@ TEST(Win32PathCompare, KeysAreEqualExactlyWhenPathsAreTheSame)
       EXPECT_EQ(fs.SamePath(a, b), fs.PathKey(a) == fs.PathKey(b)) << "'" << a << "' vs '" << b << "'";
 }
 
-TEST(Win32DateText, ShortDateSpaceLongTimeInTheUsersFormatButNoTimeAtMidnight)
+TEST(Win32DateText, ShortDateSpaceLongTimeInTheUsersFormatsButNoTimeAtMidnight)
 {
   TWin32FileSystem fs;
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 14, 3, 22)), Format(MakeSystemTime(1998, 12, 5, 14, 3, 22), true));
@@ -103,14 +103,10 @@ TEST(Win32DateText, ShortDateSpaceLongTimeInTheUsersFormatButNoTimeAtMidnight)
   // An invalid DOS date gives no text.
   EXPECT_EQ(fs.DateTimeText(0), "");
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 13, 5, 14, 3, 22)), "");
-}
-
-TEST(Win32DateText, FollowsChangedRegionalSettings)
-{
+  // The text follows changed regional settings.
   TRegionalSetting date(LOCALE_SSHORTDATE, "dd.MM.yyyy");
   TRegionalSetting time(LOCALE_STIMEFORMAT, "HH:mm:ss");
   if (!date.Set() || !time.Set()) GTEST_SKIP() << "the regional settings cannot be changed here";
-  TWin32FileSystem fs;
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 14, 3, 22)), "05.12.1998 14:03:22");
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 0, 0, 0)), "05.12.1998");
 }
