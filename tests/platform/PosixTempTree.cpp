@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -73,19 +72,6 @@ time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
   fields.tm_min = Minute;
   fields.tm_sec = Second;
   return timegm(&fields);
-}
-
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
-{
-  const uint32_t date = static_cast<uint32_t>(((Year - 1980) << 9) | (Month << 5) | Day);
-  const uint32_t time = static_cast<uint32_t>((Hour << 11) | (Minute << 5) | (Second / 2));
-  return (date << 16) | time;
-}
-
-std::string ReadWholeFile(const std::string& Path)
-{
-  std::ifstream in(Path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 TZoneOverride::TZoneOverride(const char* Zone)

@@ -5,6 +5,8 @@
 #include <ctime>
 #include <string>
 
+#include "tests/support/TestFiles.h"
+
 class TPosixTempTree {
 public:
   TPosixTempTree();
@@ -25,8 +27,6 @@ private:
 void SetModTime(const std::string& Path, time_t Time);
 // A Unix time from UTC fields.
 time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-std::string ReadWholeFile(const std::string& Path);
 
 // Sets TZ for the life of the object and puts the old value back.
 class TZoneOverride {
