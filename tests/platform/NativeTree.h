@@ -1,7 +1,6 @@
 #pragma once
 // The platform's own file system and temporary tree, for the cases that both
 // sides of the file-system seam must pass alike.
-#include <ctime>
 #include <string>
 
 #ifdef _WIN32
@@ -24,15 +23,7 @@ inline void SetWallClockTime(const std::string& Path, int Year, int Month, int D
 #ifdef _WIN32
   SetLocalWriteTime(Path, MakeSystemTime(Year, Month, Day, Hour, Minute, Second));
 #else
-  struct tm fields {};
-  fields.tm_year = Year - 1900;
-  fields.tm_mon = Month - 1;
-  fields.tm_mday = Day;
-  fields.tm_hour = Hour;
-  fields.tm_min = Minute;
-  fields.tm_sec = Second;
-  fields.tm_isdst = -1;
-  SetModTime(Path, mktime(&fields));
+  SetModTime(Path, LocalTime(Year, Month, Day, Hour, Minute, Second));
 #endif
 }
 

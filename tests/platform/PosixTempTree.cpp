@@ -62,7 +62,9 @@ void SetModTime(const std::string& Path, time_t Time)
     throw std::runtime_error("cannot set the time of " + Path);
 }
 
-time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
+namespace {
+
+struct tm Fields(int Year, int Month, int Day, int Hour, int Minute, int Second)
 {
   struct tm fields {};
   fields.tm_year = Year - 1900;
@@ -71,7 +73,22 @@ time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
   fields.tm_hour = Hour;
   fields.tm_min = Minute;
   fields.tm_sec = Second;
+  return fields;
+}
+
+}  // namespace
+
+time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
+{
+  struct tm fields = Fields(Year, Month, Day, Hour, Minute, Second);
   return timegm(&fields);
+}
+
+time_t LocalTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
+{
+  struct tm fields = Fields(Year, Month, Day, Hour, Minute, Second);
+  fields.tm_isdst = -1;  // whatever the zone has in force on that day
+  return mktime(&fields);
 }
 
 TZoneOverride::TZoneOverride(const char* Zone)
