@@ -74,15 +74,16 @@ TEST(FileStream, FailuresNameTheFile)
   EXPECT_THAT([&] { TFileStream f(bad, fmCreate); },
               testing::ThrowsMessage<EFCreateError>(testing::StrEq("Cannot create file " + bad)));
   EXPECT_FALSE(FileExists(missing));
+  // A directory is no file, whichever way it is opened.
+  EXPECT_FALSE(FileExists(dir.Path()));
+  EXPECT_THROW(TFileStream(dir.Path(), fmOpenRead), EFOpenError);
 }
 
 TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
 {
   TTempDir dir;
   const std::string name = dir.File("locked.txt");
-  {
-    TFileStream f(name, fmCreate);
-  }
+  WriteFileBytes(name, "");
   {
     TFileStream first(name, fmOpenReadWrite | fmShareExclusive);
     EXPECT_THROW(TFileStream(name, fmOpenRead | fmShareDenyWrite), EFOpenError);
