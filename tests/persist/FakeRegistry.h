@@ -2,11 +2,13 @@
 #include <map>
 #include <string>
 
+#include "framework/objects/Exceptions.h"
+#include "framework/objects/SysUtils.h"
 #include "persist/SettingsStore.h"
 
 // An in-memory registry for the transfer tests: keys and value names compare
-// without letter case, values are strings or binary, reads of the wrong type
-// fail like the real accessor's.
+// without letter case, values are strings or binary, and reads of a missing
+// value or one of the other type fail like the real accessor's.
 class TFakeRegistry : public TSettingsStore {
 public:
   struct TValue {
@@ -15,22 +17,53 @@ public:
   };
 
   void CloseKey() override { FOpen = nullptr; }
-  bool OpenKey(const std::string& Key, bool CanCreate) override;
-  bool ValueExists(const std::string& Name) override;
-  std::string ReadString(const std::string& Name) override;
-  std::string ReadBinary(const std::string& Name) override;
-  void WriteString(const std::string& Name, const std::string& Value) override;
-  void WriteBinary(const std::string& Name, const std::string& Data) override;
+  bool OpenKey(const std::string& Key, bool CanCreate) override
+  {
+    ++OpenCount;
+    if (!CanCreate && !HasKey(Key)) return false;
+    FOpen = &FKeys[UpperCase(Key)];
+    return true;
+  }
+  bool ValueExists(const std::string& Name) override { return Open().count(UpperCase(Name)) != 0; }
+  std::string ReadString(const std::string& Name) override { return Read(Name, false); }
+  std::string ReadBinary(const std::string& Name) override { return Read(Name, true); }
+  void WriteString(const std::string& Name, const std::string& Value) override
+  {
+    Open()[UpperCase(Name)] = {false, Value};
+  }
+  void WriteBinary(const std::string& Name, const std::string& Data) override
+  {
+    Open()[UpperCase(Name)] = {true, Data};
+  }
 
-  bool HasKey(const std::string& Key) const;
+  bool HasKey(const std::string& Key) const { return FKeys.count(UpperCase(Key)) != 0; }
   // The value, or nullptr.
-  const TValue* Value(const std::string& Key, const std::string& Name) const;
-  void Put(const std::string& Key, const std::string& Name, TValue Value);
+  const TValue* Value(const std::string& Key, const std::string& Name) const
+  {
+    auto K = FKeys.find(UpperCase(Key));
+    auto V = K == FKeys.end() ? FNone.end() : K->second.find(UpperCase(Name));
+    return K == FKeys.end() || V == K->second.end() ? nullptr : &V->second;
+  }
+  void Put(const std::string& Key, const std::string& Name, TValue Value)
+  {
+    FKeys[UpperCase(Key)][UpperCase(Name)] = std::move(Value);
+  }
   int OpenCount = 0;
 
 private:
   using TKey = std::map<std::string, TValue>;
-  TKey& Open();
+  TKey& Open()
+  {
+    if (!FOpen) throw Exception("no key open");
+    return *FOpen;
+  }
+  std::string Read(const std::string& Name, bool Binary)
+  {
+    auto It = Open().find(UpperCase(Name));
+    if (It == Open().end() || It->second.Binary != Binary) throw Exception("Invalid data type for '" + Name + "'");
+    return It->second.Data;
+  }
   std::map<std::string, TKey> FKeys;
+  const TKey FNone;
   TKey* FOpen = nullptr;
 };

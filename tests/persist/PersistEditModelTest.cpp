@@ -86,7 +86,7 @@ TEST(PersistEditModel, ListsItemsInUseMarkedForTheDialogAndCopiesTheirLiveValues
   for (const ToxRegFile::TEntry& Entry : S.Entries()) EXPECT_EQ("", Entry.Key);
 }
 
-TEST(PersistEditModel, EditsWithoutAnEditableSelectionLeaveTheScratchAlone)
+TEST(PersistEditModel, AnEditNeedsAnEditableSelectionAndIsPendingUntilApplied)
 {
   TEditFixture F;
   const std::string Before = F.Model.Scratch().SaveToBytes();
@@ -98,11 +98,7 @@ TEST(PersistEditModel, EditsWithoutAnEditableSelectionLeaveTheScratchAlone)
   EXPECT_FALSE(F.Model.EditGraphic(nullptr));
   EXPECT_FALSE(F.Model.Pending());
   EXPECT_EQ(Before, F.Model.Scratch().SaveToBytes());
-}
 
-TEST(PersistEditModel, AnEditIsPendingUntilAppliedAndOnlyApplyReachesTheLiveComponents)
-{
-  TEditFixture F;
   F.Select("Browser Root");
   EXPECT_EQ(TPropEditor::Text, F.Model.Editor());
   EXPECT_EQ("C:\\Data", F.Model.StoredText());

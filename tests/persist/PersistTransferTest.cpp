@@ -72,30 +72,26 @@ TEST(PersistTransfer, SaveWritesStringValuesAndBlobsThatLoadIntoAFreshForm)
   EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, Target.Changes->FLines->ToVector());
 }
 
-TEST(PersistTransfer, LoadOnlyItemIsLoadedButNeverWritten)
-{
-  TFormFixture F;
-  const std::vector<std::string> Items = {"dlgBrowse;Caption;3;Browser Root;;1;1;1;;"};
-  SaveItems(F.Form, Items, F.Registry, Key);
-  EXPECT_EQ(nullptr, F.Registry.Value(Key, "Browser Root"));
-  F.Registry.Put(Key, "Browser Root", {false, "E:\\"});
-  LoadItems(F.Form, Items, F.Registry, Key);
-  EXPECT_EQ("E:\\", F.Browse->FCaption);
-}
-
-TEST(PersistTransfer, ItemsNotInUseAndMissingTargetsAreSkipped)
+TEST(PersistTransfer, ItemsNotInUseMissingTargetsAndLoadOnlyItemsAreNotWritten)
 {
   TFormFixture F;
   const std::vector<std::string> Items = {
-      ";;3;;;1;0;0;;", "NoSuchComponent;Caption;3;A", "dlgBrowse;NoSuchProperty;3;B",
-      "dlgbrowse;caption;3;C",  // short item, names in other letter case
+      ";;3;;;1;0;0;;",
+      "NoSuchComponent;Caption;3;A",
+      "dlgBrowse;NoSuchProperty;3;B",
+      "dlgbrowse;caption;3;C",                      // short item, names in other letter case
+      "dlgBrowse;Caption;3;Browser Root;;1;1;1;;",  // loaded, never saved
   };
   SaveItems(F.Form, Items, F.Registry, Key);
   EXPECT_EQ(nullptr, F.Registry.Value(Key, "A"));
   EXPECT_EQ(nullptr, F.Registry.Value(Key, "B"));
   ASSERT_NE(nullptr, F.Registry.Value(Key, "C"));
   EXPECT_EQ("caption", F.Registry.Value(Key, "C")->Data);
+  EXPECT_EQ(nullptr, F.Registry.Value(Key, "Browser Root"));
   EXPECT_EQ(1, F.Registry.OpenCount);
+  F.Registry.Put(Key, "Browser Root", {false, "E:\\"});
+  LoadItems(F.Form, Items, F.Registry, Key);
+  EXPECT_EQ("E:\\", F.Browse->FCaption);
 }
 
 TEST(PersistTransfer, ValueOfWrongTypeOrUnknownNameSkipsOnlyItsItemAndLoadNeverCreatesTheKey)

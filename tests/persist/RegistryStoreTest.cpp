@@ -19,8 +19,9 @@ protected:
 
 }  // namespace
 
-TEST_F(RegistryStore, MissingKeyOpensOnlyWithCreation)
+TEST_F(RegistryStore, MissingKeyOpensOnlyWithCreationAndNoKeyNoWrite)
 {
+  EXPECT_THROW(Store.WriteString("Text", "abc"), ERegistryException);
   EXPECT_FALSE(Store.OpenKey(TestKey, false));
   EXPECT_TRUE(Store.OpenKey(TestKey, true));
   Store.CloseKey();
@@ -56,9 +57,4 @@ TEST_F(RegistryStore, ValuesOfTheOtherTypeOrMissingFailToRead)
   EXPECT_THROW(Store.ReadString("Blob"), ERegistryException);
   EXPECT_THROW(Store.ReadString("Missing"), ERegistryException);
   EXPECT_THROW(Store.ReadBinary("Missing"), ERegistryException);
-}
-
-TEST_F(RegistryStore, WritingWithoutAnOpenKeyFails)
-{
-  EXPECT_THROW(Store.WriteString("Text", "abc"), ERegistryException);
 }

@@ -73,19 +73,26 @@ protected:
 
 }  // namespace
 
-TEST_F(PersistComponent, SavesStringBooleanAndEnumerationValues)
+TEST_F(PersistComponent, SavedStringsBooleansEnumerationsFontsAndListsLoadIntoAnotherForm)
 {
   TTestForm A("SaveForm");
   A.SetOpenFileName("C:\\Data\\last.qv");
   A.EnableBeeps->SetChecked(true);
   A.Form->SetWindowState(wsMinimized);
+  A.Changes->Font()->SetName("Arial");
+  A.Changes->Font()->SetHeight(-16);
+  A.ExcludedDirs->Items()->Add("C:\\Temp");
+  A.ExcludedDirs->Items()->Add("D:");
   A.Persist->Save();
-
   EXPECT_EQ("C:\\Data\\last.qv", ReadRaw(TestKey, "OpenFileName").Data);
   EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "OpenFileName").Type);
   EXPECT_EQ("True", ReadRaw(TestKey, "EnableBeeps").Data);
   EXPECT_EQ("False", ReadRaw(TestKey, "RecurseDirs").Data);
   EXPECT_EQ("wsMinimized", ReadRaw(TestKey, "WindowState").Data);
+  const TRawValue Font = ReadRaw(TestKey, "Font");
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Font.Type);
+  EXPECT_EQ(Field("TFont") + "03" + CarrierHead(), Font.Data.substr(0, 34 + CarrierHead().size()));
+  EXPECT_NE(std::string::npos, Font.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
 
   TTestForm B("LoadForm");
   B.RecurseDirs->SetChecked(true);
@@ -94,37 +101,8 @@ TEST_F(PersistComponent, SavesStringBooleanAndEnumerationValues)
   EXPECT_TRUE(B.EnableBeeps->Checked());
   EXPECT_FALSE(B.RecurseDirs->Checked());
   EXPECT_EQ(wsMinimized, B.Form->WindowState());
-}
-
-TEST_F(PersistComponent, FontIsStoredAsABinaryBlobOfTheCarrierStream)
-{
-  TTestForm A("FontForm");
-  A.Changes->Font()->SetName("Arial");
-  A.Changes->Font()->SetHeight(-16);
-  A.Persist->Save();
-
-  const TRawValue Raw = ReadRaw(TestKey, "Font");
-  ASSERT_TRUE(Raw.Exists);
-  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
-  EXPECT_EQ(Field("TFont") + "03" + CarrierHead(), Raw.Data.substr(0, 34 + CarrierHead().size()));
-  EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Name") + '\x06' + Str("Arial")));
-  EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
-  EXPECT_EQ(std::string(2, '\0'), Raw.Data.substr(Raw.Data.size() - 2));
-
-  TTestForm B("FontForm2");
-  B.Persist->Load();
   EXPECT_EQ("Arial", B.Changes->Font()->Name());
   EXPECT_EQ(-16, B.Changes->Font()->Height());
-}
-
-TEST_F(PersistComponent, ExcludedDirsRoundTripAndAnEmptyListIsStoredAsEmpty)
-{
-  TTestForm A("ListForm");
-  A.ExcludedDirs->Items()->Add("C:\\Temp");
-  A.ExcludedDirs->Items()->Add("D:");
-  A.Persist->Save();
-  TTestForm B("ListForm2");
-  B.Persist->Load();
   EXPECT_EQ((std::vector<std::string>{"C:\\Temp", "D:"}), B.ExcludedDirs->Items()->ToVector());
 
   A.ExcludedDirs->Items()->Clear();
@@ -134,7 +112,7 @@ TEST_F(PersistComponent, ExcludedDirsRoundTripAndAnEmptyListIsStoredAsEmpty)
   EXPECT_EQ(0, B.ExcludedDirs->Items()->Count());
 }
 
-TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItem)
+TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItemAndALoadOnlyItemIsNeverWritten)
 {
   WriteRaw(TestKey, "EnableBeeps", REG_BINARY, "True");
   WriteRaw(TestKey, "ExcludedDirs", REG_SZ, "C:\\Temp");
@@ -145,6 +123,15 @@ TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItem)
   EXPECT_FALSE(A.EnableBeeps->Checked());
   EXPECT_EQ(std::vector<std::string>{"kept"}, A.ExcludedDirs->Items()->ToVector());
   EXPECT_TRUE(A.RecurseDirs->Checked());
+
+  A.Persist->Items()->Clear();
+  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
+  DeleteTestKey(TestKey);
+  A.Persist->Save();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
+  A.Persist->Load();
+  EXPECT_TRUE(A.EnableBeeps->Checked());
 }
 
 TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer)
@@ -166,19 +153,6 @@ TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer
   A.Persist->Save();
   EXPECT_EQ("False", ReadRaw(TestKey, "EnableBeeps").Data);
   EXPECT_EQ(1, Afters);
-}
-
-TEST_F(PersistComponent, LoadOnlyItemIsLoadedButNeverWritten)
-{
-  TTestForm A("LoadOnlyForm");
-  A.Persist->Items()->Clear();
-  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
-  A.EnableBeeps->SetChecked(true);
-  A.Persist->Save();
-  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "False");
-  A.Persist->Load();
-  EXPECT_FALSE(A.EnableBeeps->Checked());
 }
 
 TEST_F(PersistComponent, PostLoadRevertsFromTheMessageLoop)
