@@ -15,6 +15,7 @@
 #include "persist/oxPerEdt.h"
 #include "persist/oxPerst.h"
 #include "tests/app/SessionDriving.h"
+#include "tests/persist/PersistFixtures.h"
 #include "tests/persist/RegTestKey.h"
 #include "tests/support/DialogAnswering.h"
 #include "tests/support/TempDir.h"
@@ -29,9 +30,6 @@ using Strings = std::vector<std::string>;
 namespace {
 
 const std::string QV5 = "Software\\Halbrand\\QV5";
-
-std::string Field(const std::string& Name) { return Name + std::string(32 - Name.size(), '\0'); }
-std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
 
 // The steps run in turn inside the dialog's modal loop, each once its
 // condition holds; a step that never becomes ready cancels the dialog.
@@ -209,8 +207,8 @@ TEST_F(Persistence, OkStoresAtOnceAndCancelRevertsToTheStoredValues)
   });
   EXPECT_EQ("True", ReadRaw(QV5, "EnableBeeps").Data);
   EXPECT_EQ("True", ReadRaw(QV5, "RecurseDirs").Data);
-  EXPECT_EQ(Field("TStringList") + "03" + "TPF0" + Str("TCarrier") + Str("") + Str("Persistent.Strings") + "\x01" +
-                "\x06" + Str("C:\\Temp") + std::string(3, '\0'),
+  EXPECT_EQ(BlobHead("TStringList") + Str("Persistent.Strings") + "\x01" + "\x06" + Str("C:\\Temp") +
+                std::string(3, '\0'),
             ReadRaw(QV5, "ExcludedDirs").Data);
 
   // Cancel goes back to what OK stored, not to the first run's values.
@@ -255,7 +253,7 @@ TEST_F(Persistence, FirstRunDefaultsThenSettingsAndWindowBoundsComeBackAfterARes
   EXPECT_EQ("wsNormal", ReadRaw(QV5, "WindowState").Data);
   const TRawValue Font = ReadRaw(QV5, "Font");
   EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Font.Type);
-  EXPECT_EQ(Field("TFont") + "03", Font.Data.substr(0, 34));
+  EXPECT_EQ(NameField("TFont") + "03", Font.Data.substr(0, 34));
   EXPECT_NE(std::string::npos, Font.Data.find(Str("Persistent.Name") + '\x06' + Str("Arial")));
 
   Scope = StartProgram();

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/objects/Streams.h"
-#include "persist/ObjectBlob.h"
-#include "tests/persist/FakeRegistry.h"
+#include "tests/persist/PersistFixtures.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestClasses.h"
 
@@ -14,28 +12,10 @@ namespace {
 
 const std::string Key = "Software\\Halbrand\\QV5";
 
-// A form named QVMain owning the components its items name.
-struct TFormFixture {
-  TGadget Form{nullptr};
-  TGadget* Changes = new TGadget(&Form);
-  TGadget* Browse = new TGadget(&Form);
+struct TFormFixture : TMainForm {
   TFakeRegistry Registry;
-
-  TFormFixture()
-  {
-    Form.SetName("QVMain");
-    Changes->SetName("Changes");
-    Browse->SetName("dlgBrowse");
-    Browse->FCaption = "caption";
-  }
+  TFormFixture() { Browse->FCaption = "caption"; }
 };
-
-std::string BlobOf(TGadget& G, const char* Name)
-{
-  TMemoryStream Stream;
-  WriteObjectProp(G, Prop(G, Name), Stream);
-  return Stream.DataString();
-}
 
 const std::vector<std::string> MainItems = {
     "dlgBrowse;Caption;3;Browser Root;;1;0;1;;",

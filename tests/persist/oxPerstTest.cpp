@@ -7,6 +7,7 @@
 #include "framework/win32/Dialogs.h"
 #include "framework/forms/Forms.h"
 #include "framework/controls/StdCtrls.h"
+#include "tests/persist/PersistFixtures.h"
 #include "tests/persist/RegTestKey.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WineTestSupport.h"
@@ -16,10 +17,6 @@ using namespace persisttest;
 namespace {
 
 const std::string TestKey = "Software\\QvPersistTest\\Persist";
-
-std::string Field(const std::string& Name) { return Name + std::string(32 - Name.size(), '\0'); }
-std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
-std::string CarrierHead() { return "TPF0" + Str("TCarrier") + Str(""); }
 
 // A form built in code with the kinds of properties the program persists.
 struct TTestForm {
@@ -60,8 +57,6 @@ struct TTestForm {
     Component->SetName(Name);
     return Component;
   }
-  std::string OpenFileName() { return GetStrProp(*dlgOpen, "FileName"); }
-  void SetOpenFileName(const std::string& Value) { SetStrProp(*dlgOpen, "FileName", Value); }
 };
 
 class PersistComponent : public ::testing::Test {
@@ -76,7 +71,7 @@ protected:
 TEST_F(PersistComponent, SavedStringsBooleansEnumerationsFontsAndListsLoadIntoAnotherForm)
 {
   TTestForm A("SaveForm");
-  A.SetOpenFileName("C:\\Data\\last.qv");
+  SetStrProp(*A.dlgOpen, "FileName", "C:\\Data\\last.qv");
   A.EnableBeeps->SetChecked(true);
   A.Form->SetWindowState(wsMinimized);
   A.Changes->Font()->SetName("Arial");
@@ -91,13 +86,13 @@ TEST_F(PersistComponent, SavedStringsBooleansEnumerationsFontsAndListsLoadIntoAn
   EXPECT_EQ("wsMinimized", ReadRaw(TestKey, "WindowState").Data);
   const TRawValue Font = ReadRaw(TestKey, "Font");
   EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Font.Type);
-  EXPECT_EQ(Field("TFont") + "03" + CarrierHead(), Font.Data.substr(0, 34 + CarrierHead().size()));
+  EXPECT_EQ(BlobHead("TFont"), Font.Data.substr(0, BlobHead("TFont").size()));
   EXPECT_NE(std::string::npos, Font.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
 
   TTestForm B("LoadForm");
   B.RecurseDirs->SetChecked(true);
   B.Persist->Load();
-  EXPECT_EQ("C:\\Data\\last.qv", B.OpenFileName());
+  EXPECT_EQ("C:\\Data\\last.qv", GetStrProp(*B.dlgOpen, "FileName"));
   EXPECT_TRUE(B.EnableBeeps->Checked());
   EXPECT_FALSE(B.RecurseDirs->Checked());
   EXPECT_EQ(wsMinimized, B.Form->WindowState());
@@ -107,7 +102,7 @@ TEST_F(PersistComponent, SavedStringsBooleansEnumerationsFontsAndListsLoadIntoAn
 
   A.ExcludedDirs->Items()->Clear();
   A.Persist->Save();
-  EXPECT_EQ(Field("EMPTY") + "03", ReadRaw(TestKey, "ExcludedDirs").Data);
+  EXPECT_EQ(NameField("EMPTY") + "03", ReadRaw(TestKey, "ExcludedDirs").Data);
   B.Persist->Load();
   EXPECT_EQ(0, B.ExcludedDirs->Items()->Count());
 }
@@ -155,18 +150,7 @@ TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer
   EXPECT_EQ(1, Afters);
 }
 
-TEST_F(PersistComponent, PostLoadRevertsFromTheMessageLoop)
-{
-  TTestForm A("PostLoadForm");
-  A.RecurseDirs->SetChecked(true);
-  A.Persist->Save();
-  A.RecurseDirs->SetChecked(false);
-  A.Persist->PostLoad();
-  EXPECT_FALSE(A.RecurseDirs->Checked());
-  EXPECT_TRUE(qvtest::PumpUntil([&] { return A.RecurseDirs->Checked(); }, 2000));
-}
-
-TEST_F(PersistComponent, LoadedFixesFormItemsAndStartsTheAutomaticLoad)
+TEST_F(PersistComponent, LoadedFixesFormItemsAndLoadsFromTheMessageLoop)
 {
   WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
   TTestForm A("AutoForm");
@@ -176,6 +160,10 @@ TEST_F(PersistComponent, LoadedFixesFormItemsAndStartsTheAutomaticLoad)
   A.Persist->SetOptions({oxpAutoLoad, oxpAutoFileName});
   A.Persist->Loaded();
   EXPECT_EQ("(TForm);WindowState;3;WindowState;;1;0;0;;", A.Persist->Items()->Get(0));
+  EXPECT_FALSE(A.EnableBeeps->Checked());
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
+  A.EnableBeeps->SetChecked(false);
+  A.Persist->PostLoad();  // loads again from the message loop
   EXPECT_FALSE(A.EnableBeeps->Checked());
   EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
 }
@@ -232,20 +220,17 @@ TEST_F(PersistComponent, FileStorageRoundTripsThroughTheSettingsFile)
 {
   TTempDir Dir;
   const std::string File = Dir.File("prog.oxp");
-  TTestForm A("FileForm");
-  A.Persist->SetStorageType(oxpFile);
-  A.Persist->SetOptions({});
-  A.Persist->SetFileName(File);
+  TTestForm A("FileForm"), B("FileForm2");
+  for (ToxPersist* Persist : {A.Persist, B.Persist}) {
+    Persist->SetStorageType(oxpFile);
+    Persist->SetOptions({});
+    Persist->SetFileName(File);
+  }
   A.Persist->Load();  // no file yet: nothing happens
   A.EnableBeeps->SetChecked(true);
   A.ExcludedDirs->Items()->Add("C:\\Temp");
   A.Persist->Save();
   EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-
-  TTestForm B("FileForm2");
-  B.Persist->SetStorageType(oxpFile);
-  B.Persist->SetOptions({});
-  B.Persist->SetFileName(File);
   B.Persist->Load();
   EXPECT_TRUE(B.EnableBeeps->Checked());
   EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, B.ExcludedDirs->Items()->ToVector());

@@ -3,8 +3,43 @@
 #include <string>
 
 #include "framework/objects/Exceptions.h"
+#include "framework/objects/Streams.h"
 #include "framework/objects/SysUtils.h"
+#include "persist/ObjectBlob.h"
 #include "persist/SettingsStore.h"
+#include "tests/support/TestClasses.h"
+
+// What the transfer and setup-dialog tests share.
+
+// A form named QVMain owning the components the items name.
+struct TMainForm {
+  fwtest::TGadget Form{nullptr};
+  fwtest::TGadget* Changes = new fwtest::TGadget(&Form);
+  fwtest::TGadget* Browse = new fwtest::TGadget(&Form);
+  TMainForm()
+  {
+    Form.SetName("QVMain");
+    Changes->SetName("Changes");
+    Browse->SetName("dlgBrowse");
+  }
+};
+
+// Pieces of a stored blob: a name with its length byte, the 32-byte
+// class-name field, and the envelope up to the carrier's properties.
+inline std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
+inline std::string NameField(const std::string& Name) { return Name + std::string(32 - Name.size(), '\0'); }
+inline std::string BlobHead(const std::string& Class)
+{
+  return NameField(Class) + "03" + "TPF0" + Str("TCarrier") + Str("");
+}
+
+// The blob of an object-valued property.
+inline std::string BlobOf(TObject& Instance, const char* Name)
+{
+  TMemoryStream Stream;
+  WriteObjectProp(Instance, FindPropInfo(Instance, Name), Stream);
+  return Stream.DataString();
+}
 
 // An in-memory registry for the transfer tests: keys and value names compare
 // without letter case, values are strings or binary, and reads of a missing
