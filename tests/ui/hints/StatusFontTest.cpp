@@ -43,16 +43,14 @@ protected:
   // The font ReadStatusFont makes at 96 pixels per inch, read back (all zero: none).
   LOGFONTA Read()
   {
-    HFONT font = nullptr;
+    HFONT made = nullptr;
     COLORREF bk = 1, text = 1;
-    ReadStatusFont(font, 96, bk, text);
+    ReadStatusFont(made, 96, bk, text);
+    const qv::FontHandle font(made);
     EXPECT_EQ(bk, GetSysColor(COLOR_INFOBK));
     EXPECT_EQ(text, GetSysColor(COLOR_INFOTEXT));
     LOGFONTA lf{};
-    if (font) {
-      GetObjectA(font, sizeof lf, &lf);
-      DeleteObject(font);
-    }
+    if (font) GetObjectA(font.get(), sizeof lf, &lf);
     return lf;
   }
 };
