@@ -75,8 +75,10 @@ TEST(FileStream, FailuresNameTheFile)
               testing::ThrowsMessage<EFCreateError>(testing::StrEq("Cannot create file " + bad)));
   EXPECT_FALSE(FileExists(missing));
   // A directory is no file, whichever way it is opened.
-  EXPECT_FALSE(FileExists(dir.Path()));
-  EXPECT_THROW(TFileStream(dir.Path(), fmOpenRead), EFOpenError);
+  const std::string folder = dir.File("folder");
+  MakeDirectory(folder);
+  EXPECT_FALSE(FileExists(folder));
+  EXPECT_THROW(TFileStream(folder, fmOpenRead), EFOpenError);
 }
 
 TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
