@@ -1,6 +1,11 @@
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/SpeedButton.h"
+#include "framework/controls/StatusBar.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +149,14 @@ TEST_F(FormsTest, MenuSelectSetsApplicationHint)
   SendMessageA(form->Handle(), WM_MENUSELECT, MAKEWPARAM(item->Command(), 0),
                reinterpret_cast<LPARAM>(item->Parent()->Handle()));
   EXPECT_EQ("Scan a tree", Application->Hint());
+}
+
+TEST_F(FormsTest, FormFilesFindEveryStandardControlClassByName)
+{
+  // No code of this test names these classes; a form file may.
+  for (const char* name :
+       {"TBevel", "TImage", "TMemo", "TEdit", "TPanel", "TTimer", "TOpenDialog", "TSaveDialog", "TFontDialog"})
+    EXPECT_NE(nullptr, FindClassInfo(name)) << name;
 }
 
 TEST_F(FormsTest, PopupMenuDispatchThroughPopupList)

@@ -1,7 +1,8 @@
 // List and combo box items under Wine: every item operation reaches the
 // window as one message, the window always shows the items in their order,
 // and a new window gets them all back.
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/ListBox.h"
 #include "framework/forms/Forms.h"
 
 #include <gtest/gtest.h>
