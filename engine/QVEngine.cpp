@@ -13,13 +13,6 @@ void TQVEngine::Clear()
 {
   FRecList.clear();
   FRecList.shrink_to_fit();
-  FNewFileIndex.Clear();
-}
-
-const std::vector<TQVRec>& TQVEngine::Entries()
-{
-  CompactEntries();
-  return FRecList;
 }
 
 std::string TQVEngine::ScanTitle(int32_t Count, uint32_t Seconds)
@@ -73,20 +66,24 @@ void TQVEngine::ProcessMessages()
   if (FStopRequested) throw EWalkStopped("Stopped.");
 }
 
-void TQVEngine::ScanDir(std::string Dir, bool Recurse)
+// The depth-first walk of scan and compare: one trailing separator dropped,
+// "." and ".." skipped, a subdirectory walked at once (unless excluded) when
+// recursing, and messages processed after every entry, skipped ones too. A
+// directory that cannot be listed yields nothing.
+void TQVEngine::WalkDir(std::string Dir, bool Recurse, const TWalk& Walk)
 {
   Dir = StripSeparator(std::move(Dir));
-  auto found = FFs.FindFirst(Dir + FMask, true);
+  auto found = FFs.FindFirst(Dir + FMask, Walk.WantAttributes);
   TFindData entry;
   bool more = found->Next(entry);
   while (more) {
     if (entry.Name != "." && entry.Name != "..") {
       if (entry.Directory && Recurse) {
         const std::string sub = Dir + FFs.Separator() + entry.Name;
-        FHost.SetStatus(sub);
-        if (!IsExcluded(sub)) ScanDir(sub, Recurse);
+        FHost.SetStatus(Walk.ShowSubdirectory ? sub : Dir);
+        if (!IsExcluded(sub)) WalkDir(sub, Recurse, Walk);
       } else {
-        AddFile(Dir, entry);
+        Walk.Visit(Dir, entry);
       }
     }
     more = found->Next(entry);
@@ -94,9 +91,14 @@ void TQVEngine::ScanDir(std::string Dir, bool Recurse)
   }
 }
 
+void TQVEngine::ScanDir(std::string Dir, bool Recurse)
+{
+  WalkDir(std::move(Dir), Recurse,
+          {true, true, [this](const std::string& Listed, const TFindData& Entry) { AddFile(Listed, Entry); }});
+}
+
 void TQVEngine::AddFile(const std::string& Dir, const TFindData& Found)
 {
-  CompactEntries();
   TQVRec rec;
   rec.Name = Found.Name;
   rec.DirIndex = FDirIndex.FindOrAdd(FDirList, Dir, FFs);

@@ -2,6 +2,7 @@
 // The snapshot engine: the catalogue, the scan, the collection files and the
 // compare. The main window (or qv) owns one and acts as its host.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,10 +10,10 @@
 #include "engine/FileSystem.h"
 #include "engine/DirIndex.h"
 #include "engine/Errors.h"
-#include "engine/PathIndex.h"
 
 class TFileSystem;
 class TEngineHost;
+class TCompareState;
 
 class TQVEngine {
 public:
@@ -40,18 +41,25 @@ public:
   void RequestStop() { FStopRequested = true; }
 
   const std::vector<std::string>& DirList() const { return FDirList; }
-  const std::vector<TQVRec>& Entries();
+  // The catalogue; during a compare its entries are held by the compare.
+  const std::vector<TQVRec>& Entries() const { return FRecList; }
   int32_t Count() const { return FCount; }
 
   // The walk and its pieces, public so that they can be tested on their own.
   void ScanDir(std::string Dir, bool Recurse);
   void AddFile(const std::string& Dir, const TFindData& Found);
   void ReadCollection(const std::string& FileName, uint32_t& CollectionTime);
-  void CompareDir(std::string Dir, bool Recurse);
-  bool IsNewFile(const std::string& Path);
+  void CompareDir(TCompareState& State, std::string Dir, bool Recurse);
 
 private:
   class TBusyGuard;
+  // How the walk that scan and compare share treats what it meets.
+  struct TWalk {
+    bool WantAttributes;    // the enumeration must fill size and time
+    bool ShowSubdirectory;  // the status names a subdirectory met, else the directory listed
+    // Called for a file, or a directory not walked into; Dir has no trailing separator.
+    std::function<void(const std::string& Dir, const TFindData& Entry)> Visit;
+  };
   TFileSystem& FFs;
   TEngineHost& FHost;
   std::vector<std::string> FDirList;
@@ -60,8 +68,6 @@ private:
   std::string FMask;
   std::vector<std::string> FExcluded;
   TDirIndex FDirIndex;
-  TPathIndex FNewFileIndex;
-  uint32_t FDifferences = 0;  // reported by the running compare
   bool FBusy = false;
   bool FStopRequested = false;
 
@@ -70,9 +76,10 @@ private:
   const std::string& DirAt(int32_t Index) const;
   std::string EntryPath(const TQVRec& Rec) const;
   std::string StripSeparator(std::string Dir) const;
-  void CheckEntries();
-  void CheckEntry(const TQVRec& Rec);
-  void CompactEntries();
+  void WalkDir(std::string Dir, bool Recurse, const TWalk& Walk);
+  void CheckEntries(TCompareState& State);
+  void CheckEntry(TCompareState& State, const TQVRec& Rec);
+  void ReportDifference(TCompareState& State, const std::string& Text, bool Note);
   void ReadDirList(const std::string& FileName);
 };
 

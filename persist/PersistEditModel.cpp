@@ -5,6 +5,7 @@
 #include "framework/objects/StdIdents.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/StringList.h"
+#include "persist/ItemWalk.h"
 #include "persist/ObjectBlob.h"
 #include "persist/PersistTransfer.h"
 #include "persist/PropText.h"
@@ -26,6 +27,11 @@ bool ReadBlob(TObject& Instance, const TPropInfo& Prop, const std::string& Blob)
 {
   TReadOnlyMemoryStream Stream(Blob.data(), static_cast<int64_t>(Blob.size()));
   return ReadObjectProp(Instance, Prop, Stream);
+}
+
+auto TargetIn(TComponent& Form)
+{
+  return [&Form](const ToxPersistItem& Item) { return FindItemTarget(Form, Item.Component); };
 }
 
 }  // namespace
@@ -135,19 +141,15 @@ void TPersistEditModel::FillScratch()
   FScratch.SetCurrentKey("");
   for (const TListedItem& Listed : FListed) {
     const ToxPersistItem& Item = Listed.Item;
-    try {
-      TComponent* Target = FindItemTarget(FForm, Item.Component);
-      const TPropInfo* Prop = Target ? GetPropInfo(*Target, Item.Property) : nullptr;
-      if (!Prop) continue;
-      if (Prop->Kind() != tkClass) {
-        FScratch.WriteString(Item.ValueName, GetPropAsString(*Target, *Prop));
-        continue;
+    // An item that fails keeps no scratch value and is not applied.
+    WithItemProperty(Item, TargetIn(FForm), [&](TComponent& Target, const TPropInfo& Prop) {
+      if (Prop.Kind() != tkClass) {
+        FScratch.WriteString(Item.ValueName, GetPropAsString(Target, Prop));
+        return;
       }
-      const std::string Blob = BlobOf(*Target, *Prop);
+      const std::string Blob = BlobOf(Target, Prop);
       FScratch.WriteBinaryData(Item.ValueName, Blob.data(), Blob.size());
-    } catch (const std::exception&) {
-      // The item keeps no scratch value and is not applied.
-    }
+    });
   }
 }
 
@@ -275,20 +277,15 @@ void TPersistEditModel::Apply()
     const ToxPersistItem& Item = Listed.Item;
     const ToxRegFile::TEntry* Value = FScratch.FindEntry(Item.ValueName);
     if (!Value) continue;
-    try {
-      TComponent* Target = FindItemTarget(FForm, Item.Component);
-      const TPropInfo* Prop = Target ? GetPropInfo(*Target, Item.Property) : nullptr;
-      if (!Prop) continue;
+    WithItemProperty(Item, TargetIn(FForm), [&](TComponent& Target, const TPropInfo& Prop) {
       // A value of the other kind (two items sharing a value name) is not applied.
-      const bool IsObject = Prop->Kind() == tkClass;
-      if (Value->Kind != (IsObject ? ToxRegFile::KindBinary : ToxRegFile::KindString)) continue;
+      const bool IsObject = Prop.Kind() == tkClass;
+      if (Value->Kind != (IsObject ? ToxRegFile::KindBinary : ToxRegFile::KindString)) return;
       if (IsObject)
-        ReadBlob(*Target, *Prop, Value->Data);
+        ReadBlob(Target, Prop, Value->Data);
       else
-        SetPropFromString(*Target, *Prop, FScratch.ReadString(Item.ValueName));
-    } catch (const std::exception&) {
-      // A failing item is skipped; the others are still applied.
-    }
+        SetPropFromString(Target, Prop, FScratch.ReadString(Item.ValueName));
+    });
   }
   FPending = false;
 }

@@ -1,50 +1,43 @@
 #include "persist/PersistTransfer.h"
 
 #include "framework/objects/Streams.h"
+#include "persist/ItemWalk.h"
 #include "persist/ObjectBlob.h"
 #include "persist/PersistItem.h"
 #include "persist/PropText.h"
 
 namespace {
 
-struct TItemTarget {
-  ToxPersistItem Item;
-  TComponent* Target = nullptr;
-  const TPropInfo* Prop = nullptr;
-};
-
-bool Resolve(TComponent& Form, const std::string& Line, TItemTarget& Result)
+auto TargetIn(TComponent& Form)
 {
-  Result.Item = ToxPersistItem::Parse(Line);
-  if (!Result.Item.InUse()) return false;
-  Result.Target = FindItemTarget(Form, Result.Item.Component);
-  Result.Prop = Result.Target ? GetPropInfo(*Result.Target, Result.Item.Property) : nullptr;
-  return Result.Prop != nullptr;
+  return [&Form](const ToxPersistItem& Item) { return FindItemTarget(Form, Item.Component); };
 }
 
-void SaveItem(const TItemTarget& T, TSettingsStore& Store, const std::string& Key)
+void SaveItem(const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop, TSettingsStore& Store,
+              const std::string& Key)
 {
   Store.CloseKey();
   if (!Store.OpenKey(Key, true)) return;
-  if (T.Prop->Kind() != tkClass) {
-    Store.WriteString(T.Item.ValueName, GetPropAsString(*T.Target, *T.Prop));
+  if (Prop.Kind() != tkClass) {
+    Store.WriteString(Item.ValueName, GetPropAsString(Target, Prop));
     return;
   }
   TMemoryStream Blob;
-  if (WriteObjectProp(*T.Target, *T.Prop, Blob) != -1) Store.WriteBinary(T.Item.ValueName, Blob.DataString());
+  if (WriteObjectProp(Target, Prop, Blob) != -1) Store.WriteBinary(Item.ValueName, Blob.DataString());
 }
 
-void LoadItem(const TItemTarget& T, TSettingsStore& Store, const std::string& Key)
+void LoadItem(const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop, TSettingsStore& Store,
+              const std::string& Key)
 {
   Store.CloseKey();
-  if (!Store.OpenKey(Key, false) || !Store.ValueExists(T.Item.ValueName)) return;
-  if (T.Prop->Kind() != tkClass) {
-    SetPropFromString(*T.Target, *T.Prop, Store.ReadString(T.Item.ValueName));
+  if (!Store.OpenKey(Key, false) || !Store.ValueExists(Item.ValueName)) return;
+  if (Prop.Kind() != tkClass) {
+    SetPropFromString(Target, Prop, Store.ReadString(Item.ValueName));
     return;
   }
-  const std::string Blob = Store.ReadBinary(T.Item.ValueName);
+  const std::string Blob = Store.ReadBinary(Item.ValueName);
   TReadOnlyMemoryStream Stream(Blob.data(), static_cast<int64_t>(Blob.size()));
-  ReadObjectProp(*T.Target, *T.Prop, Stream);
+  ReadObjectProp(Target, Prop, Stream);
 }
 
 }  // namespace
@@ -57,28 +50,18 @@ TComponent* FindItemTarget(TComponent& Form, const std::string& Component)
 
 void SaveItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store, const std::string& Key)
 {
-  for (const std::string& Line : Items) {
-    TItemTarget T;
-    if (!Resolve(Form, Line, T) || T.Item.IsLoadOnly()) continue;
-    try {
-      SaveItem(T, Store, Key);
-    } catch (const std::exception&) {
-      // A failing item is skipped; the others are still written.
-    }
-  }
+  ForEachItemProperty<ToxPersistItem>(Items, TargetIn(Form),
+                                      [&](const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop) {
+                                        if (!Item.IsLoadOnly()) SaveItem(Item, Target, Prop, Store, Key);
+                                      });
 }
 
 void LoadItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store, const std::string& Key)
 {
-  for (const std::string& Line : Items) {
-    TItemTarget T;
-    if (!Resolve(Form, Line, T)) continue;
-    try {
-      LoadItem(T, Store, Key);
-    } catch (const std::exception&) {
-      // A failing item is skipped; the others are still applied.
-    }
-  }
+  ForEachItemProperty<ToxPersistItem>(Items, TargetIn(Form),
+                                      [&](const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop) {
+                                        LoadItem(Item, Target, Prop, Store, Key);
+                                      });
 }
 
 void SaveItemsToFile(TComponent& Form, const std::vector<std::string>& Items, const std::string& FileName,

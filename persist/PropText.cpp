@@ -30,7 +30,7 @@ std::string GetPropAsString(TObject& Instance, const TPropInfo& Prop)
 {
   switch (Prop.Kind()) {
     case tkEnumeration: return GetEnumName(Prop.PropType, GetOrdProp(Instance, Prop));
-    case tkSet: return FormatSetText(*Prop.PropType, static_cast<uint32_t>(GetOrdProp(Instance, Prop)));
+    case tkSet: return SetToString(Prop.PropType, static_cast<uint32_t>(GetOrdProp(Instance, Prop)));
     default: return GetObjMgrPropAsString(Instance, Prop);
   }
 }
@@ -41,7 +41,10 @@ void SetPropFromString(TObject& Instance, const TPropInfo& Prop, std::string_vie
   std::optional<int64_t> Value;
   switch (Prop.Kind()) {
     case tkInteger: Value = DecodeIntegerText(*Prop.PropType, Text); break;
-    case tkEnumeration: Value = FindEnumName(*Prop.PropType, Text); break;
+    case tkEnumeration:
+      // An unknown name (-1) leaves the property as it is.
+      if (const int64_t Ordinal = GetEnumValue(Prop.PropType, Text); Ordinal >= 0) Value = Ordinal;
+      break;
     case tkSet: Value = ParseSetText(*Prop.PropType, Text); break;
     default: break;
   }

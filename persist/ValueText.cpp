@@ -1,30 +1,22 @@
 #include "persist/ValueText.h"
 
-#include "framework/objects/StdIdents.h"
 #include "framework/objects/SysUtils.h"
 
 namespace {
 
-// Only colours and cursors are written by name; a font's character set keeps
-// its number here even though the object stream names it.
-bool ToStdIdent(const TTypeInfo& Type, int32_t Value, std::string& Ident)
+// The stored settings name only colours and cursors. A font's character set
+// keeps its number here even though its type has identifiers (the object
+// stream writes "DEFAULT_CHARSET"): saved settings hold the number.
+const TIdentMapping* StoredIdents(const TTypeInfo& Type)
 {
-  if (Type.Name == "TColor") return ColorToIdent(Value, Ident);
-  if (Type.Name == "TCursor") return CursorToIdent(Value, Ident);
-  return false;
-}
-
-bool FromStdIdent(const TTypeInfo& Type, std::string_view Text, int32_t& Value)
-{
-  if (Type.Name == "TColor") return IdentToColor(Text, Value);
-  if (Type.Name == "TCursor") return IdentToCursor(Text, Value);
-  return false;
+  return Type.Name == "TColor" || Type.Name == "TCursor" ? Type.Idents : nullptr;
 }
 
 std::optional<int32_t> DecodeInteger(const TTypeInfo& Type, std::string_view Text)
 {
   int32_t Value = 0;
-  if (FromStdIdent(Type, Text, Value) || TryStrToInt(Text, Value)) return Value;
+  const TIdentMapping* Idents = StoredIdents(Type);
+  if ((Idents && Idents->FromIdent(Text, Value)) || TryStrToInt(Text, Value)) return Value;
   return std::nullopt;
 }
 
@@ -34,7 +26,8 @@ std::string EncodeIntegerText(const TTypeInfo& Type, int64_t Value)
 {
   const int32_t Bits = static_cast<int32_t>(static_cast<uint32_t>(Value));
   std::string Ident;
-  return ToStdIdent(Type, Bits, Ident) ? Ident : std::to_string(Bits);
+  const TIdentMapping* Idents = StoredIdents(Type);
+  return Idents && Idents->ToIdent(Bits, Ident) ? Ident : std::to_string(Bits);
 }
 
 std::optional<int32_t> DecodeIntegerText(const TTypeInfo& Type, std::string_view Text)
@@ -49,15 +42,6 @@ std::optional<int32_t> DecodeObjMgrIntegerText(const TTypeInfo& Type, std::strin
   return DecodeInteger(Type, Text);
 }
 
-std::optional<int64_t> FindEnumName(const TTypeInfo& Type, std::string_view Text)
-{
-  for (size_t I = 0; I < Type.EnumNames.size(); ++I)
-    if (SameText(Type.EnumNames[I], Text)) return Type.MinValue + static_cast<int64_t>(I);
-  return std::nullopt;
-}
-
-std::string FormatSetText(const TTypeInfo& SetType, uint32_t Bits) { return SetToString(&SetType, Bits, true); }
-
 std::optional<uint32_t> ParseSetText(const TTypeInfo& SetType, std::string_view Text)
 {
   if (!Text.starts_with('[')) return std::nullopt;
@@ -70,8 +54,8 @@ std::optional<uint32_t> ParseSetText(const TTypeInfo& SetType, std::string_view 
     const size_t Length = Comma == std::string_view::npos ? std::string_view::npos : Comma - Start;
     const std::string Part = Trim(Inner.substr(Start, Length));
     if (Part.empty()) break;
-    const std::optional<int64_t> Ordinal = FindEnumName(*SetType.CompType, Part);
-    if (Ordinal && *Ordinal >= 0 && *Ordinal <= 31) Bits |= uint32_t(1) << *Ordinal;
+    const int64_t Ordinal = GetEnumValue(SetType.CompType, Part);
+    if (Ordinal >= 0 && Ordinal <= 31) Bits |= uint32_t(1) << Ordinal;
     if (Comma == std::string_view::npos) break;
     Start = Comma + 1;
   }

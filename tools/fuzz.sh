@@ -27,11 +27,11 @@ sources() {
     object_stream_fuzz|object_text_fuzz)
       # shellcheck disable=SC2086
       list framework/objects $objects; list framework/graphics Font Picture; list util TextLines
-      list tests/framework TestClasses ;;
+      list tests/support TestClasses; list tests/framework TestCarrier ;;
     settings_file_fuzz|object_blob_fuzz)
       # shellcheck disable=SC2086
       list framework/objects $objects; list framework/graphics Font Picture; list persist $persist
-      list platform/posix PosixFileReplace; list util TextLines; list tests/persist PropHolder ;;
+      list platform/posix PosixFileReplace; list util TextLines; list tests/support TestClasses ;;
     collection_fuzz)
       # shellcheck disable=SC2086
       list engine $engine; list util TextLines DTUtil; list platform/fake FakeFileSystem ;;

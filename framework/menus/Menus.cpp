@@ -422,6 +422,8 @@ void TPopupList::WndProc(TMessage& Message)
       }
       break;
     }
-    default: break;
+    default:
+      if (OnOtherMessage) OnOtherMessage(Message);
+      break;
   }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/CompareState.h"
 #include "tests/engine/EngineTestSupport.h"
 
 using Strings = std::vector<std::string>;
@@ -7,8 +8,8 @@ using Line = TRecordingHost::TLine;
 
 class CompareTest : public ::testing::Test, public TEngineFixture {
 protected:
-  const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
-  const uint32_t Later = Dos(2001, 1, 2, 3, 4, 6);
+  const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
+  const uint32_t Later = DosDateTime(2001, 1, 2, 3, 4, 6);
 
   void SetUp() override
   {
@@ -33,17 +34,14 @@ protected:
   }
 };
 
-TEST_F(CompareTest, NothingChangedGivesHeaderAndEndLineOnly)
+TEST_F(CompareTest, NothingChangedGivesHeaderAndEndLineAndChangesGiveLinesInOrder)
 {
   ScanAndSave();
   Fs.SetTickStep(1000);
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "DONE, 00:01"}));
   EXPECT_EQ(Host.Lines[0].Note, true);
   EXPECT_EQ(Host.Lines[1].Note, true);
-}
-
-TEST_F(CompareTest, ReportsGrownShrunkRewrittenMissingAndNewFilesInOrder)
-{
+  Fs.SetTickStep(0);
   ScanAndSave();
   Fs.SetSize("D:\\Data\\a.txt", 150);
   Fs.SetTime("D:\\Data\\b.txt", Later);
@@ -58,31 +56,26 @@ TEST_F(CompareTest, ReportsGrownShrunkRewrittenMissingAndNewFilesInOrder)
                                            {"DONE, 00:00", true}}));
 }
 
-TEST_F(CompareTest, ShrunkFileGivesNegativeDifferenceAndSizeWinsOverDate)
+// A shrunk file gives a negative difference, and the size line wins over a
+// new date; sizes differ as 32-bit numbers; a midnight date has no time; a
+// link is judged by its own size.
+TEST_F(CompareTest, SizeAndDateLinesOfEveryKind)
 {
+  Fs.AddFile("D:\\Data\\huge.bin", 0x7FFFFFFF, T);
+  Fs.AddLink("D:\\Data\\link", 12, T);
   ScanAndSave();
   Fs.SetSize("D:\\Data\\a.txt", 40);
   Fs.SetTime("D:\\Data\\a.txt", Later);
-  EXPECT_EQ(Compare()[1], "D:\\Data\\a.txt - Size: -60");
-  EXPECT_EQ(Host.Lines.size(), 3u);
+  Fs.SetTime("D:\\Data\\b.txt", DosDateTime(2001, 1, 2));
+  Fs.SetSize("D:\\Data\\huge.bin", INT32_MIN);
+  Fs.SetSize("D:\\Data\\link", 20);
+  const Strings lines = Compare();
+  EXPECT_EQ(Strings(lines.begin() + 1, lines.end() - 1),
+            (Strings{"D:\\Data\\a.txt - Size: -60", "D:\\Data\\b.txt - 02.01.2001", "D:\\Data\\huge.bin - Size: 1",
+                     "D:\\Data\\link - Size: 8"}));
 }
 
-TEST_F(CompareTest, SizeDifferenceWrapsLikeThirtyTwoBitArithmetic)
-{
-  Fs.SetSize("D:\\Data\\a.txt", 0x7FFFFFFF);
-  ScanAndSave();
-  Fs.SetSize("D:\\Data\\a.txt", INT32_MIN);
-  EXPECT_EQ(Compare()[1], "D:\\Data\\a.txt - Size: 1");
-}
-
-TEST_F(CompareTest, MidnightDatesOmitTheTime)
-{
-  ScanAndSave();
-  Fs.SetTime("D:\\Data\\b.txt", Dos(2001, 1, 2));
-  EXPECT_EQ(Compare()[1], "D:\\Data\\b.txt - 02.01.2001");
-}
-
-TEST_F(CompareTest, UnreadableFileIsANoteAndTheCompareGoesOn)
+TEST_F(CompareTest, UnreadableFileIsANoteAndACaseRenamedFileIsListedNewByTheWalk)
 {
   ScanAndSave();
   Fs.SetUnreadable("D:\\Data\\a.txt");
@@ -90,10 +83,7 @@ TEST_F(CompareTest, UnreadableFileIsANoteAndTheCompareGoesOn)
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)",
                                 "D:\\Data\\a.txt - File Access Denied", "D:\\Data\\b.txt - Size: 1", "DONE, 00:00"}));
   EXPECT_TRUE(Host.Lines[1].Note);
-}
-
-TEST_F(CompareTest, CaseRenamedFilePassesTheCheckAndIsListedNewByTheWalk)
-{
+  // A name changed only in letter case passes the check and the walk lists it new.
   ScanAndSave();
   Fs.Delete("D:\\Data\\a.txt");
   Fs.AddFile("D:\\Data\\A.TXT", 100, T);
@@ -111,17 +101,15 @@ TEST_F(CompareTest, DriveRootCollectionBuildsPathsWithOneSeparator)
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR E:\\ (05.12.1998 14:03:22)", "E:\\a.txt - Size: 1", "DONE, 00:00"}));
 }
 
-TEST_F(CompareTest, DirectoryExcludedAfterTheScanIsNeitherCheckedNorWalked)
+TEST_F(CompareTest, OptionsAtCompareTimeDecideWhatIsCheckedAndWalked)
 {
   ScanAndSave();
   Fs.Delete("D:\\Data\\Sub\\c.txt");
   Fs.AddFile("D:\\Data\\Sub\\d.txt", 1, T);
   Host.Excluded = {"D:\\DATA\\SUB"};
   EXPECT_EQ(Compare().size(), 2u);
-}
-
-TEST_F(CompareTest, RecursionOffAtCompareListsSubdirectoriesAsNew)
-{
+  // With recursion off at compare time, a subdirectory is listed new, its files only checked.
+  Host.Excluded.clear();
   ScanAndSave();
   Host.Recurse = false;
   EXPECT_EQ(Compare(),
@@ -141,12 +129,20 @@ TEST_F(CompareTest, DirectoryEntriesAreCheckedByTheirOwnSizeAndTime)
                                 "D:\\Data\\Sub - 02.01.2001 03:04:06", "D:\\Data\\Other - Missing", "DONE, 00:00"}));
 }
 
-TEST_F(CompareTest, LinksAreCheckedByTheirOwnSizeAndTime)
+// The check shows each entry's directory, the walk the directory being
+// listed when it meets a subdirectory; an excluded entry shows nothing and
+// pumps nothing, while the walk pumps after every entry, dots included.
+TEST_F(CompareTest, StatusAndMessagePumpFollowTheCheckAndTheWalk)
 {
-  Fs.AddLink("D:\\Data\\link", 12, T);
+  Fs.AddFile("D:\\Data\\Skip\\s.txt", 1, T);
   ScanAndSave();
-  Fs.SetSize("D:\\Data\\link", 20);
-  EXPECT_EQ(Compare()[1], "D:\\Data\\link - Size: 8");
+  Host.Excluded = {"D:\\Data\\Skip"};
+  Host.Statuses.clear();
+  Host.Pumped = 0;
+  Compare();
+  EXPECT_EQ(Host.Statuses, (Strings{"Loading File Structure...", "D:\\Data", "D:\\Data", "D:\\Data\\Sub", "D:\\Data",
+                                    "D:\\Data", ""}));
+  EXPECT_EQ(Host.Pumped, 1 + 3 + 6 + 3);
 }
 
 TEST_F(CompareTest, BeepsOnlyWhenEnabledAndOnlyAfterSuccess)
@@ -164,30 +160,17 @@ TEST_F(CompareTest, BeepsOnlyWhenEnabledAndOnlyAfterSuccess)
   EXPECT_EQ(Host.Statuses.back(), "");
 }
 
-TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithLinesSoFar)
+TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithTheLinesSoFar)
 {
   ScanAndSave();
   Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\nD:\\Data\\\r\nD:\\Data\r\n", T);
   Fs.SetSize("D:\\Data\\a.txt", 101);
-  try {
-    Compare();
-    FAIL();
-  } catch (const EDirIndexError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (2)");
-  }
+  ExpectFailure<EDirIndexError>([&] { Compare(); }, "List index out of bounds (2)");
   EXPECT_EQ(Host.Texts(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - Size: 1"}));
-}
-
-TEST_F(CompareTest, DirectoryListWithBannerOnlyFailsAtTheHeader)
-{
+  // A directory list with its banner only fails at the header.
   ScanAndSave();
   Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\n", T);
-  try {
-    Compare();
-    FAIL();
-  } catch (const EDirIndexError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (0)");
-  }
+  ExpectFailure<EDirIndexError>([&] { Compare(); }, "List index out of bounds (0)");
   EXPECT_TRUE(Host.Lines.empty());
 }
 
@@ -206,23 +189,35 @@ TEST_F(CompareTest, WalkConsumesMatchesSoTheCatalogueKeepsOnlyUnmetEntries)
   Compare();
   ASSERT_EQ(Engine.Entries().size(), 1u);
   EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
+  // A walk stopped after meeting a.txt (the loading pump, three checks, then
+  // ".", ".." and a.txt) still leaves the unmet entries in the catalogue.
+  Host.OnPump = [&] {
+    if (Host.Pumped == 7) Engine.RequestStop();
+  };
+  Host.Pumped = 0;
+  EXPECT_THROW(Engine.Compare("C:\\Out\\s.qv"), EWalkStopped);
+  ASSERT_EQ(Engine.Entries().size(), 2u);
+  EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
+  EXPECT_EQ(Engine.Entries()[1].Name, "c.txt");
+  EXPECT_FALSE(Engine.Busy());
 }
 
-TEST_F(CompareTest, IsNewFileComparesExactlyAndConsumesTheFirstMatchOnly)
+// Two records of one path: the walk meets it once, so one of them stays, and
+// the entries handed back keep their order.
+TEST(CompareState, IsNewFileMatchesExactlyAndConsumesTheFirstUnmetMatchOnly)
 {
-  ScanAndSave();
-  Compare();
-  Fs.SetContents("C:\\Out\\dup.qv", "", T);
-  std::string recs;
-  // Two records for the same path: the walk meets it once, so one stays.
-  Engine.Clear();
-  Engine.AddFile("D:\\Data", TFindData{"x.txt", false, false, T, 1});
-  Engine.AddFile("D:\\Data", TFindData{"x.txt", false, false, T, 2});
-  EXPECT_TRUE(Engine.IsNewFile("D:\\Data\\X.TXT"));
-  EXPECT_FALSE(Engine.IsNewFile("D:\\Data\\x.txt"));
-  EXPECT_FALSE(Engine.IsNewFile("D:\\Data\\x.txt"));
-  EXPECT_TRUE(Engine.IsNewFile("D:\\Data\\x.txt"));
-  EXPECT_TRUE(Engine.Entries().empty());
+  std::vector<TQVRec> entries{{"x.txt", 1, 0, 1}, {"y.txt", 1, 0, 2}, {"x.txt", 1, 0, 3}, {"z.txt", 1, 0, 4}};
+  TCompareState state(entries, [](const TQVRec& Rec) { return "D:\\Data\\" + Rec.Name; });
+  EXPECT_EQ(state.Entries().size(), 4u);
+  EXPECT_TRUE(state.IsNewFile("D:\\Data\\X.TXT"));
+  EXPECT_FALSE(state.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_FALSE(state.IsNewFile("D:\\Data\\z.txt"));
+  EXPECT_FALSE(state.IsNewFile("D:\\Data\\x.txt"));
+  EXPECT_TRUE(state.IsNewFile("D:\\Data\\x.txt"));
+  const std::vector<TQVRec> remaining = state.TakeRemaining();
+  ASSERT_EQ(remaining.size(), 1u);
+  EXPECT_EQ(remaining[0].Size, 2);
+  EXPECT_TRUE(state.Entries().empty());
 }
 
 TEST(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)

@@ -8,9 +8,9 @@
 
 #include "framework/objects/Streams.h"
 #include "persist/ObjectBlob.h"
-#include "tests/persist/PropHolder.h"
+#include "tests/support/TestClasses.h"
 
-using namespace persisttest;
+using namespace fwtest;
 
 namespace {
 
@@ -19,7 +19,7 @@ void Check(bool Condition)
   if (!Condition) __builtin_trap();
 }
 
-std::string WriteBlob(TPropHolder& Holder, const char* Name)
+std::string WriteBlob(TGadget& Holder, const char* Name)
 {
   TMemoryStream Stream;
   const int64_t Size = WriteObjectProp(Holder, Prop(Holder, Name), Stream);
@@ -27,7 +27,7 @@ std::string WriteBlob(TPropHolder& Holder, const char* Name)
   return Stream.DataString();
 }
 
-void ReadBlob(TPropHolder& Holder, const char* Name, const uint8_t* Data, size_t Size)
+void ReadBlob(TGadget& Holder, const char* Name, const uint8_t* Data, size_t Size)
 {
   TReadOnlyMemoryStream Stream(Data, static_cast<int64_t>(Size));
   ReadObjectProp(Holder, Prop(Holder, Name), Stream);
@@ -36,17 +36,17 @@ void ReadBlob(TPropHolder& Holder, const char* Name, const uint8_t* Data, size_t
 // Applies the input, then checks that the object's own blob is stable.
 void FuzzProperty(const char* Name, const uint8_t* Data, size_t Size)
 {
-  TComponent Buddy(nullptr);
-  TPropHolder Holder(nullptr);
-  Holder.FBuddy = &Buddy;
+  TGadget Buddy(nullptr);
+  TGadget Holder(nullptr);
+  Holder.SetBuddy(&Buddy);
   Holder.FLines->Add("before");
   ReadBlob(Holder, Name, Data, Size);
   Check(Holder.FLines->UpdateCount() == 0);
 
   const std::string Blob = WriteBlob(Holder, Name);
-  TComponent OtherBuddy(nullptr);
-  TPropHolder Copy(nullptr);
-  Copy.FBuddy = &OtherBuddy;
+  TGadget OtherBuddy(nullptr);
+  TGadget Copy(nullptr);
+  Copy.SetBuddy(&OtherBuddy);
   ReadBlob(Copy, Name, reinterpret_cast<const uint8_t*>(Blob.data()), Blob.size());
   Check(WriteBlob(Copy, Name) == Blob);
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/objects/Streams.h"
-#include "tests/persist/PropHolder.h"
+#include "tests/support/TestClasses.h"
 
-using namespace persisttest;
+using namespace fwtest;
 
 namespace {
 
@@ -17,116 +17,98 @@ std::string Bytes(std::initializer_list<int> Values)
 }
 
 std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
-
 std::string NameField(const std::string& Name) { return Name + std::string(32 - Name.size(), '\0'); }
+std::string Head(const std::string& Class) { return NameField(Class) + "03" + "TPF0" + Str("TCarrier") + Str(""); }
+const std::string Empty = NameField("EMPTY") + "03";
 
-std::string CarrierHead() { return "TPF0" + Str("TCarrier") + Str(""); }
+// The exact blob of a font with the default character set.
+std::string FontBlob(const std::string& Color, int HeightByte, const std::string& Name, const std::string& Styles)
+{
+  return Head("TFont") + Str("Persistent.Charset") + Bytes({7}) + Str("DEFAULT_CHARSET") + Str("Persistent.Color") +
+         Bytes({7}) + Str(Color) + Str("Persistent.Height") + Bytes({2, HeightByte}) + Str("Persistent.Name") +
+         Bytes({6}) + Str(Name) + Str("Persistent.Style") + Bytes({11}) + Styles + Bytes({0, 0, 0});
+}
 
-class ObjectBlob : public ::testing::Test {
-protected:
-  TPropHolder Holder{nullptr};
+std::string Write(TGadget& G, const char* Name)
+{
+  TMemoryStream Stream;
+  const int64_t Size = WriteObjectProp(G, Prop(G, Name), Stream);
+  EXPECT_EQ(Stream.Size(), Size);
+  return Stream.DataString();
+}
 
-  std::string Write(const char* Name)
-  {
-    TMemoryStream Stream;
-    const int64_t Size = WriteObjectProp(Holder, Prop(Holder, Name), Stream);
-    EXPECT_EQ(Stream.Size(), Size);
-    return Stream.DataString();
-  }
-
-  void Read(TPropHolder& Target, const char* Name, const std::string& Blob)
-  {
-    TReadOnlyMemoryStream Stream(Blob.data(), static_cast<int64_t>(Blob.size()));
-    ReadObjectProp(Target, Prop(Target, Name), Stream);
-  }
-};
+void Read(TGadget& G, const char* Name, const std::string& Blob)
+{
+  TReadOnlyMemoryStream Stream(Blob.data(), static_cast<int64_t>(Blob.size()));
+  ReadObjectProp(G, Prop(G, Name), Stream);
+}
 
 }  // namespace
 
-TEST_F(ObjectBlob, DefaultFontHasExactBytes)
+TEST(ObjectBlob, FontHasExactBytesAndReadsBack)
 {
-  const std::string Expected = NameField("TFont") + "03" + CarrierHead() + Str("Persistent.Charset") + Bytes({7}) +
-                               Str("DEFAULT_CHARSET") + Str("Persistent.Color") + Bytes({7}) + Str("clWindowText") +
-                               Str("Persistent.Height") + Bytes({2, 0xF5}) + Str("Persistent.Name") + Bytes({6}) +
-                               Str("MS Sans Serif") + Str("Persistent.Style") + Bytes({11, 0}) + Bytes({0, 0});
-  EXPECT_EQ(Expected, Write("Font"));
-}
+  TGadget Source(nullptr);
+  EXPECT_EQ(FontBlob("clWindowText", 0xF5, "MS Sans Serif", ""), Write(Source, "Font"));
+  Source.FFont->SetName("Courier New");
+  Source.FFont->SetHeight(-13);
+  Source.FFont->SetColor(clNavy);
+  Source.FFont->SetStyle({fsBold});
+  const std::string Blob = Write(Source, "Font");
+  EXPECT_EQ(FontBlob("clNavy", 0xF3, "Courier New", Str("fsBold")), Blob);
 
-TEST_F(ObjectBlob, ChangedFontHasExactBytesAndReadsBack)
-{
-  Holder.FFont->SetName("Courier New");
-  Holder.FFont->SetHeight(-13);
-  Holder.FFont->SetColor(clNavy);
-  Holder.FFont->SetStyle({fsBold});
-  const std::string Blob = Write("Font");
-  const std::string Expected = NameField("TFont") + "03" + CarrierHead() + Str("Persistent.Charset") + Bytes({7}) +
-                               Str("DEFAULT_CHARSET") + Str("Persistent.Color") + Bytes({7}) + Str("clNavy") +
-                               Str("Persistent.Height") + Bytes({2, 0xF3}) + Str("Persistent.Name") + Bytes({6}) +
-                               Str("Courier New") + Str("Persistent.Style") + Bytes({11}) + Str("fsBold") + Str("") +
-                               Bytes({0, 0});
-  EXPECT_EQ(Expected, Blob);
-
-  TPropHolder Target(nullptr);
+  TGadget Target(nullptr);
   Read(Target, "Font", Blob);
   EXPECT_EQ("Courier New", Target.FFont->Name());
   EXPECT_EQ(-13, Target.FFont->Height());
   EXPECT_EQ(clNavy, Target.FFont->Color());
   EXPECT_EQ(TFontStyles{fsBold}, Target.FFont->Style());
+  Read(Target, "Font", Empty);  // a font has no empty form
+  EXPECT_EQ("Courier New", Target.FFont->Name());
 }
 
-TEST_F(ObjectBlob, ExcludedDirsListHasExactBytes)
+TEST(ObjectBlob, StringListHasExactBytesAndReadsBackWithOneChangeNotification)
 {
-  Holder.FLines->Add("C:\\Windows");
-  Holder.FLines->Add("C:\\Temp");
-  const std::string Expected = NameField("TStringList") + "03" + CarrierHead() + Str("Persistent.Strings") +
-                               Bytes({1, 6}) + Str("C:\\Windows") + Bytes({6}) + Str("C:\\Temp") + Bytes({0}) +
-                               Bytes({0, 0});
-  EXPECT_EQ(Expected, Write("Lines"));
-}
-
-TEST_F(ObjectBlob, StringListReadsBackWithOneChangeNotification)
-{
-  Holder.FLines->Add("a");
-  Holder.FLines->Add(std::string(300, 'x'));
-  const std::string Blob = Write("Lines");
-  TPropHolder Target(nullptr);
+  TGadget Source(nullptr);
+  Source.FLines->Add("C:\\Windows");
+  Source.FLines->Add(std::string(300, 'x'));
+  const std::string Blob = Write(Source, "Lines");
+  EXPECT_EQ(Head("TStringList") + Str("Persistent.Strings") + Bytes({1, 6}) + Str("C:\\Windows") +
+                Bytes({12, 44, 1, 0, 0}) + std::string(300, 'x') + Bytes({0, 0, 0}),
+            Blob);
+  TGadget Target(nullptr);
   Target.FLines->Add("old");
   Target.LinesChanges = 0;
   Read(Target, "Lines", Blob);
-  EXPECT_EQ((std::vector<std::string>{"a", std::string(300, 'x')}), Target.FLines->ToVector());
+  EXPECT_EQ((std::vector<std::string>{"C:\\Windows", std::string(300, 'x')}), Target.FLines->ToVector());
   EXPECT_EQ(1, Target.LinesChanges);
 }
 
-TEST_F(ObjectBlob, EmptyStringListIsStoredAsEmptyAndClearsOnLoading)
+TEST(ObjectBlob, EmptyListPictureAndGraphicAreStoredAsEmptyAndClearOnLoading)
 {
-  const std::string Blob = Write("Lines");
-  EXPECT_EQ(NameField("EMPTY") + "03", Blob);
-  EXPECT_EQ(34u, Blob.size());
-  TPropHolder Target(nullptr);
+  TGadget Source(nullptr);
+  for (const char* Name : {"Lines", "Picture", "Glyph"}) EXPECT_EQ(Empty, Write(Source, Name)) << Name;
+  EXPECT_EQ(34u, Empty.size());
+  TGadget Target(nullptr);
   Target.FLines->Add("stale");
-  Read(Target, "Lines", Blob);
+  Target.FGlyph->SetImage(SmallBitmapFile());
+  Target.FPicture->SetGraphic(Target.FGlyph);
+  for (const char* Name : {"Lines", "Picture", "Glyph"}) Read(Target, Name, Empty);
   EXPECT_EQ(0, Target.FLines->Count());
+  EXPECT_TRUE(Target.FGlyph->Empty());
+  EXPECT_EQ(nullptr, Target.FPicture->Graphic());
 }
 
-TEST_F(ObjectBlob, EmptyNameDoesNotClearAFont)
+TEST(ObjectBlob, PictureAndGraphicCarryTheirImage)
 {
-  TPropHolder Target(nullptr);
-  Target.FFont->SetName("Arial");
-  Read(Target, "Font", NameField("EMPTY") + "03");
-  EXPECT_EQ("Arial", Target.FFont->Name());
-}
-
-TEST_F(ObjectBlob, PictureAndGraphicCarryTheirImage)
-{
-  Holder.FGlyph->SetImage(SmallBitmapFile());
-  const std::string Glyph = Write("Glyph");
-  EXPECT_EQ(NameField("TBitmap") + "03" + CarrierHead() + Str("Persistent.Data") + Bytes({10}),
-            Glyph.substr(0, 34 + 14 + 16 + 1));
-  Holder.FPicture->SetGraphic(Holder.FGlyph);
-  const std::string Picture = Write("Picture");
+  TGadget Source(nullptr);
+  Source.FGlyph->SetImage(SmallBitmapFile());
+  const std::string Glyph = Write(Source, "Glyph");
+  EXPECT_EQ(Head("TBitmap") + Str("Persistent.Data") + Bytes({10}), Glyph.substr(0, 34 + 14 + 16 + 1));
+  Source.FPicture->SetGraphic(Source.FGlyph);
+  const std::string Picture = Write(Source, "Picture");
   EXPECT_EQ(NameField("TPicture") + "03", Picture.substr(0, 34));
 
-  TPropHolder Target(nullptr);
+  TGadget Target(nullptr);
   Read(Target, "Glyph", Glyph);
   Read(Target, "Picture", Picture);
   EXPECT_EQ(SmallBitmapFile(), Target.FGlyph->Image());
@@ -135,124 +117,86 @@ TEST_F(ObjectBlob, PictureAndGraphicCarryTheirImage)
   EXPECT_EQ(SmallBitmapFile(), Target.FPicture->Graphic()->Image());
 }
 
-TEST_F(ObjectBlob, EmptyPictureAndGraphicAreStoredAsEmptyAndClear)
+TEST(ObjectBlob, ComponentBlobIsReassignedAndNilOrOtherObjectsWriteNothing)
 {
-  EXPECT_EQ(NameField("EMPTY") + "03", Write("Glyph"));
-  EXPECT_EQ(NameField("EMPTY") + "03", Write("Picture"));
-  TPropHolder Target(nullptr);
-  Target.FGlyph->SetImage(SmallBitmapFile());
-  Target.FPicture->SetGraphic(Target.FGlyph);
-  Read(Target, "Glyph", NameField("EMPTY") + "03");
-  Read(Target, "Picture", NameField("EMPTY") + "03");
-  EXPECT_TRUE(Target.FGlyph->Empty());
-  EXPECT_EQ(nullptr, Target.FPicture->Graphic());
-}
+  TGadget G(nullptr);
+  EXPECT_EQ("", Write(G, "Buddy"));  // nil
+  EXPECT_EQ("", Write(G, "Items"));  // a collection belongs to no family
+  TGadget Other(nullptr);
+  G.SetBuddy(&Other);
+  const std::string Stored = Write(G, "Buddy");
+  EXPECT_EQ(Head("TGadget"), Stored.substr(0, 34 + 14));
+  G.BuddyAssignments = 0;
+  Read(G, "Buddy", Stored);
+  EXPECT_EQ(1, G.BuddyAssignments);
+  EXPECT_EQ(&Other, G.FBuddy);
 
-TEST_F(ObjectBlob, ComponentBlobIsReassigned)
-{
-  const std::string Blob = Write("Buddy");
-  EXPECT_EQ("", Blob);  // nil: no blob
-  TComponent Other(nullptr);
-  Holder.FBuddy = &Other;
-  const std::string Stored = Write("Buddy");
-  EXPECT_EQ(NameField("TComponent") + "03" + CarrierHead(), Stored.substr(0, 34 + 14));
-  Holder.BuddyAssignments = 0;
-  Read(Holder, "Buddy", Stored);
-  EXPECT_EQ(1, Holder.BuddyAssignments);
-  EXPECT_EQ(&Other, Holder.FBuddy);
-}
-
-TEST_F(ObjectBlob, OtherObjectsAndOtherKindsWriteNothing)
-{
-  EXPECT_EQ("", Write("Thing"));
-  EXPECT_EQ("", Write("Nothing"));
   TMemoryStream Stream;
   Stream.WriteBuffer("xy", 2);
-  EXPECT_EQ(0, WriteObjectProp(Holder, Prop(Holder, "Number"), Stream));
-  EXPECT_EQ(2, WriteObjectProp(Holder, Prop(Holder, "Thing"), Stream));
+  EXPECT_EQ(0, WriteObjectProp(G, Prop(G, "Number"), Stream));
+  EXPECT_EQ(2, WriteObjectProp(G, Prop(G, "Items"), Stream));
   EXPECT_EQ(2, Stream.Size());
-}
-
-TEST_F(ObjectBlob, FailedStreamingGivesMinusOne)
-{
   TReadOnlyMemoryStream Unwritable("", 0);
-  EXPECT_EQ(-1, WriteObjectProp(Holder, Prop(Holder, "Font"), Unwritable));
+  EXPECT_EQ(-1, WriteObjectProp(G, Prop(G, "Font"), Unwritable));
 }
 
-TEST_F(ObjectBlob, WrongClassNameChangesNothing)
+TEST(ObjectBlob, WrongClassNameMissingMarkOrNestedObjectChangesNothing)
 {
-  Holder.FLines->Add("line");
-  const std::string ListBlob = Write("Lines");
-  TPropHolder Target(nullptr);
-  Read(Target, "Font", ListBlob);
-  EXPECT_EQ(TFont::DefaultName, Target.FFont->Name());
-  // A stored icon is not applied to a property holding a bitmap.
-  Target.FGlyph->SetImage(SmallBitmapFile());
-  Read(Target, "Glyph", NameField("TIcon") + "03" + CarrierHead() + Bytes({0, 0}));
-  EXPECT_EQ(SmallBitmapFile(), Target.FGlyph->Image());
+  TGadget Source(nullptr);
+  Source.FLines->Add("line");
+  const std::string List = Write(Source, "Lines");
+  std::string NoMark = List;
+  NoMark[33] = '4';
+  struct TCase {
+    const char* Name;
+    std::string Blob;
+  };
+  const TCase Cases[] = {
+      {"Font", List},
+      {"Glyph", Head("TIcon") + Bytes({0, 0})},  // an icon is not applied to a bitmap property
+      {"Lines", NoMark},
+      // A carrier stream whose child list holds an object instead of ending.
+      {"Lines", Head("TStringList") + Bytes({0}) + Str("TStringList") + Str("x") + Bytes({0, 0, 0})},
+  };
+  for (const TCase& C : Cases) {
+    TGadget Target(nullptr);
+    Target.FLines->Add("kept");
+    Target.FGlyph->SetImage(SmallBitmapFile());
+    Read(Target, C.Name, C.Blob);
+    EXPECT_EQ(TFont::DefaultName, Target.FFont->Name()) << C.Name;
+    EXPECT_EQ(SmallBitmapFile(), Target.FGlyph->Image()) << C.Name;
+    EXPECT_EQ(std::vector<std::string>{"kept"}, Target.FLines->ToVector()) << C.Name;
+  }
 }
 
-TEST_F(ObjectBlob, MissingMarkChangesNothing)
+TEST(ObjectBlob, CutBlobsAreAppliedAsFarAsRead)
 {
-  Holder.FLines->Add("line");
-  std::string Blob = Write("Lines");
-  Blob[33] = '4';
-  TPropHolder Target(nullptr);
-  Target.FLines->Add("kept");
-  Read(Target, "Lines", Blob);
-  EXPECT_EQ(std::vector<std::string>{"kept"}, Target.FLines->ToVector());
-}
-
-TEST_F(ObjectBlob, CutFontIsAppliedAsFarAsRead)
-{
-  Holder.FFont->SetName("Arial");
-  Holder.FFont->SetColor(clRed);
-  const std::string Blob = Write("Font");
-  const size_t HeightAt = Blob.find(Str("Persistent.Height"));
+  TGadget Source(nullptr);
+  Source.FFont->SetName("Arial");
+  Source.FFont->SetColor(clRed);
+  Source.FFont->SetStyle({fsItalic, fsUnderline});
+  Source.FFont->SetPitch(fpFixed);
+  const std::string Font = Write(Source, "Font");
+  for (size_t Length = 0; Length <= Font.size(); ++Length) {
+    TGadget Target(nullptr);
+    Read(Target, "Font", Font.substr(0, Length));
+    EXPECT_FALSE(Target.FFont->Name().empty()) << Length;
+  }
+  const size_t HeightAt = Font.find(Str("Persistent.Height"));
   ASSERT_NE(std::string::npos, HeightAt);
-  TPropHolder Target(nullptr);
-  Read(Target, "Font", Blob.substr(0, HeightAt + 5));
+  TGadget Target(nullptr);
+  Read(Target, "Font", Font.substr(0, HeightAt + 5));
   EXPECT_EQ(clRed, Target.FFont->Color());
   EXPECT_EQ(TFont::DefaultName, Target.FFont->Name());
-}
+  Read(Target, "Font", Font);
+  EXPECT_EQ(fpFixed, Target.FFont->Pitch());
 
-TEST_F(ObjectBlob, CutStringListIsStillAValidList)
-{
-  for (const char* Line : {"one", "two", "three"}) Holder.FLines->Add(Line);
-  const std::string Blob = Write("Lines");
-  const size_t Cut = Blob.find(Str("three"));
-  ASSERT_NE(std::string::npos, Cut);
-  TPropHolder Target(nullptr);
+  for (const char* Line : {"one", "two", "three"}) Source.FLines->Add(Line);
+  const std::string Lines = Write(Source, "Lines");
   Target.FLines->Add("old");
   Target.LinesChanges = 0;
-  Read(Target, "Lines", Blob.substr(0, Cut + 2));
+  Read(Target, "Lines", Lines.substr(0, Lines.find(Str("three")) + 2));
   EXPECT_EQ((std::vector<std::string>{"one", "two"}), Target.FLines->ToVector());
   EXPECT_EQ(1, Target.LinesChanges);
   EXPECT_EQ(0, Target.FLines->UpdateCount());
-}
-
-TEST_F(ObjectBlob, EveryCutOfAFontBlobIsSafe)
-{
-  Holder.FFont->SetStyle({fsItalic, fsUnderline});
-  Holder.FFont->SetPitch(fpFixed);
-  const std::string Blob = Write("Font");
-  for (size_t Length = 0; Length <= Blob.size(); ++Length) {
-    TPropHolder Target(nullptr);
-    Read(Target, "Font", Blob.substr(0, Length));
-    EXPECT_FALSE(Target.FFont->Name().empty()) << Length;
-  }
-  TPropHolder Target(nullptr);
-  Read(Target, "Font", Blob);
-  EXPECT_EQ(fpFixed, Target.FFont->Pitch());
-}
-
-TEST_F(ObjectBlob, NestedObjectInABlobIsRefused)
-{
-  // A carrier stream whose child list holds an object instead of ending.
-  const std::string Blob =
-      NameField("TStringList") + "03" + CarrierHead() + Bytes({0}) + Str("TStringList") + Str("x") + Bytes({0, 0, 0});
-  TPropHolder Target(nullptr);
-  Target.FLines->Add("kept");
-  Read(Target, "Lines", Blob);
-  EXPECT_EQ(std::vector<std::string>{"kept"}, Target.FLines->ToVector());
 }

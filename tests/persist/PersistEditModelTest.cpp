@@ -4,34 +4,17 @@
 
 #include "framework/objects/Streams.h"
 #include "persist/ObjectBlob.h"
-#include "tests/persist/PropHolder.h"
+#include "tests/support/TestClasses.h"
 
-using namespace persisttest;
+using namespace fwtest;
 using Strings = std::vector<std::string>;
 
 namespace {
 
-// Members whose names contain one another, as the set editor meets them.
-enum TPart { ptA, ptAB, ptB };
-class TPartHolder : public TComponent {
-  QV_CLASS(TPartHolder, TComponent)
-public:
-  explicit TPartHolder(TComponent* AOwner) : TComponent(AOwner) {}
-  uint32_t FParts = 0;
-};
-
-QV_IMPLEMENT_CLASS(TPartHolder)
-
-void TPartHolder::DeclareProperties(TClassBuilder<TPartHolder>& c)
-{
-  static const TTypeInfo* Parts = NewSetType("TParts", NewEnumType("TPart", {"A", "AB", "B"}));
-  c.Ordinal("Parts", Parts, &TPartHolder::FParts);
-}
-
 const Strings Items = {
     "dlgBrowse;Caption;3;Browser Root;;1;0;1;;",
     "Changes;Font;104;Font;;1;0;1;Font of the list",
-    "(TForm);Alignment;3;WindowState;;1;0;0;;",
+    "(TForm);Shade;3;WindowState;;1;0;0;;",
     "Changes;Lines;101;Lines;;1;0;1;;",
     ";;;;;;;1;;",
     "Changes;Glyph;102;Glyph;;1;0;1;;",
@@ -41,14 +24,14 @@ const Strings Items = {
 };
 
 struct TEditFixture {
-  TPropHolder Form{nullptr};
-  TPropHolder* Changes;
-  TPropHolder* Browse;
-  TPartHolder* Parts;
+  TGadget Form{nullptr};
+  TGadget* Changes = new TGadget(&Form);
+  TGadget* Browse = new TGadget(&Form);
+  TGadget* Parts = new TGadget(&Form);
   TComponent Dialog{nullptr};
   TPersistEditModel Model{Form, Items, Dialog};
 
-  TEditFixture() : Changes(new TPropHolder(&Form)), Browse(new TPropHolder(&Form)), Parts(new TPartHolder(&Form))
+  TEditFixture()
   {
     Changes->SetName("Changes");
     Browse->SetName("dlgBrowse");
@@ -56,7 +39,7 @@ struct TEditFixture {
     Browse->FCaption = "C:\\Data";
     Changes->FFont->SetName("Arial");
     Changes->FColor = clRed;
-    Parts->FParts = 1u << ptAB;
+    Parts->FParts = {ptAB};
     Model.FillScratch();
   }
   // Position of a value name in the list.
@@ -78,7 +61,7 @@ std::string BlobOf(TObject& Holder, const char* Name)
 
 }  // namespace
 
-TEST(PersistEditModel, ListsOnlyItemsInUseMarkedForTheDialogInListOrder)
+TEST(PersistEditModel, ListsItemsInUseMarkedForTheDialogAndCopiesTheirLiveValues)
 {
   TEditFixture F;
   Strings Names;
@@ -89,11 +72,8 @@ TEST(PersistEditModel, ListsOnlyItemsInUseMarkedForTheDialogInListOrder)
   }
   EXPECT_EQ((Strings{"Browser Root", "Font", "Lines", "Glyph", "Parts", "Gone", "Color"}), Names);
   EXPECT_EQ((std::vector<int>{0, 1, 3, 5, 6, 7, 8}), Lines);
-}
 
-TEST(PersistEditModel, ScratchHoldsTextsAndBlobsOfTheLiveValuesUnderTheEmptyKey)
-{
-  TEditFixture F;
+  // The scratch store holds the live values' texts and blobs under the empty key.
   const ToxRegFile& S = F.Model.Scratch();
   EXPECT_EQ("C:\\Data", S.ReadString("Browser Root"));
   EXPECT_EQ("clRed", S.ReadString("Color"));
@@ -147,17 +127,17 @@ TEST(PersistEditModel, SetMembersAreSelectedByContainmentAndWrittenInListOrder)
   F.Select("Parts");
   ASSERT_EQ(TPropEditor::Set, F.Model.Editor());
   const Strings Names = SetMemberNames(*F.Model.Prop());
-  EXPECT_EQ((Strings{"A", "AB", "B"}), Names);
-  EXPECT_EQ((std::vector<bool>{true, true, true}), SetMembersSelected(Names, F.Model.StoredText()));
+  EXPECT_EQ((Strings{"A", "AB", "C"}), Names);
+  EXPECT_EQ((std::vector<bool>{true, true, false}), SetMembersSelected(Names, F.Model.StoredText()));
   EXPECT_EQ((std::vector<bool>{true, false, false}), SetMembersSelected(Names, "[A]"));
   EXPECT_EQ((std::vector<bool>{false, false, false}), SetMembersSelected(Names, "[]"));
 
   const std::string Text = SetSelectionText(Names, {true, false, true});
-  EXPECT_EQ("[A,B]", Text);
+  EXPECT_EQ("[A,C]", Text);
   EXPECT_EQ("[]", SetSelectionText(Names, {false, false, false}));
   F.Model.EditText(Text);
   F.Model.Apply();
-  EXPECT_EQ((1u << ptA) | (1u << ptB), F.Parts->FParts);
+  EXPECT_EQ((TParts{ptA, ptC}), F.Parts->FParts);
 }
 
 TEST(PersistEditModel, StringListsRoundTripThroughScratchCopiesAndEmptyOpensEmpty)
@@ -202,30 +182,30 @@ TEST(PersistEditModel, DamagedOrWrongTypeScratchValuesShowTheDefaultAndAreNotApp
 {
   TEditFixture F;
   ToxRegFile& S = F.Model.Scratch();
-  S.WriteBinaryData("Browser Root", "xx", 2);  // a blob where a text belongs
+  S.WriteBinaryData("Color", "xx", 2);  // a blob where a text belongs
   std::string Damaged = S.FindEntry("Font")->Data;
   Damaged.resize(Damaged.size() - 6);  // cut inside the carrier stream
   S.WriteBinaryData("Font", Damaged.data(), Damaged.size());
   S.WriteString("Lines", "not a blob");
 
-  F.Select("Browser Root");
-  EXPECT_EQ("caption", F.Model.StoredText());  // a new holder's caption
+  F.Select("Color");
+  EXPECT_EQ("clBtnFace", F.Model.StoredText());  // a new component's colour
   F.Select("Lines");
   EXPECT_EQ(Strings{}, F.Model.StoredLines());
   F.Select("Font");
-  TPropHolder Sample(nullptr);
+  TGadget Sample(nullptr);
   TFont Default;
   F.Model.StoredObject(Sample, Prop(Sample, "Font"), [&] { Sample.FFont->Assign(&Default); });
   EXPECT_EQ(Default.Name(), Sample.FFont->Name());
 
   F.Model.Apply();
-  EXPECT_EQ("C:\\Data", F.Browse->FCaption);
+  EXPECT_EQ(clRed, F.Changes->FColor);
   EXPECT_EQ("Arial", F.Changes->FFont->Name());
 }
 
 TEST(PersistEditModel, EditorsAndKindWordsFollowThePropertyKind)
 {
-  TPropHolder H(nullptr);
+  TGadget H(nullptr);
   struct TCase {
     const char* Name;
     TPropEditor Editor;
@@ -234,15 +214,15 @@ TEST(PersistEditModel, EditorsAndKindWordsFollowThePropertyKind)
   const TCase Cases[] = {
       {"Number", TPropEditor::Text, "integer"},
       {"Color", TPropEditor::Choice, "integer"},
-      {"Checked", TPropEditor::Choice, "enum"},
+      {"Enabled", TPropEditor::Choice, "enum"},
       {"Caption", TPropEditor::Text, "string"},
       {"Short", TPropEditor::Text, "string"},
-      {"Style", TPropEditor::Set, "set"},
+      {"Flags", TPropEditor::Set, "set"},
       {"Font", TPropEditor::Font, "TFont"},
       {"Lines", TPropEditor::Strings, "TStringList"},
       {"Picture", TPropEditor::Picture, "TPicture"},
       {"Glyph", TPropEditor::Graphic, "TBitmap"},
-      {"Thing", TPropEditor::None, "TPlainThing"},
+      {"Items", TPropEditor::None, "TCollection"},
       {"Ratio", TPropEditor::None, ""},
       {"Letter", TPropEditor::None, ""},
   };
@@ -254,7 +234,7 @@ TEST(PersistEditModel, EditorsAndKindWordsFollowThePropertyKind)
   }
   const Strings Colours = ChoiceNames(Prop(H, "Color"));
   EXPECT_NE(Colours.end(), std::find(Colours.begin(), Colours.end(), "clWindowText"));
-  EXPECT_EQ((Strings{"False", "True"}), ChoiceNames(Prop(H, "Checked")));
+  EXPECT_EQ((Strings{"False", "True"}), ChoiceNames(Prop(H, "Enabled")));
   EXPECT_EQ(Strings{}, ChoiceNames(Prop(H, "Number")));
   EXPECT_EQ("Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*", GraphicFilter(&TBitmap::StaticClass()));
   EXPECT_EQ("Icons (*.ico)|*.ico|All (*.*)|*.*", GraphicFilter(&TIcon::StaticClass()));

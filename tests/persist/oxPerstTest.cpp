@@ -10,6 +10,7 @@
 #include "framework/controls/CommonDialogs.h"
 #include "framework/controls/ListBox.h"
 #include "tests/persist/RegTestKey.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/WineTestSupport.h"
 
 using namespace persisttest;
@@ -107,10 +108,7 @@ TEST_F(PersistComponent, FontIsStoredAsABinaryBlobOfTheCarrierStream)
   const TRawValue Raw = ReadRaw(TestKey, "Font");
   ASSERT_TRUE(Raw.Exists);
   EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
-  ASSERT_GT(Raw.Data.size(), 34u + CarrierHead().size());
-  EXPECT_EQ(Field("TFont"), Raw.Data.substr(0, 32));
-  EXPECT_EQ("03", Raw.Data.substr(32, 2));
-  EXPECT_EQ(CarrierHead(), Raw.Data.substr(34, CarrierHead().size()));
+  EXPECT_EQ(Field("TFont") + "03" + CarrierHead(), Raw.Data.substr(0, 34 + CarrierHead().size()));
   EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Name") + '\x06' + Str("Arial")));
   EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
   EXPECT_EQ(std::string(2, '\0'), Raw.Data.substr(Raw.Data.size() - 2));
@@ -121,16 +119,12 @@ TEST_F(PersistComponent, FontIsStoredAsABinaryBlobOfTheCarrierStream)
   EXPECT_EQ(-16, B.Changes->Font()->Height());
 }
 
-TEST_F(PersistComponent, ExcludedDirsBlobHasExactBytesAndAnEmptyListIsEmpty)
+TEST_F(PersistComponent, ExcludedDirsRoundTripAndAnEmptyListIsStoredAsEmpty)
 {
   TTestForm A("ListForm");
   A.ExcludedDirs->Items()->Add("C:\\Temp");
   A.ExcludedDirs->Items()->Add("D:");
   A.Persist->Save();
-  const std::string Expected = Field("TStringList") + "03" + CarrierHead() + Str("Persistent.Strings") + "\x01" +
-                               "\x06" + Str("C:\\Temp") + "\x06" + Str("D:") + std::string(3, '\0');
-  EXPECT_EQ(Expected, ReadRaw(TestKey, "ExcludedDirs").Data);
-
   TTestForm B("ListForm2");
   B.Persist->Load();
   EXPECT_EQ((std::vector<std::string>{"C:\\Temp", "D:"}), B.ExcludedDirs->Items()->ToVector());
@@ -155,32 +149,25 @@ TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItem)
   EXPECT_TRUE(A.RecurseDirs->Checked());
 }
 
-TEST_F(PersistComponent, BeforeSaveCancelsTheSaveAndAfterSave)
+TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer)
 {
+  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
   TTestForm A("CancelForm");
-  int AfterSaves = 0;
+  int Afters = 0;
+  A.Persist->BeforeLoad = [](TObject*, bool& Cancel) { Cancel = true; };
+  A.Persist->AfterLoad = [&](TObject*) { ++Afters; };
+  A.Persist->Load();
+  EXPECT_FALSE(A.EnableBeeps->Checked());
   A.Persist->BeforeSave = [](TObject*, bool& Cancel) { Cancel = true; };
-  A.Persist->AfterSave = [&](TObject*) { ++AfterSaves; };
+  A.Persist->AfterSave = [&](TObject*) { ++Afters; };
   A.Persist->Save();
-  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  EXPECT_EQ(0, AfterSaves);
+  EXPECT_EQ("True", ReadRaw(TestKey, "EnableBeeps").Data);
+  EXPECT_EQ(0, Afters);
 
   A.Persist->BeforeSave = [](TObject*, bool&) {};
   A.Persist->Save();
-  EXPECT_TRUE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  EXPECT_EQ(1, AfterSaves);
-}
-
-TEST_F(PersistComponent, BeforeLoadCancelsTheLoadAndAfterLoad)
-{
-  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
-  TTestForm A("CancelLoadForm");
-  int AfterLoads = 0;
-  A.Persist->BeforeLoad = [](TObject*, bool& Cancel) { Cancel = true; };
-  A.Persist->AfterLoad = [&](TObject*) { ++AfterLoads; };
-  A.Persist->Load();
-  EXPECT_FALSE(A.EnableBeeps->Checked());
-  EXPECT_EQ(0, AfterLoads);
+  EXPECT_EQ("False", ReadRaw(TestKey, "EnableBeeps").Data);
+  EXPECT_EQ(1, Afters);
 }
 
 TEST_F(PersistComponent, LoadOnlyItemIsLoadedButNeverWritten)
@@ -221,43 +208,36 @@ TEST_F(PersistComponent, LoadedFixesFormItemsAndStartsTheAutomaticLoad)
   EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
 }
 
-TEST_F(PersistComponent, AutomaticSaveRunsBeforeTheFormsOwnDestroyCode)
+TEST_F(PersistComponent, AutomaticSaveRunsBeforeTheFormsOwnDestroyCodeOnlyWhileItIsOn)
 {
-  auto A = std::make_unique<TTestForm>("DestroyForm");
-  std::string SeenByFormCode = "not run";
-  A->Form->OnDestroy = [&](TObject*) { SeenByFormCode = ReadRaw(TestKey, "EnableBeeps").Data; };
-  A->Persist->SetOptions({oxpAutoFileName});
-  A->Persist->Loaded();
-  A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
-  A->EnableBeeps->SetChecked(true);
-  A.reset();
-  EXPECT_EQ("True", SeenByFormCode);
-}
-
-TEST_F(PersistComponent, SwitchingAutoSaveOffGivesTheDestroyHandlerBack)
-{
-  auto A = std::make_unique<TTestForm>("GiveBackForm");
-  int FormCodeRuns = 0;
-  A->Form->OnDestroy = [&](TObject*) { ++FormCodeRuns; };
-  A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
-  A->Persist->Loaded();
-  A->Persist->SetOptions({oxpAutoFileName});
-  A.reset();
-  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  EXPECT_EQ(1, FormCodeRuns);
-}
-
-TEST_F(PersistComponent, FreedComponentIsNotCalledByItsFormsDestroy)
-{
-  auto A = std::make_unique<TTestForm>("FreedForm");
-  int FormCodeRuns = 0;
-  A->Form->OnDestroy = [&](TObject*) { ++FormCodeRuns; };
-  A->Persist->SetOptions({oxpAutoSave, oxpAutoFileName});
-  A->Persist->Loaded();
-  delete A->Persist;
-  A.reset();
-  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  EXPECT_EQ(1, FormCodeRuns);
+  struct TCase {
+    ToxpOptions AtLoading, Later;
+    bool FreePersist;
+    const char* Seen;  // what the form's own destroy code finds stored
+  };
+  const TCase Cases[] = {
+      {{oxpAutoFileName}, {oxpAutoSave, oxpAutoFileName}, false, "True"},          // switched on after loading
+      {{oxpAutoSave, oxpAutoFileName}, {oxpAutoFileName}, false, ""},              // switched off again
+      {{oxpAutoSave, oxpAutoFileName}, {oxpAutoSave, oxpAutoFileName}, true, ""},  // component freed first
+  };
+  for (const TCase& C : Cases) {
+    DeleteTestKey("Software\\QvPersistTest");
+    auto A = std::make_unique<TTestForm>("DestroyForm");
+    std::string Seen = "not run";
+    int Runs = 0;
+    A->Form->OnDestroy = [&](TObject*) {
+      Seen = ReadRaw(TestKey, "EnableBeeps").Data;
+      ++Runs;
+    };
+    A->Persist->SetOptions(C.AtLoading);
+    A->Persist->Loaded();
+    A->Persist->SetOptions(C.Later);
+    A->EnableBeeps->SetChecked(true);
+    if (C.FreePersist) delete A->Persist;
+    A.reset();
+    EXPECT_EQ(C.Seen, Seen);
+    EXPECT_EQ(1, Runs);
+  }
 }
 
 TEST_F(PersistComponent, RegistryKeyIsNormalisedAndAutomaticKeysNameFormAndComponent)
@@ -278,10 +258,8 @@ TEST_F(PersistComponent, RegistryKeyIsNormalisedAndAutomaticKeysNameFormAndCompo
 
 TEST_F(PersistComponent, FileStorageRoundTripsThroughTheSettingsFile)
 {
-  char Temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, Temp);
-  const std::string File = std::string(Temp) + "qv-persist-test.oxp";
-  DeleteFileA(File.c_str());
+  TTempDir Dir;
+  const std::string File = Dir.File("prog.oxp");
   TTestForm A("FileForm");
   A.Persist->SetStorageType(oxpFile);
   A.Persist->SetOptions({});
@@ -299,5 +277,4 @@ TEST_F(PersistComponent, FileStorageRoundTripsThroughTheSettingsFile)
   B.Persist->Load();
   EXPECT_TRUE(B.EnableBeeps->Checked());
   EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, B.ExcludedDirs->Items()->ToVector());
-  DeleteFileA(File.c_str());
 }

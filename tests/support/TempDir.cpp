@@ -1,4 +1,4 @@
-#include "tests/persist/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <chrono>
 #include <filesystem>

@@ -1,4 +1,6 @@
-#include "tests/framework/TestClasses.h"
+#include "tests/support/TestClasses.h"
+
+#include <stdexcept>
 
 namespace fwtest {
 
@@ -14,16 +16,16 @@ const TTypeInfo* TypeInfo_TFlags()
   return t;
 }
 
+const TTypeInfo* TypeInfo_TParts()
+{
+  static const TTypeInfo* t = NewSetType("TParts", NewEnumType("TPart", {"A", "AB", "C"}));
+  return t;
+}
+
 std::vector<std::string>& LoadedOrder()
 {
   static std::vector<std::string> order;
   return order;
-}
-
-QV_IMPLEMENT_CLASS(TCarrier)
-void TCarrier::DeclareProperties(TClassBuilder<TCarrier>& c)
-{
-  c.Object("Persistent", TPersistent::StaticClass(), &TCarrier::GetPersistent, &TCarrier::SetPersistent);
 }
 
 QV_IMPLEMENT_CLASS(TItem)
@@ -46,6 +48,8 @@ void TGadget::DeclareProperties(TClassBuilder<TGadget>& c)
   c.Boolean("Visible", &TGadget::FVisible);
   c.Ordinal("Shade", TypeInfo_TShade(), &TGadget::FShade);
   c.Ordinal("Flags", TypeInfo_TFlags(), &TGadget::FFlags);
+  c.Ordinal("Parts", TypeInfo_TParts(), &TGadget::FParts).Default(0);
+  c.Ordinal("Mask", TypeInfo_Cardinal(), &TGadget::FMask).Default(0);
   c.Float("Ratio", &TGadget::FRatio);
   c.String("Caption", &TGadget::FCaption);
   c.String("Short", &TGadget::FShort, TypeInfo_ShortString());
@@ -53,6 +57,7 @@ void TGadget::DeclareProperties(TClassBuilder<TGadget>& c)
   c.Object("Font", TFont::StaticClass(), &TGadget::GetFont, &TGadget::SetFont);
   c.Object("Lines", TStringList::StaticClass(), &TGadget::GetLines, &TGadget::SetLines);
   c.Object("Picture", TPicture::StaticClass(), &TGadget::GetPicture, &TGadget::SetPicture);
+  c.Object("Glyph", TBitmap::StaticClass(), &TGadget::GetGlyph, &TGadget::SetGlyph);
   c.Object("Items", TCollection::StaticClass(), &TGadget::GetItems, nullptr);
   c.Object("Buddy", TGadget::StaticClass(), &TGadget::GetBuddy, &TGadget::SetBuddy).NoDefault();
   c.Event("OnClick", TypeInfo_TNotifyEvent(), &TGadget::FOnClick);
@@ -69,12 +74,15 @@ void TGadget::DeclareProperties(TClassBuilder<TGadget>& c)
 
 TGadget::TGadget(TComponent* AOwner)
     : TComponent(AOwner), FFont(new TFont()), FLines(new TStringList()), FPicture(new TPicture()),
-      FItems(new TCollection(TItem::StaticClass(), this))
-{}
+      FGlyph(new TBitmap()), FItems(new TCollection(TItem::StaticClass(), this))
+{
+  FLines->OnChange = [this](TObject*) { ++LinesChanges; };
+}
 
 TGadget::~TGadget()
 {
   delete FItems;
+  delete FGlyph;
   delete FPicture;
   delete FLines;
   delete FFont;
@@ -82,6 +90,7 @@ TGadget::~TGadget()
 
 void TGadget::SetBuddy(TGadget* Value)
 {
+  ++BuddyAssignments;
   if (FBuddy == Value) return;
   if (FBuddy) FBuddy->RemoveFreeNotification(this);
   FBuddy = Value;
@@ -122,6 +131,20 @@ void TPanelForm::Loaded()
   TComponent::Loaded();
   Log.push_back("Loaded");
   LoadedOrder().push_back(Name());
+}
+
+const TPropInfo& Prop(const TObject& Instance, const char* Name)
+{
+  const TPropInfo* Info = GetPropInfo(Instance, Name);
+  if (!Info) throw std::logic_error(std::string("no property ") + Name);
+  return *Info;
+}
+
+std::string SmallBitmapFile()
+{
+  const unsigned char Bytes[] = {'B', 'M', 34, 0, 0, 0, 0, 0,  0, 0, 26, 0, 0, 0, 12, 0, 0,
+                                 0,   2,   0,  1, 0, 1, 0, 24, 0, 1, 2,  3, 4, 5, 6,  0, 0};
+  return std::string(reinterpret_cast<const char*>(Bytes), sizeof Bytes);
 }
 
 }  // namespace fwtest

@@ -1,28 +1,8 @@
-#include "tests/platform/Win32TempTree.h"
+#include "tests/support/Win32TempTree.h"
 
 #include <stdexcept>
 
 namespace {
-
-void RemoveTree(const std::string& Dir)
-{
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((Dir + "\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = Dir + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-  }
-  RemoveDirectoryA(Dir.c_str());
-}
 
 void SetWriteTime(const std::string& Path, const FILETIME& Utc)
 {
@@ -37,28 +17,58 @@ void SetWriteTime(const std::string& Path, const FILETIME& Utc)
 
 }  // namespace
 
-TWin32TempTree::TWin32TempTree()
+void RemoveWin32Tree(const std::string& Dir)
 {
-  char temp[MAX_PATH + 1];
-  const DWORD length = GetTempPathA(sizeof temp, temp);
-  if (length == 0 || length > MAX_PATH) throw std::runtime_error("no temporary directory");
-  const std::string base =
-      std::string(temp) + "qv-platform-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((Dir + "\\*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string path = Dir + "\\" + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveWin32Tree(path);
+      else
+        DeleteFileA(path.c_str());
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+  RemoveDirectoryA(Dir.c_str());
+}
+
+TWin32TempTree::TWin32TempTree(const std::string& Base)
+{
+  std::string parent = Base;
+  if (parent.empty()) {
+    char temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    if (length == 0 || length > MAX_PATH) throw std::runtime_error("no temporary directory");
+    parent = temp;
+  }
+  if (parent.back() != '\\') parent += '\\';
+  static unsigned made = 0;
+  const std::string base = parent + "qv-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(GetTickCount()) + "-" + std::to_string(++made);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string candidate = base + "-" + std::to_string(attempt);
     if (CreateDirectoryA(candidate.c_str(), nullptr)) {
       FRoot = candidate;
       return;
     }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
-  throw std::runtime_error("cannot create a temporary directory under " + std::string(temp));
+  throw std::runtime_error("cannot create a temporary directory under " + parent);
 }
 
-TWin32TempTree::~TWin32TempTree() { RemoveTree(FRoot); }
+TWin32TempTree::~TWin32TempTree() { RemoveWin32Tree(FRoot); }
 
 std::string TWin32TempTree::Path(const std::string& Relative) const
 {
-  return Relative.empty() ? FRoot : FRoot + "\\" + Relative;
+  std::string path = Relative.empty() ? FRoot : FRoot + "\\" + Relative;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
 }
 
 std::string TWin32TempTree::AddFile(const std::string& Relative, const std::string& Bytes, DWORD Attributes)
@@ -107,25 +117,6 @@ SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, in
   time.wMinute = static_cast<WORD>(Minute);
   time.wSecond = static_cast<WORD>(Second);
   return time;
-}
-
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
-{
-  const uint32_t date = static_cast<uint32_t>(((Year - 1980) << 9) | (Month << 5) | Day);
-  const uint32_t time = static_cast<uint32_t>((Hour << 11) | (Minute << 5) | (Second / 2));
-  return (date << 16) | time;
-}
-
-std::string ReadWholeFile(const std::string& Path)
-{
-  HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + Path);
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
 }
 
 bool FileExists(const std::string& Path) { return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -1,0 +1,11 @@
+#include "tests/framework/TestClasses.h"
+
+namespace fwtest {
+
+QV_IMPLEMENT_CLASS(TCarrier)
+void TCarrier::DeclareProperties(TClassBuilder<TCarrier>& c)
+{
+  c.Object("Persistent", TPersistent::StaticClass(), &TCarrier::GetPersistent, &TCarrier::SetPersistent);
+}
+
+}  // namespace fwtest
