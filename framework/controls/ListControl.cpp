@@ -1,5 +1,29 @@
 #include "framework/controls/ListControl.h"
 
+namespace {
+// Drawing of a list window off for the life of the guard, and back on (with a
+// repaint) on every exit, so that a reload that fails half-way cannot leave a
+// list that never draws again. Inactive while an update holds drawing off.
+class TRedrawSuspended {
+public:
+  TRedrawSuspended(HWND Window, bool Active) : FWindow(Active ? Window : nullptr)
+  {
+    if (FWindow) SendMessageA(FWindow, WM_SETREDRAW, FALSE, 0);
+  }
+  ~TRedrawSuspended()
+  {
+    if (!FWindow) return;
+    SendMessageA(FWindow, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(FWindow, nullptr, TRUE);
+  }
+  TRedrawSuspended(const TRedrawSuspended&) = delete;
+  TRedrawSuspended& operator=(const TRedrawSuspended&) = delete;
+
+private:
+  HWND FWindow;
+};
+}  // namespace
+
 QV_IMPLEMENT_CLASS(TListControl)
 
 void TListControl::DeclareProperties(TClassBuilder<TListControl>& c)
@@ -62,12 +86,11 @@ void TListControl::WindowReload()
   // Storage for every line at once, instead of growing with each of them.
   size_t bytes = 0;
   for (int i = 0; i < count; ++i) bytes += FItems->Get(i).size() + 1;
-  if (FItems->UpdateCount() == 0) SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+  TRedrawSuspended suspended(Handle(), FItems->UpdateCount() == 0);
   SendMessageA(Handle(), Messages().Reset, 0, 0);
   SendMessageA(Handle(), Messages().InitStorage, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
   for (int i = 0; i < count; ++i) WindowInsert(i, FItems->Get(i));
   if (index >= 0 && index < count) SendMessageA(Handle(), Messages().SetSel, static_cast<WPARAM>(index), 0);
-  if (FItems->UpdateCount() == 0) WindowRedraw(true);
 }
 
 void TListControl::InitializeWnd()
