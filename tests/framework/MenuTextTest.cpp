@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <tuple>
 
 #include "framework/menus/MenuText.h"
@@ -8,7 +9,7 @@ namespace {
 constexpr TShortCut kF2 = 0x71, kDel = 0x2E, kF24 = 0x87;
 }
 
-TEST(MenuText, HotkeyIsTheLetterAfterTheFirstSingleAmpersand)
+TEST(MenuText, HotkeyIsTheLetterAfterTheFirstSingleAmpersandInEitherCase)
 {
   for (const auto& [caption, hotkey, stripped] : {std::tuple{"&File", 'F', "File"},
                                                   {"e&xit", 'X', "exit"},
@@ -20,23 +21,18 @@ TEST(MenuText, HotkeyIsTheLetterAfterTheFirstSingleAmpersand)
                                                   {"&&", 0, "&"},
                                                   {"Plain", 0, "Plain"},
                                                   {"&One &Two", 'O', "One Two"},
-                                                  {"&1 Recent", '1', "1 Recent"}}) {
+                                                  {"&1 Recent", '1', "1 Recent"},
+                                                  {"&scan", 'S', "scan"}}) {
     EXPECT_EQ(hotkey, GetHotkey(caption)) << caption;
     EXPECT_EQ(stripped, StripHotkey(caption)) << caption;
+    // A caption without a hotkey matches no key, not even a zero one.
+    EXPECT_EQ(hotkey != 0, IsAccel(static_cast<unsigned char>(hotkey), caption)) << caption;
+    EXPECT_EQ(hotkey != 0, IsAccel(static_cast<unsigned>(std::tolower(hotkey)), caption)) << caption;
+    EXPECT_FALSE(IsAccel(static_cast<unsigned>(hotkey + 1), caption)) << caption;
   }
-}
-
-TEST(MenuText, AccelMatchesTheHotkeyInEitherCase)
-{
-  EXPECT_TRUE(IsAccel('s', "&Scan"));
-  EXPECT_TRUE(IsAccel('S', "&scan"));
-  EXPECT_FALSE(IsAccel('c', "&Scan"));
-  EXPECT_FALSE(IsAccel('a', "A&&B"));
-  EXPECT_FALSE(IsAccel('b', "A&&B"));
-  EXPECT_FALSE(IsAccel('s', "Scan&"));
-  // Only the low byte is the character; a caption without a hotkey never matches a zero key.
+  // Only the low byte is the character; the letter after "&&" is none.
   EXPECT_TRUE(IsAccel(0x100 | 'x', "E&xit"));
-  EXPECT_FALSE(IsAccel(0, "Plain"));
+  EXPECT_FALSE(IsAccel('b', "A&&B"));
 }
 
 TEST(MenuText, ShortCutTextsNameModifiersInOneOrder)
