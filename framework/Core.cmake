@@ -1,5 +1,6 @@
 # Portable object model: no <windows.h>; the file stream reaches the system
-# through platform/PlatformFile.h.
+# through platform/PlatformFile.h. The menu texts (access keys, shortcut
+# names) build here too, to be tested natively.
 set(QV_FRAMEWORK_CORE_SOURCES
   objects/SysUtils.cpp
   objects/TypInfo.cpp
@@ -17,6 +18,7 @@ set(QV_FRAMEWORK_CORE_SOURCES
   objects/FormFile.cpp
   graphics/Font.cpp
   graphics/Picture.cpp
+  menus/MenuText.cpp
 )
 list(TRANSFORM QV_FRAMEWORK_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 add_library(qv_framework_core STATIC ${QV_FRAMEWORK_CORE_SOURCES})
