@@ -16,7 +16,7 @@ flags="-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recov
 objects="SysUtils TypInfo Classes StdIdents StringList Streams Collection ObjectStream Fixups Reader Reader_Values
   Writer ObjectText"
 persist="PersistText SafeFile oxRegFil ValueText PropText Carrier ObjectBlob"
-engine="CollectionFile CollectionIO Compare DirIndex Errors PathIndex QVEngine ReportFile"
+engine="CollectionFile CollectionIO CompareState Compare DirIndex Errors QVEngine ReportFile"
 
 list() {  # list DIR NAMES...: the source files
   dir=$1; shift
