@@ -123,7 +123,7 @@ uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Sec
   return (date << 16) | time;
 }
 
-std::string ReadWholeFile(const std::string& Path)
+std::string qvtest::files::ReadWholeFile(const std::string& Path)
 {
   HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + Path);
@@ -135,7 +135,10 @@ std::string ReadWholeFile(const std::string& Path)
   return bytes;
 }
 
-bool FileExists(const std::string& Path) { return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool qvtest::files::FileExists(const std::string& Path)
+{
+  return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool Listed(const std::string& Path)
 {

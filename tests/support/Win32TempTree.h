@@ -36,8 +36,16 @@ void SetUtcWriteTime(const std::string& Path, const SYSTEMTIME& Utc);
 SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
 // The DOS date-time of the given fields, built by hand.
 uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
+// In a namespace of their own, brought in with a using-directive: the
+// framework and the persistence library, which the program's tests link as
+// well, have functions of the same names, and a directive (unlike a
+// declaration) lets those be declared beside these. Where both are seen,
+// qualify the call.
+namespace qvtest::files {
 std::string ReadWholeFile(const std::string& Path);
 bool FileExists(const std::string& Path);
+}  // namespace qvtest::files
+using namespace qvtest::files;
 // True when the directory listing holds Path; unlike FileExists this also
 // sees Unix devices on Wine's Z: drive, whose attributes cannot be read.
 bool Listed(const std::string& Path);
