@@ -6,20 +6,12 @@
 #include <thread>
 
 #include "app/About.h"
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "tests/app/SessionDriving.h"
-#include "tests/support/WineTestSupport.h"
 #include "ui/caption/oxForm.h"
 
-namespace {
+using namespace qvsession;
 
-// Saves what the screen shows of a window as a BMP under the build directory.
-void Screenshot(HWND Window, const std::string& Name)
-{
-  CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
-  qvsession::SaveScreenshot(Window, std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp");
-}
+namespace {
 
 COLORREF ScreenPixel(HWND Window, int X, int Y)
 {
@@ -48,20 +40,14 @@ void Mouse(DWORD Flags)
 
 }  // namespace
 
-class CaptionWindowTest : public ::testing::Test {
+class CaptionWindowTest : public ::testing::Test, protected TSession {
 protected:
   void SetUp() override
   {
-    Application->SetTitle("Quorvik V5.0");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-    Application->CreateForm(QVMain);
-    Application->CreateForm(dlgOptions);
-    QVMain->Show();
     SetForegroundWindow(QVMain->Handle());
     qvtest::PumpUntil([] { return QVMain->oxForm->DrawnActive(); }, 3000);
     qvtest::PumpMessagesFor(300);
   }
-  TApplicationScope Scope;
 };
 
 TEST_F(CaptionWindowTest, MainWindowHasItsButtonsAndLimitsFromTheFormFileAndTheScreen)

@@ -4,8 +4,6 @@
 
 #include <thread>
 
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "tests/app/SessionDriving.h"
 
 namespace {
@@ -41,22 +39,12 @@ bool IsChecked(HWND Box) { return SendMessageA(Box, BM_GETCHECK, 0, 0) == BST_CH
 
 }  // namespace
 
-class DialogKeyboard : public ::testing::Test {
+class DialogKeyboard : public ::testing::Test, protected qvsession::TSession {
 protected:
-  TApplicationScope Scope;
   DWORD Ui = GetCurrentThreadId();
-  HWND Dialog = nullptr, List = nullptr, Beeps = nullptr, Recurse = nullptr, Ok = nullptr, Cancel = nullptr;
-
-  void SetUp() override
-  {
-    qvsession::StartProgram();
-    Dialog = dlgOptions->Handle();
-    List = dlgOptions->ExcludedDirs->Handle();
-    Beeps = dlgOptions->EnableBeeps->Handle();
-    Recurse = dlgOptions->RecurseDirs->Handle();
-    Ok = dlgOptions->btnOK->Handle();
-    Cancel = dlgOptions->btnCancel->Handle();
-  }
+  HWND Dialog = dlgOptions->Handle(), List = dlgOptions->ExcludedDirs->Handle(),
+       Beeps = dlgOptions->EnableBeeps->Handle(), Recurse = dlgOptions->RecurseDirs->Handle(),
+       Ok = dlgOptions->btnOK->Handle(), Cancel = dlgOptions->btnCancel->Handle();
   // Shows the dialog modally while Keys presses keys from another thread.
   TModalResult WithKeys(const std::function<void()>& Keys)
   {
