@@ -87,7 +87,7 @@ int main(int argc, char** argv)
   const TTimes bar = Measure(barWatch, cycles, [] { SendMessageA(QVMain->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
   // A pop-up menu's loop reports to the window named in TrackPopupMenu.
   TIdleWatch popupWatch(nullptr);
-  popupWatch.SetWindow(oxMenus::PopupList().Window());
+  popupWatch.SetWindow(PopupList().Window());
   popupWatch.SetEnabled(true);
   const TTimes popup = Measure(popupWatch, cycles, [] {
     RECT r;

@@ -11,4 +11,5 @@ public:
   int32_t DirIndex = 0;
   uint32_t Time = 0;
   int32_t Size = 0;
+  bool operator==(const TQVRec&) const = default;
 };

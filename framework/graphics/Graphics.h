@@ -126,16 +126,18 @@ private:
 };
 
 // Attaches a canvas to a DC for one drawing pass; the canvas lets go of the
-// DC (putting back what it selected) on every exit, exceptions included.
+// DC (putting back what it selected) on every exit, exceptions included, and
+// goes back to the DC it held before (none, mostly).
 class TCanvasDC {
 public:
-  TCanvasDC(TCanvas& Canvas, HDC DC) : FCanvas(Canvas) { FCanvas.SetHandle(DC); }
-  ~TCanvasDC() { FCanvas.SetHandle(nullptr); }
+  TCanvasDC(TCanvas& Canvas, HDC DC) : FCanvas(Canvas), FPrevious(Canvas.Handle()) { FCanvas.SetHandle(DC); }
+  ~TCanvasDC() { FCanvas.SetHandle(FPrevious); }
   TCanvasDC(const TCanvasDC&) = delete;
   TCanvasDC& operator=(const TCanvasDC&) = delete;
 
 private:
   TCanvas& FCanvas;
+  HDC FPrevious;
 };
 
 // SaveDC on construction, RestoreDC of that state on every exit.

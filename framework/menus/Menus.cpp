@@ -488,6 +488,8 @@ void TPopupList::WndProc(TMessage& Message)
       }
       break;
     }
-    default: break;
+    default:
+      if (OnOtherMessage) OnOtherMessage(Message);
+      break;
   }
 }

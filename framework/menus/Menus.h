@@ -187,6 +187,9 @@ public:
   int Count() const { return static_cast<int>(FMenus.size()); }
   TPopupMenu* Menus(int Index) const { return FMenus.at(static_cast<size_t>(Index)); }
   void WndProc(TMessage& Message);
+  // Every other message of the window (the measuring, drawing and menu
+  // characters of owner-drawn entries) goes here; unset, it is dropped.
+  std::function<void(TMessage& Message)> OnOtherMessage;
 
 private:
   std::vector<TPopupMenu*> FMenus;

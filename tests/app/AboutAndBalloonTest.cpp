@@ -147,7 +147,7 @@ TEST_F(AboutAndBalloon, WebLabelOpensTheHomePageWithTheShell)
     box->Web->Click();
     box->OKButton->Click();
   });
-  const auto log = [] { return Exists(QV_FAKE_BROWSER_LOG) ? ReadAll(QV_FAKE_BROWSER_LOG) : std::string(); };
+  const auto log = [] { return ReadAll(QV_FAKE_BROWSER_LOG); };
   EXPECT_TRUE(AppPumpUntil([&] { return log().find(QuorvikHomePage) != std::string::npos; })) << log();
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser");
 }

@@ -6,7 +6,7 @@
 using Strings = std::vector<std::string>;
 
 namespace {
-const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
+const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
 const std::string BannerLine = std::string(TQVEngine::Banner) + "\r\n";
 
 std::string Record(const std::string& Name, int32_t Dir, uint32_t Time, int32_t Size)
@@ -20,6 +20,8 @@ std::string Record(const std::string& Name, int32_t Dir, uint32_t Time, int32_t 
 class CollectionTest : public ::testing::Test, public TEngineFixture {
 protected:
   void SetUp() override { Fs.AddDir("C:\\Out"); }
+  uint32_t FTime = 0;
+  void Read(const std::string& FileName) { Engine.ReadCollection(FileName, FTime); }
 };
 
 TEST_F(CollectionTest, TwoEntriesMakeA37ByteFileOfExactRecords)
@@ -53,9 +55,8 @@ TEST_F(CollectionTest, EmptyCatalogueWritesAnEmptyFileAndReadsBackWithItsDirecto
   Engine.Scan("D:\\Empty\\");
   Engine.SaveCollection("C:\\Out\\e.qv");
   EXPECT_EQ(Fs.Contents("C:\\Out\\e.qv"), "");
-  uint32_t time = 0;
   Engine.Clear();
-  Engine.ReadCollection("C:\\Out\\e.qv", time);
+  Read("C:\\Out\\e.qv");
   EXPECT_TRUE(Engine.Entries().empty());
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Empty\\"}));
 }
@@ -68,79 +69,48 @@ TEST_F(CollectionTest, RoundTripKeepsEveryField)
   const std::vector<TQVRec> before = Engine.Entries();
   Engine.SaveCollection("C:\\Out\\r.qv");
   Engine.Clear();
-  uint32_t time = 0;
-  Engine.ReadCollection("C:\\Out\\r.qv", time);
-  ASSERT_EQ(Engine.Entries().size(), before.size());
-  for (size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(Engine.Entries()[i].Name, before[i].Name);
-    EXPECT_EQ(Engine.Entries()[i].DirIndex, before[i].DirIndex);
-    EXPECT_EQ(Engine.Entries()[i].Time, before[i].Time);
-    EXPECT_EQ(Engine.Entries()[i].Size, before[i].Size);
-  }
+  Read("C:\\Out\\r.qv");
+  EXPECT_EQ(Engine.Entries(), before);
 }
 
 TEST_F(CollectionTest, DirectoryListWithLfOnlyOrWithoutBannerLosesItsFirstLine)
 {
   Fs.SetContents("C:\\Out\\a.qv", "");
   Fs.SetContents("C:\\Out\\a.qd", "banner\nD:\\Data\\\nD:\\Data\n");
-  uint32_t time = 0;
-  Engine.ReadCollection("C:\\Out\\a.qv", time);
+  Read("C:\\Out\\a.qv");
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data"}));
   Fs.SetContents("C:\\Out\\a.qd", "D:\\Data\\\r\nD:\\Data\r\n");
-  Engine.ReadCollection("C:\\Out\\a.qv", time);
+  Read("C:\\Out\\a.qv");
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data"}));
 }
 
-TEST_F(CollectionTest, FailedCreateKeepsTheOldCollection)
+TEST_F(CollectionTest, FailedCreateOrShortWriteKeepsTheOldCollectionAndLeavesNoHalfFile)
 {
   Fs.SetContents("C:\\Out\\s.qv", "old");
   Fs.SetContents("C:\\Out\\s.qd", "old list");
   Fs.AddFile("D:\\Data\\a.txt", 1, T);
   Engine.Scan("D:\\Data\\");
   Fs.FailCreate("C:\\Out\\s.qd.tmp");
-  try {
-    Engine.SaveCollection("C:\\Out\\s.qv");
-    FAIL() << "save passed";
-  } catch (const ECollectionCreateError& e) {
-    EXPECT_STREQ(e.what(), "Cannot create file C:\\Out\\s.qd");
-  }
+  ExpectFailure<ECollectionCreateError>([&] { Engine.SaveCollection("C:\\Out\\s.qv"); },
+                                        "Cannot create file C:\\Out\\s.qd");
+  EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
+  EXPECT_EQ(Fs.Contents("C:\\Out\\s.qd"), "old list");
+  EXPECT_EQ(Fs.Children("C:\\Out"), (Strings{"s.qv", "s.qd"}));
+  // A short write is reported the same way.
+  Fs.FailCreate("");
+  Fs.FailWritesAfter(5);
+  ExpectFailure<ECollectionWriteError>([&] { Engine.SaveCollection("C:\\Out\\s.qv"); },
+                                       "Cannot write file C:\\Out\\s.qv");
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
   EXPECT_EQ(Fs.Contents("C:\\Out\\s.qd"), "old list");
   EXPECT_EQ(Fs.Children("C:\\Out"), (Strings{"s.qv", "s.qd"}));
 }
 
-TEST_F(CollectionTest, ShortWriteIsReportedAndLeavesNoHalfFile)
-{
-  Fs.SetContents("C:\\Out\\s.qv", "old");
-  Fs.AddFile("D:\\Data\\a.txt", 1, T);
-  Engine.Scan("D:\\Data\\");
-  Fs.FailWritesAfter(5);
-  try {
-    Engine.SaveCollection("C:\\Out\\s.qv");
-    FAIL() << "save passed";
-  } catch (const ECollectionWriteError& e) {
-    EXPECT_STREQ(e.what(), "Cannot write file C:\\Out\\s.qv");
-  }
-  EXPECT_EQ(Fs.Contents("C:\\Out\\s.qv"), "old");
-  EXPECT_EQ(Fs.Children("C:\\Out"), (Strings{"s.qv"}));
-}
-
 TEST_F(CollectionTest, MissingFilesAreNamedInTheMessage)
 {
-  uint32_t time = 0;
-  try {
-    Engine.ReadCollection("C:\\Out\\none.qv", time);
-    FAIL();
-  } catch (const ECollectionOpenError& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file C:\\Out\\none.qv");
-  }
+  ExpectFailure<ECollectionOpenError>([&] { Read("C:\\Out\\none.qv"); }, "Cannot open file C:\\Out\\none.qv");
   Fs.SetContents("C:\\Out\\x.qv", Record("a", 1, 0, 0));
-  try {
-    Engine.ReadCollection("C:\\Out\\x.qv", time);
-    FAIL();
-  } catch (const ECollectionOpenError& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file C:\\Out\\x.qd");
-  }
+  ExpectFailure<ECollectionOpenError>([&] { Read("C:\\Out\\x.qv"); }, "Cannot open file C:\\Out\\x.qd");
 }
 
 class DamagedCollectionTest : public CollectionTest, public ::testing::WithParamInterface<std::string> {};
@@ -149,13 +119,7 @@ TEST_P(DamagedCollectionTest, StopsWithAMessageNamingTheFile)
 {
   Fs.SetContents("C:\\Out\\d.qv", Record("ok.txt", 1, T, 1) + GetParam());
   Fs.SetContents("C:\\Out\\d.qd", BannerLine + "D:\\Data\\\r\nD:\\Data\r\n");
-  uint32_t time = 0;
-  try {
-    Engine.ReadCollection("C:\\Out\\d.qv", time);
-    FAIL() << "damage passed";
-  } catch (const EDamagedCollection& e) {
-    EXPECT_STREQ(e.what(), "Collection file C:\\Out\\d.qv is damaged.");
-  }
+  ExpectFailure<EDamagedCollection>([&] { Read("C:\\Out\\d.qv"); }, "Collection file C:\\Out\\d.qv is damaged.");
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, DamagedCollectionTest,
@@ -172,8 +136,7 @@ TEST_F(CollectionTest, NameOfExactly1000BytesIsAccepted)
 {
   Fs.SetContents("C:\\Out\\l.qv", Record(std::string(1000, 'n'), 1, T, 1));
   Fs.SetContents("C:\\Out\\l.qd", BannerLine + "D:\\Data\\\r\nD:\\Data\r\n");
-  uint32_t time = 0;
-  Engine.ReadCollection("C:\\Out\\l.qv", time);
+  Read("C:\\Out\\l.qv");
   ASSERT_EQ(Engine.Entries().size(), 1u);
   EXPECT_EQ(Engine.Entries()[0].Name.size(), 1000u);
 }

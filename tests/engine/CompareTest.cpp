@@ -8,8 +8,8 @@ using Line = TRecordingHost::TLine;
 
 class CompareTest : public ::testing::Test, public TEngineFixture {
 protected:
-  const uint32_t T = Dos(1998, 12, 5, 14, 3, 22);
-  const uint32_t Later = Dos(2001, 1, 2, 3, 4, 6);
+  const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
+  const uint32_t Later = DosDateTime(2001, 1, 2, 3, 4, 6);
 
   void SetUp() override
   {
@@ -34,17 +34,14 @@ protected:
   }
 };
 
-TEST_F(CompareTest, NothingChangedGivesHeaderAndEndLineOnly)
+TEST_F(CompareTest, NothingChangedGivesHeaderAndEndLineAndChangesGiveLinesInOrder)
 {
   ScanAndSave();
   Fs.SetTickStep(1000);
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "DONE, 00:01"}));
   EXPECT_EQ(Host.Lines[0].Note, true);
   EXPECT_EQ(Host.Lines[1].Note, true);
-}
-
-TEST_F(CompareTest, ReportsGrownShrunkRewrittenMissingAndNewFilesInOrder)
-{
+  Fs.SetTickStep(0);
   ScanAndSave();
   Fs.SetSize("D:\\Data\\a.txt", 150);
   Fs.SetTime("D:\\Data\\b.txt", Later);
@@ -59,31 +56,26 @@ TEST_F(CompareTest, ReportsGrownShrunkRewrittenMissingAndNewFilesInOrder)
                                            {"DONE, 00:00", true}}));
 }
 
-TEST_F(CompareTest, ShrunkFileGivesNegativeDifferenceAndSizeWinsOverDate)
+// A shrunk file gives a negative difference, and the size line wins over a
+// new date; sizes differ as 32-bit numbers; a midnight date has no time; a
+// link is judged by its own size.
+TEST_F(CompareTest, SizeAndDateLinesOfEveryKind)
 {
+  Fs.AddFile("D:\\Data\\huge.bin", 0x7FFFFFFF, T);
+  Fs.AddLink("D:\\Data\\link", 12, T);
   ScanAndSave();
   Fs.SetSize("D:\\Data\\a.txt", 40);
   Fs.SetTime("D:\\Data\\a.txt", Later);
-  EXPECT_EQ(Compare()[1], "D:\\Data\\a.txt - Size: -60");
-  EXPECT_EQ(Host.Lines.size(), 3u);
+  Fs.SetTime("D:\\Data\\b.txt", DosDateTime(2001, 1, 2));
+  Fs.SetSize("D:\\Data\\huge.bin", INT32_MIN);
+  Fs.SetSize("D:\\Data\\link", 20);
+  const Strings lines = Compare();
+  EXPECT_EQ(Strings(lines.begin() + 1, lines.end() - 1),
+            (Strings{"D:\\Data\\a.txt - Size: -60", "D:\\Data\\b.txt - 02.01.2001", "D:\\Data\\huge.bin - Size: 1",
+                     "D:\\Data\\link - Size: 8"}));
 }
 
-TEST_F(CompareTest, SizeDifferenceWrapsLikeThirtyTwoBitArithmetic)
-{
-  Fs.SetSize("D:\\Data\\a.txt", 0x7FFFFFFF);
-  ScanAndSave();
-  Fs.SetSize("D:\\Data\\a.txt", INT32_MIN);
-  EXPECT_EQ(Compare()[1], "D:\\Data\\a.txt - Size: 1");
-}
-
-TEST_F(CompareTest, MidnightDatesOmitTheTime)
-{
-  ScanAndSave();
-  Fs.SetTime("D:\\Data\\b.txt", Dos(2001, 1, 2));
-  EXPECT_EQ(Compare()[1], "D:\\Data\\b.txt - 02.01.2001");
-}
-
-TEST_F(CompareTest, UnreadableFileIsANoteAndTheCompareGoesOn)
+TEST_F(CompareTest, UnreadableFileIsANoteAndACaseRenamedFileIsListedNewByTheWalk)
 {
   ScanAndSave();
   Fs.SetUnreadable("D:\\Data\\a.txt");
@@ -91,10 +83,7 @@ TEST_F(CompareTest, UnreadableFileIsANoteAndTheCompareGoesOn)
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)",
                                 "D:\\Data\\a.txt - File Access Denied", "D:\\Data\\b.txt - Size: 1", "DONE, 00:00"}));
   EXPECT_TRUE(Host.Lines[1].Note);
-}
-
-TEST_F(CompareTest, CaseRenamedFilePassesTheCheckAndIsListedNewByTheWalk)
-{
+  // A name changed only in letter case passes the check and the walk lists it new.
   ScanAndSave();
   Fs.Delete("D:\\Data\\a.txt");
   Fs.AddFile("D:\\Data\\A.TXT", 100, T);
@@ -112,17 +101,15 @@ TEST_F(CompareTest, DriveRootCollectionBuildsPathsWithOneSeparator)
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR E:\\ (05.12.1998 14:03:22)", "E:\\a.txt - Size: 1", "DONE, 00:00"}));
 }
 
-TEST_F(CompareTest, DirectoryExcludedAfterTheScanIsNeitherCheckedNorWalked)
+TEST_F(CompareTest, OptionsAtCompareTimeDecideWhatIsCheckedAndWalked)
 {
   ScanAndSave();
   Fs.Delete("D:\\Data\\Sub\\c.txt");
   Fs.AddFile("D:\\Data\\Sub\\d.txt", 1, T);
   Host.Excluded = {"D:\\DATA\\SUB"};
   EXPECT_EQ(Compare().size(), 2u);
-}
-
-TEST_F(CompareTest, RecursionOffAtCompareListsSubdirectoriesAsNew)
-{
+  // With recursion off at compare time, a subdirectory is listed new, its files only checked.
+  Host.Excluded.clear();
   ScanAndSave();
   Host.Recurse = false;
   EXPECT_EQ(Compare(),
@@ -140,14 +127,6 @@ TEST_F(CompareTest, DirectoryEntriesAreCheckedByTheirOwnSizeAndTime)
   Fs.Delete("D:\\Data\\Other");
   EXPECT_EQ(Compare(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)",
                                 "D:\\Data\\Sub - 02.01.2001 03:04:06", "D:\\Data\\Other - Missing", "DONE, 00:00"}));
-}
-
-TEST_F(CompareTest, LinksAreCheckedByTheirOwnSizeAndTime)
-{
-  Fs.AddLink("D:\\Data\\link", 12, T);
-  ScanAndSave();
-  Fs.SetSize("D:\\Data\\link", 20);
-  EXPECT_EQ(Compare()[1], "D:\\Data\\link - Size: 8");
 }
 
 // The check shows each entry's directory, the walk the directory being
@@ -181,30 +160,17 @@ TEST_F(CompareTest, BeepsOnlyWhenEnabledAndOnlyAfterSuccess)
   EXPECT_EQ(Host.Statuses.back(), "");
 }
 
-TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithLinesSoFar)
+TEST_F(CompareTest, DirectoryPositionOutsideTheListStopsWithTheLinesSoFar)
 {
   ScanAndSave();
   Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\nD:\\Data\\\r\nD:\\Data\r\n", T);
   Fs.SetSize("D:\\Data\\a.txt", 101);
-  try {
-    Compare();
-    FAIL();
-  } catch (const EDirIndexError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (2)");
-  }
+  ExpectFailure<EDirIndexError>([&] { Compare(); }, "List index out of bounds (2)");
   EXPECT_EQ(Host.Texts(), (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\a.txt - Size: 1"}));
-}
-
-TEST_F(CompareTest, DirectoryListWithBannerOnlyFailsAtTheHeader)
-{
+  // A directory list with its banner only fails at the header.
   ScanAndSave();
   Fs.SetContents("C:\\Out\\s.qd", std::string(TQVEngine::Banner) + "\r\n", T);
-  try {
-    Compare();
-    FAIL();
-  } catch (const EDirIndexError& e) {
-    EXPECT_STREQ(e.what(), "List index out of bounds (0)");
-  }
+  ExpectFailure<EDirIndexError>([&] { Compare(); }, "List index out of bounds (0)");
   EXPECT_TRUE(Host.Lines.empty());
 }
 

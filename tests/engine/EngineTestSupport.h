@@ -1,16 +1,13 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 
 #include "engine/QVEngine.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "tests/engine/RecordingHost.h"
-
-inline uint32_t Dos(int Y, int Mo, int D, int H = 0, int Mi = 0, int S = 0)
-{
-  return (static_cast<uint32_t>(((Y - 1980) << 9) | (Mo << 5) | D) << 16) |
-         static_cast<uint32_t>((H << 11) | (Mi << 5) | (S / 2));
-}
+#include "tests/support/TestFiles.h"
 
 // A Windows-like fake (backslashes, letter case ignored) with an engine on it.
 struct TEngineFixture {
@@ -18,3 +15,14 @@ struct TEngineFixture {
   TRecordingHost Host;
   TQVEngine Engine{Fs, Host};
 };
+
+// Expects Action to fail with an E whose text, the message the user sees, is Message.
+template <class E, class TAction> void ExpectFailure(TAction Action, const std::string& Message)
+{
+  try {
+    Action();
+    ADD_FAILURE() << "no failure; expected: " << Message;
+  } catch (const E& e) {
+    EXPECT_EQ(e.what(), Message);
+  }
+}

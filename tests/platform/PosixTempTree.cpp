@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -63,7 +62,9 @@ void SetModTime(const std::string& Path, time_t Time)
     throw std::runtime_error("cannot set the time of " + Path);
 }
 
-time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
+namespace {
+
+struct tm Fields(int Year, int Month, int Day, int Hour, int Minute, int Second)
 {
   struct tm fields {};
   fields.tm_year = Year - 1900;
@@ -72,20 +73,22 @@ time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
   fields.tm_hour = Hour;
   fields.tm_min = Minute;
   fields.tm_sec = Second;
+  return fields;
+}
+
+}  // namespace
+
+time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
+{
+  struct tm fields = Fields(Year, Month, Day, Hour, Minute, Second);
   return timegm(&fields);
 }
 
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
+time_t LocalTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
 {
-  const uint32_t date = static_cast<uint32_t>(((Year - 1980) << 9) | (Month << 5) | Day);
-  const uint32_t time = static_cast<uint32_t>((Hour << 11) | (Minute << 5) | (Second / 2));
-  return (date << 16) | time;
-}
-
-std::string ReadWholeFile(const std::string& Path)
-{
-  std::ifstream in(Path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  struct tm fields = Fields(Year, Month, Day, Hour, Minute, Second);
+  fields.tm_isdst = -1;  // whatever the zone has in force on that day
+  return mktime(&fields);
 }
 
 TZoneOverride::TZoneOverride(const char* Zone)

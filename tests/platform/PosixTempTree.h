@@ -5,6 +5,8 @@
 #include <ctime>
 #include <string>
 
+#include "tests/support/TestFiles.h"
+
 class TPosixTempTree {
 public:
   TPosixTempTree();
@@ -23,10 +25,9 @@ private:
 
 // Sets the modification time of Path itself (a link is not followed).
 void SetModTime(const std::string& Path, time_t Time);
-// A Unix time from UTC fields.
+// A Unix time from UTC fields, or from local wall-clock fields.
 time_t UtcTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-std::string ReadWholeFile(const std::string& Path);
+time_t LocalTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
 
 // Sets TZ for the life of the object and puts the old value back.
 class TZoneOverride {

@@ -4,56 +4,32 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
 #include "engine/QVEngine.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "tests/engine/RecordingHost.h"
 #include "tests/support/Win32TempTree.h"
-
-namespace {
-
-class TLineHost : public TEngineHost {
-public:
-  std::vector<std::string> Excluded;
-  std::vector<std::string> Lines;
-
-  void SetStatus(const std::string&) override {}
-  void ProcessMessages() override {}
-  void SetHourGlass(bool) override {}
-  void Beep() override {}
-  bool RecurseDirs() override { return true; }
-  bool EnableBeeps() override { return false; }
-  std::vector<std::string> ExcludedDirs() override { return Excluded; }
-  void ClearLines() override { Lines.clear(); }
-  void AddLine(const std::string& Text, bool) override { Lines.push_back(Text); }
-};
-
-std::string Upper(std::string Text)
-{
-  CharUpperBuffA(Text.data(), static_cast<DWORD>(Text.size()));
-  return Text;
-}
-
-}  // namespace
 
 TEST(Win32Engine, ScanSaveAndCompareOnARealTree)
 {
   TWin32TempTree tree, saves;
   TWin32FileSystem fs;
-  TLineHost host;
+  TRecordingHost host;
   const std::string root = tree.Path();
   tree.AddFile("a.txt", std::string(100, 'a'));
   tree.AddFile("gone.txt", "x", FILE_ATTRIBUTE_HIDDEN);
+  const std::string locked = tree.AddFile("locked.txt", "0123");
   tree.AddDir("Sub");
   SetLocalWriteTime(tree.AddFile("Sub\\b.txt", "bbbb"), MakeSystemTime(2001, 1, 1, 10, 0, 0));
   tree.AddDir("Skip");
   tree.AddFile("Skip\\c.txt", "c");
   // Exclusions compare ignoring case, as the options dialog's list is typed.
-  host.Excluded = {Upper(root + "\\Skip")};
+  host.Excluded = {root + "\\Skip"};
+  CharUpperBuffA(host.Excluded[0].data(), static_cast<DWORD>(host.Excluded[0].size()));
 
   TQVEngine engine(fs, host);
   engine.Scan(root + "\\");
   EXPECT_EQ(engine.DirList(), (std::vector<std::string>{root + "\\", root, root + "\\Sub"}));
-  EXPECT_EQ(engine.Count(), 3);
+  EXPECT_EQ(engine.Count(), 4);
   const std::string collection = saves.Path("scan.qv");
   engine.SaveCollection(collection);
   EXPECT_EQ(ReadWholeFile(saves.Path("scan.qd")),
@@ -64,31 +40,19 @@ TEST(Win32Engine, ScanSaveAndCompareOnARealTree)
   DeleteFileA(tree.Path("gone.txt").c_str());
   SetLocalWriteTime(tree.Path("Sub\\b.txt"), MakeSystemTime(2002, 2, 2, 12, 30, 0));
   tree.AddFile("new.txt", "n");
-  engine.Compare(collection);
-
-  const uint32_t savedAt = fs.Examine(collection).Time;
-  ASSERT_EQ(host.Lines.size(), 6u);
-  EXPECT_EQ(host.Lines[0], "COLLECTION FOR " + root + "\\ (" + fs.DateTimeText(savedAt) + ")");
-  EXPECT_EQ(host.Lines[1], root + "\\a.txt - Size: 50");
-  EXPECT_EQ(host.Lines[2], root + "\\gone.txt - Missing");
-  EXPECT_EQ(host.Lines[3], root + "\\Sub\\b.txt - " + fs.DateTimeText(DosDateTime(2002, 2, 2, 12, 30, 0)));
-  EXPECT_EQ(host.Lines[4], root + "\\new.txt - New");
-  EXPECT_EQ(host.Lines[5], "DONE, 00:00");
-}
-
-TEST(Win32Engine, LockedFileIsReportedAsDenied)
-{
-  TWin32TempTree tree, saves;
-  TWin32FileSystem fs;
-  TLineHost host;
-  const std::string locked = tree.AddFile("locked.txt", "0123");
-  TQVEngine engine(fs, host);
-  engine.Scan(tree.Path() + "\\");
-  engine.SaveCollection(saves.Path("scan.qv"));
   HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  engine.Compare(saves.Path("scan.qv"));
+  EXPECT_EQ(engine.Compare(collection), 5u);
   CloseHandle(holder);
-  ASSERT_EQ(host.Lines.size(), 3u);
-  EXPECT_EQ(host.Lines[1], locked + " - File Access Denied");
+
+  const uint32_t savedAt = fs.Examine(collection).Time;
+  EXPECT_EQ(host.Texts(), (std::vector<std::string>{
+                              "COLLECTION FOR " + root + "\\ (" + fs.DateTimeText(savedAt) + ")",
+                              root + "\\a.txt - Size: 50",
+                              root + "\\gone.txt - Missing",
+                              locked + " - File Access Denied",
+                              root + "\\Sub\\b.txt - " + fs.DateTimeText(DosDateTime(2002, 2, 2, 12, 30, 0)),
+                              root + "\\new.txt - New",
+                              "DONE, 00:00",
+                          }));
 }

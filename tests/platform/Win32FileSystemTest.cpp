@@ -1,12 +1,13 @@
-// The Win32 side of the file-system seam on a real tree under Wine: paths,
-// enumeration and what a compare finds at a recorded path.
+// What only the Win32 side of the file-system seam does, on a real tree under
+// Wine: its paths, file attributes, reparse points, and files that other
+// programs hold open.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
-#include "platform/PlatformFileSystem.h"
 #include "platform/win32/Win32DirEnum.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "tests/support/Win32TempTree.h"
@@ -23,22 +24,12 @@ std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Pat
 }
 
 // Another program's handle on a file, with the sharing it chose.
-class THeldOpen {
-public:
-  THeldOpen(const std::string& Path, DWORD Access, DWORD Share)
-      : FHandle(CreateFileA(Path.c_str(), Access, Share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-  {}
-  ~THeldOpen()
-  {
-    if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
-  }
-  THeldOpen(const THeldOpen&) = delete;
-  THeldOpen& operator=(const THeldOpen&) = delete;
-  bool Held() const { return FHandle != INVALID_HANDLE_VALUE; }
-
-private:
-  HANDLE FHandle;
-};
+using THeldOpen = std::unique_ptr<void, decltype(&CloseHandle)>;
+THeldOpen HoldOpen(const std::string& Path, DWORD Access, DWORD Share)
+{
+  HANDLE file = CreateFileA(Path.c_str(), Access, Share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return THeldOpen(file == INVALID_HANDLE_VALUE ? nullptr : file, &CloseHandle);
+}
 
 // The error a plain read-only open of Path gets while others hold it.
 DWORD OpenError(const std::string& Path, DWORD Share)
@@ -57,49 +48,17 @@ protected:
 
 }  // namespace
 
-TEST(Win32Paths, FactoryMakesTheWin32FileSystem)
-{
-  auto fs = CreatePlatformFileSystem();
-  ASSERT_NE(dynamic_cast<TWin32FileSystem*>(fs.get()), nullptr);
-  EXPECT_EQ(fs->Separator(), '\\');
-}
-
-TEST(Win32Paths, BackslashSlashAndColonEndADirectoryPart)
+TEST(Win32Paths, BackslashSlashAndColonEndADirectoryPartAndNoEntryNameHoldsOne)
 {
   TWin32FileSystem fs;
-  EXPECT_TRUE(fs.IsPathDelimiter('\\'));
-  EXPECT_TRUE(fs.IsPathDelimiter('/'));
-  EXPECT_TRUE(fs.IsPathDelimiter(':'));
-  EXPECT_FALSE(fs.IsPathDelimiter('.'));
-  EXPECT_FALSE(fs.IsPathDelimiter('a'));
-}
-
-TEST(Win32Paths, EntryNamesCarryNoDirectoryPart)
-{
-  TWin32FileSystem fs;
-  EXPECT_TRUE(fs.ValidEntryName("a.txt"));
-  EXPECT_TRUE(fs.ValidEntryName("...hidden"));
-  EXPECT_TRUE(fs.ValidEntryName("na\xefve r\xe9sum\xe9.doc"));
-  EXPECT_FALSE(fs.ValidEntryName(""));
-  EXPECT_FALSE(fs.ValidEntryName("."));
-  EXPECT_FALSE(fs.ValidEntryName(".."));
-  EXPECT_FALSE(fs.ValidEntryName("..\\..\\boot.ini"));
-  EXPECT_FALSE(fs.ValidEntryName("sub/a.txt"));
-  EXPECT_FALSE(fs.ValidEntryName("C:a.txt"));
-}
-
-TEST(Win32Paths, FullPathResolvesDotsSlashesAndTheCurrentDirectory)
-{
-  TWin32FileSystem fs;
+  for (char c : {'\\', '/', ':'}) EXPECT_TRUE(fs.IsPathDelimiter(c)) << c;
+  for (char c : {'.', 'a'}) EXPECT_FALSE(fs.IsPathDelimiter(c)) << c;
+  for (const char* name : {"a.txt", "...hidden", "na\xefve r\xe9sum\xe9.doc"})
+    EXPECT_TRUE(fs.ValidEntryName(name)) << name;
+  for (const char* name : {"", ".", "..", "..\\..\\boot.ini", "sub/a.txt", "C:a.txt"})
+    EXPECT_FALSE(fs.ValidEntryName(name)) << name;
   EXPECT_EQ(fs.FullPath("C:\\Data\\Old\\..\\New\\.\\a.txt"), "C:\\Data\\New\\a.txt");
   EXPECT_EQ(fs.FullPath("C:/Data/Sub/"), "C:\\Data\\Sub\\");
-  TWin32TempTree tree;
-  char previous[MAX_PATH];
-  ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
-  ASSERT_TRUE(SetCurrentDirectoryA(tree.Path().c_str()));
-  const std::string full = fs.FullPath("sub\\a.txt");
-  SetCurrentDirectoryA(previous);
-  EXPECT_EQ(full, tree.Path("sub\\a.txt"));
 }
 
 // The browse-dialog tests need trees in the root of a drive, each under a
@@ -122,204 +81,98 @@ TEST(Win32TempTree, TreesInAGivenFolderGetFreshNamesAndAreRemovedWhole)
   EXPECT_THROW(TWin32TempTree("C:\\no such folder"), std::runtime_error);
 }
 
-TEST_F(Win32FileSystemTest, EnumerationListsDotEntriesAndEveryFileWhateverItsAttributes)
+TEST_F(Win32FileSystemTest, HiddenSystemAndReadOnlyFilesAreFoundButWildcardsAndAMissingDriveFindNothing)
 {
-  FTree.AddFile("normal.txt", "0123456789");
-  FTree.AddFile("hidden.txt", "abc", FILE_ATTRIBUTE_HIDDEN);
-  FTree.AddFile("system.sys", "abcd", FILE_ATTRIBUTE_SYSTEM);
-  FTree.AddFile("readonly.txt", "abcde", FILE_ATTRIBUTE_READONLY);
-  FTree.AddFile("empty.dat", "");
-  FTree.AddDir("Sub");
-  const auto entries = ListAll(FFs, FTree.Path("*.*"));
-  std::string names;
-  for (const auto& [name, entry] : entries) names += name + "|";
-  EXPECT_EQ(names, ".|..|Sub|empty.dat|hidden.txt|normal.txt|readonly.txt|system.sys|");
-  EXPECT_EQ(entries.at("normal.txt").Size, 10);
-  EXPECT_EQ(entries.at("hidden.txt").Size, 3);
-  EXPECT_EQ(entries.at("system.sys").Size, 4);
-  EXPECT_EQ(entries.at("readonly.txt").Size, 5);
-  EXPECT_EQ(entries.at("empty.dat").Size, 0);
-  EXPECT_FALSE(entries.at("hidden.txt").Directory);
-  EXPECT_FALSE(entries.at("readonly.txt").Link);
-}
-
-TEST_F(Win32FileSystemTest, SubdirectoryIsADirectoryOfSizeZeroAndNotALink)
-{
-  FTree.AddDir("Sub");
-  FTree.AddFile("Sub\\inner.txt", "12345");
-  SetLocalWriteTime(FTree.Path("Sub"), MakeSystemTime(2003, 7, 8, 9, 10, 12));
-  for (bool wantAttributes : {true, false}) {
-    const TFindData sub = ListAll(FFs, FTree.Path("*.*"), wantAttributes).at("Sub");
-    EXPECT_TRUE(sub.Directory);
-    EXPECT_FALSE(sub.Link);
-    EXPECT_EQ(sub.Size, 0);
+  for (DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_READONLY}) {
+    const std::string name = "f" + std::to_string(attributes);
+    const TEntryState state = FFs.Examine(FTree.AddFile(name, "1234", attributes));
+    EXPECT_EQ(state.Kind, TEntryState::Present) << attributes;
+    EXPECT_EQ(state.Size, 4) << attributes;
+    const TFindData found = ListAll(FFs, FTree.Path("*.*")).at(name);
+    EXPECT_EQ(found.Size, 4) << attributes;
+    EXPECT_FALSE(found.Directory || found.Link) << attributes;
   }
-  EXPECT_EQ(ListAll(FFs, FTree.Path("*.*")).at("Sub").Time, DosDateTime(2003, 7, 8, 9, 10, 12));
-  EXPECT_EQ(ListAll(FFs, FTree.Path("Sub\\*.*")).at("inner.txt").Size, 5);
-}
-
-TEST_F(Win32FileSystemTest, EnumeratedTimesAreLocalDosTimesWithOddSecondsRoundedDown)
-{
-  SetLocalWriteTime(FTree.AddFile("odd.txt", "x"), MakeSystemTime(2021, 3, 4, 5, 6, 7));
-  SetLocalWriteTime(FTree.AddFile("even.txt", "x"), MakeSystemTime(1999, 12, 31, 23, 59, 58));
-  SetLocalWriteTime(FTree.AddFile("first.txt", "x"), MakeSystemTime(1980, 1, 1, 0, 0, 0));
-  const auto entries = ListAll(FFs, FTree.Path("*.*"));
-  EXPECT_EQ(entries.at("odd.txt").Time, DosDateTime(2021, 3, 4, 5, 6, 6));
-  EXPECT_EQ(entries.at("even.txt").Time, DosDateTime(1999, 12, 31, 23, 59, 58));
-  EXPECT_EQ(entries.at("first.txt").Time, DosDateTime(1980, 1, 1, 0, 0, 0));
-}
-
-TEST_F(Win32FileSystemTest, TimeBefore1980IsZero)
-{
-  SetLocalWriteTime(FTree.AddFile("old.txt", "x"), MakeSystemTime(1975, 6, 1, 12, 0, 0));
-  EXPECT_EQ(ListAll(FFs, FTree.Path("*.*")).at("old.txt").Time, 0u);
-  EXPECT_EQ(FFs.Examine(FTree.Path("old.txt")).Time, 0u);
-}
-
-TEST_F(Win32FileSystemTest, DirectoryThatCannotBeListedYieldsNothing)
-{
-  FTree.AddFile("plain.txt", "x");
-  TFindData entry;
-  EXPECT_FALSE(FFs.FindFirst(FTree.Path("gone\\*.*"), true)->Next(entry));
-  EXPECT_FALSE(FFs.FindFirst(FTree.Path("plain.txt\\*.*"), true)->Next(entry));
-  EXPECT_FALSE(FFs.FindFirst("Q:\\no\\such\\drive\\*.*", false)->Next(entry));
-}
-
-TEST_F(Win32FileSystemTest, EnumerationEndsForGoodAfterTheLastEntry)
-{
-  FTree.AddFile("only.txt", "x");
-  auto found = FFs.FindFirst(FTree.Path("*.*"), true);
-  TFindData entry;
-  int count = 0;
-  while (found->Next(entry)) ++count;
-  EXPECT_EQ(count, 3);
-  EXPECT_FALSE(found->Next(entry));
-}
-
-TEST(Win32FindData, JunctionIsALinkNotADirectory)
-{
-  WIN32_FIND_DATAA found{};
-  strcpy(found.cFileName, "Application Data");
-  found.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_HIDDEN;
-  found.nFileSizeLow = 4096;
-  const TFindData entry = FindDataFromWin32(found);
-  EXPECT_EQ(entry.Name, "Application Data");
-  EXPECT_FALSE(entry.Directory);
-  EXPECT_TRUE(entry.Link);
-  EXPECT_EQ(entry.Size, 0);
-}
-
-TEST(Win32FindData, FileSymlinkIsALinkWithItsOwnSize)
-{
-  WIN32_FIND_DATAA found{};
-  strcpy(found.cFileName, "link.txt");
-  found.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT;
-  found.nFileSizeLow = 17;
-  const TFindData entry = FindDataFromWin32(found);
-  EXPECT_FALSE(entry.Directory);
-  EXPECT_TRUE(entry.Link);
-  EXPECT_EQ(entry.Size, 17);
-}
-
-TEST(Win32FindData, SizeIsTheLow32Bits)
-{
-  WIN32_FIND_DATAA found{};
-  found.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
-  found.nFileSizeHigh = 1;
-  found.nFileSizeLow = 5;
-  EXPECT_EQ(FindDataFromWin32(found).Size, 5);
-  found.nFileSizeLow = 0xFFFFFFFF;
-  EXPECT_EQ(FindDataFromWin32(found).Size, -1);
-  found.nFileSizeLow = 0x80000000;
-  EXPECT_EQ(FindDataFromWin32(found).Size, INT32_MIN);
-}
-
-TEST(Win32FindData, TimeThatCannotBeConvertedIsZero)
-{
-  WIN32_FIND_DATAA found{};
-  found.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
-  found.ftLastWriteTime = {0, 0};  // 1601
-  EXPECT_EQ(FindDataFromWin32(found).Time, 0u);
-}
-
-TEST_F(Win32FileSystemTest, NothingAtThePathIsMissing)
-{
-  FTree.AddFile("here.txt", "x");
-  EXPECT_EQ(FFs.Examine(FTree.Path("gone.txt")).Kind, TEntryState::Missing);
-  EXPECT_EQ(FFs.Examine(FTree.Path("gone\\a.txt")).Kind, TEntryState::Missing);
-  EXPECT_EQ(FFs.Examine(FTree.Path("here.txt\\a.txt")).Kind, TEntryState::Missing);
-  EXPECT_EQ(FFs.Examine("Q:\\no\\such\\drive.txt").Kind, TEntryState::Missing);
-}
-
-TEST_F(Win32FileSystemTest, WildcardsInARecordedNameAreNotPatterns)
-{
   FTree.AddFile("ab.txt", "x");
   EXPECT_EQ(FFs.Examine(FTree.Path("a*.txt")).Kind, TEntryState::Missing);
   EXPECT_EQ(FFs.Examine(FTree.Path("a?.txt")).Kind, TEntryState::Missing);
   EXPECT_EQ(FFs.Examine(FTree.Path("ab.txt")).Kind, TEntryState::Present);
+  EXPECT_EQ(FFs.Examine("Q:\\no\\such\\drive.txt").Kind, TEntryState::Missing);
+  TFindData entry;
+  EXPECT_FALSE(FFs.FindFirst("Q:\\no\\such\\drive\\*.*", false)->Next(entry));
 }
 
-TEST_F(Win32FileSystemTest, PresentFileHasItsSizeAndLocalDosTime)
+// Junctions and symbolic links are recorded, never entered; sizes are the
+// low 32 bits; a time that cannot be converted is 0.
+TEST(Win32FindData, AttributesSizesAndTimesAreTranslated)
 {
-  const std::string path = FTree.AddFile("a.txt", std::string(150, 'x'));
-  SetLocalWriteTime(path, MakeSystemTime(1998, 12, 5, 14, 3, 23));
-  const TEntryState state = FFs.Examine(path);
-  EXPECT_EQ(state.Kind, TEntryState::Present);
-  EXPECT_EQ(state.Size, 150);
-  EXPECT_EQ(state.Time, DosDateTime(1998, 12, 5, 14, 3, 22));
-}
-
-TEST_F(Win32FileSystemTest, HiddenSystemAndReadOnlyFilesAreExaminedLikeOthers)
-{
-  for (DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_READONLY}) {
-    const std::string path = FTree.AddFile("f" + std::to_string(attributes), "1234", attributes);
-    const TEntryState state = FFs.Examine(path);
-    EXPECT_EQ(state.Kind, TEntryState::Present) << attributes;
-    EXPECT_EQ(state.Size, 4) << attributes;
+  const struct {
+    DWORD Attributes, SizeHigh, SizeLow;
+    bool Directory, Link;
+    int32_t Size;
+  } cases[] = {
+      {FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_HIDDEN, 0, 4096, false, true, 0},
+      {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT, 0, 17, false, true, 17},
+      {FILE_ATTRIBUTE_DIRECTORY, 0, 4096, true, false, 0},
+      {FILE_ATTRIBUTE_ARCHIVE, 1, 5, false, false, 5},
+      {FILE_ATTRIBUTE_ARCHIVE, 0, 0xFFFFFFFF, false, false, -1},
+      {FILE_ATTRIBUTE_ARCHIVE, 0, 0x80000000, false, false, INT32_MIN}};
+  for (const auto& c : cases) {
+    WIN32_FIND_DATAA found{};
+    strcpy(found.cFileName, "Application Data");
+    found.dwFileAttributes = c.Attributes;
+    found.nFileSizeHigh = c.SizeHigh;
+    found.nFileSizeLow = c.SizeLow;
+    found.ftLastWriteTime = {0, 0};  // 1601
+    const TFindData entry = FindDataFromWin32(found);
+    EXPECT_EQ(entry.Name, "Application Data");
+    EXPECT_EQ(entry.Directory, c.Directory) << c.Attributes;
+    EXPECT_EQ(entry.Link, c.Link) << c.Attributes;
+    EXPECT_EQ(entry.Size, c.Size) << c.SizeLow;
+    EXPECT_EQ(entry.Time, 0u);
   }
 }
 
-TEST_F(Win32FileSystemTest, DirectoryIsPresentWithSizeZeroAndItsOwnTime)
+// A file another program holds open is examined and read while that program
+// shares it, also when it holds it for deletion (which a plain open without
+// FILE_SHARE_DELETE is refused), and denied when it does not share it.
+TEST_F(Win32FileSystemTest, FileOthersHoldOpenIsExaminedWhenSharedAndDeniedWhenNot)
 {
-  const std::string dir = FTree.AddDir("Sub");
-  FTree.AddFile("Sub\\inner.txt", "12345");
-  SetLocalWriteTime(dir, MakeSystemTime(2010, 2, 3, 4, 5, 6));
-  const TEntryState state = FFs.Examine(dir);
-  EXPECT_EQ(state.Kind, TEntryState::Present);
-  EXPECT_EQ(state.Size, 0);
-  EXPECT_EQ(state.Time, DosDateTime(2010, 2, 3, 4, 5, 6));
+  const DWORD all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const struct {
+    DWORD Access, Share, CheckShare, CheckError;
+    bool Readable;
+  } cases[] = {{GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, all, NO_ERROR, true},
+               {GENERIC_READ | DELETE, all, FILE_SHARE_READ | FILE_SHARE_WRITE, ERROR_SHARING_VIOLATION, true},
+               {GENERIC_READ, 0, all, ERROR_SHARING_VIOLATION, false}};
+  for (const auto& c : cases) {
+    const std::string path = FTree.AddFile("held" + std::to_string(c.Access) + ".txt", "0123456789");
+    const THeldOpen other = HoldOpen(path, c.Access, c.Share);
+    ASSERT_TRUE(other);
+    ASSERT_EQ(OpenError(path, c.CheckShare), c.CheckError) << c.Access;
+    const TEntryState state = FFs.Examine(path);
+    EXPECT_EQ(state.Kind, c.Readable ? TEntryState::Present : TEntryState::Denied) << c.Access;
+    EXPECT_EQ(state.Size, c.Readable ? 10 : 0) << c.Access;
+    EXPECT_EQ(FFs.OpenRead(path) != nullptr, c.Readable) << c.Access;
+  }
 }
 
-TEST_F(Win32FileSystemTest, FileOthersHoldOpenWithSharingIsStillExamined)
+TEST_F(Win32FileSystemTest, FileBeingWrittenIsNotSharedAndReplacingAFileHeldOpenKeepsBothFiles)
 {
-  const std::string path = FTree.AddFile("log.txt", "0123456789");
-  THeldOpen writer(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
-  ASSERT_TRUE(writer.Held());
-  const TEntryState state = FFs.Examine(path);
-  EXPECT_EQ(state.Kind, TEntryState::Present);
-  EXPECT_EQ(state.Size, 10);
-}
-
-TEST_F(Win32FileSystemTest, FileOthersHoldOpenForDeletionIsStillExamined)
-{
-  const std::string path = FTree.AddFile("doomed.txt", "0123");
-  THeldOpen deleter(path, GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-  ASSERT_TRUE(deleter.Held());
-  // Without FILE_SHARE_DELETE of our own, this open would be refused.
-  ASSERT_EQ(OpenError(path, FILE_SHARE_READ | FILE_SHARE_WRITE), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-  EXPECT_EQ(FFs.Examine(path).Kind, TEntryState::Present);
-  EXPECT_NE(FFs.OpenRead(path), nullptr);
-}
-
-TEST_F(Win32FileSystemTest, FileHeldOpenWithoutSharingIsDenied)
-{
-  const std::string path = FTree.AddFile("locked.txt", "0123456789");
-  THeldOpen locker(path, GENERIC_READ, 0);
-  ASSERT_TRUE(locker.Held());
-  ASSERT_EQ(OpenError(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE),
+  const std::string path = FTree.Path("busy.qv");
+  auto out = FFs.Create(path);
+  ASSERT_NE(out, nullptr);
+  EXPECT_EQ(OpenError(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE),
             static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-  const TEntryState state = FFs.Examine(path);
-  EXPECT_EQ(state.Kind, TEntryState::Denied);
-  EXPECT_EQ(state.Size, 0);
-  EXPECT_EQ(FFs.OpenRead(path), nullptr);
+  EXPECT_TRUE(out->Close());
+  const std::string temp = FTree.AddFile("scan.qv.tmp", "new");
+  const std::string locked = FTree.AddFile("locked.qv", "old");
+  bool replaced;
+  {
+    const THeldOpen holder = HoldOpen(locked, GENERIC_READ, 0);
+    ASSERT_TRUE(holder);
+    replaced = FFs.Replace(temp, locked);
+  }
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(ReadWholeFile(locked), "old");
+  EXPECT_EQ(ReadWholeFile(temp), "new");
 }

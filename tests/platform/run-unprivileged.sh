@@ -55,7 +55,7 @@ server_started=1
 # would hold a pipe, and with it ctest, open.
 as_user env HOME="$work" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   DISPLAY= QV_DENIED_DIR="$tree_windows" \
-  wine "$exe" --gtest_filter='Win32UnixPermissions.*' </dev/null >"$work/out" 2>"$work/err"
+  wine "$exe" --gtest_filter='FileSystemPermissions.*' </dev/null >"$work/out" 2>"$work/err"
 status=$?
 cat "$work/out"
 grep -v -e 'wine32 is missing' -e 'multiarch' -e 'dpkg --add-architecture' -e 'apt-get install wine32' "$work/err" >&2

@@ -65,7 +65,10 @@ TWin32TempTree::~TWin32TempTree() { RemoveWin32Tree(FRoot); }
 
 std::string TWin32TempTree::Path(const std::string& Relative) const
 {
-  return Relative.empty() ? FRoot : FRoot + "\\" + Relative;
+  std::string path = Relative.empty() ? FRoot : FRoot + "\\" + Relative;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
 }
 
 std::string TWin32TempTree::AddFile(const std::string& Relative, const std::string& Bytes, DWORD Attributes)
@@ -114,25 +117,6 @@ SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, in
   time.wMinute = static_cast<WORD>(Minute);
   time.wSecond = static_cast<WORD>(Second);
   return time;
-}
-
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second)
-{
-  const uint32_t date = static_cast<uint32_t>(((Year - 1980) << 9) | (Month << 5) | Day);
-  const uint32_t time = static_cast<uint32_t>((Hour << 11) | (Minute << 5) | (Second / 2));
-  return (date << 16) | time;
-}
-
-std::string qvtest::files::ReadWholeFile(const std::string& Path)
-{
-  HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + Path);
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
 }
 
 bool qvtest::files::FileExists(const std::string& Path)

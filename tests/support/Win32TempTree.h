@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tests/support/TestFiles.h"
+
 class TWin32TempTree {
 public:
   // Made under the temporary directory, or directly in Base when one is
@@ -17,7 +19,8 @@ public:
   TWin32TempTree(const TWin32TempTree&) = delete;
   TWin32TempTree& operator=(const TWin32TempTree&) = delete;
 
-  // The root without a trailing backslash, or Relative below it.
+  // The root without a trailing backslash, or Relative below it ('/' in
+  // Relative becomes '\\', so that tests can share relative paths).
   std::string Path(const std::string& Relative = "") const;
   std::string AddFile(const std::string& Relative, const std::string& Bytes, DWORD Attributes = FILE_ATTRIBUTE_NORMAL);
   std::string AddDir(const std::string& Relative);
@@ -34,15 +37,11 @@ void RemoveWin32Tree(const std::string& Dir);
 void SetLocalWriteTime(const std::string& Path, const SYSTEMTIME& Local);
 void SetUtcWriteTime(const std::string& Path, const SYSTEMTIME& Utc);
 SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-// The DOS date-time of the given fields, built by hand.
-uint32_t DosDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-// In a namespace of their own, brought in with a using-directive: the
-// framework and the persistence library, which the program's tests link as
-// well, have functions of the same names, and a directive (unlike a
-// declaration) lets those be declared beside these. Where both are seen,
-// qualify the call.
+// In a namespace of its own, brought in with a using-directive: the
+// framework, which the program's tests link as well, has a FileExists of its
+// own, and a directive (unlike a declaration) lets that be declared beside
+// this one. Where both are seen, qualify the call.
 namespace qvtest::files {
-std::string ReadWholeFile(const std::string& Path);
 bool FileExists(const std::string& Path);
 }  // namespace qvtest::files
 using namespace qvtest::files;

@@ -5,7 +5,7 @@
 
 using Lines = std::vector<std::string>;
 
-TEST(PadLeft, PadsShortStringsAndLeavesLongOnes)
+TEST(PadLeft, PadsShortStringsSoMinutesAndSecondsHaveTwoDigitsEach)
 {
   EXPECT_EQ(PadLeft("7", 2, '0'), "07");
   EXPECT_EQ(PadLeft("", 2, '0'), "00");
@@ -13,10 +13,7 @@ TEST(PadLeft, PadsShortStringsAndLeavesLongOnes)
   EXPECT_EQ(PadLeft("100", 2, '0'), "100");
   EXPECT_EQ(PadLeft("x", 0, '0'), "x");
   EXPECT_EQ(PadLeft("x", -3, '0'), "x");
-}
-
-TEST(MinutesSeconds, TwoDigitsEachUntilTheMinutesGrowPast99)
-{
+  // Minutes grow past 99 unpadded.
   EXPECT_EQ(MinutesSeconds(0), "00:00");
   EXPECT_EQ(MinutesSeconds(59), "00:59");
   EXPECT_EQ(MinutesSeconds(60), "01:00");
@@ -24,17 +21,13 @@ TEST(MinutesSeconds, TwoDigitsEachUntilTheMinutesGrowPast99)
   EXPECT_EQ(MinutesSeconds(6000), "100:00");
 }
 
-TEST(SplitTextLines, AcceptsEveryLineEnd)
+TEST(SplitTextLines, AcceptsEveryLineEndEndsAtTheFirstNulAndKeepsAnUnterminatedLastLine)
 {
   EXPECT_EQ(SplitTextLines("a\r\nb\r\n"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitTextLines("a\nb\n"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitTextLines("a\rb"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitTextLines("a\n\r\nb"), (Lines{"a", "", "b"}));
   EXPECT_EQ(SplitTextLines("a\r\rb"), (Lines{"a", "", "b"}));
-}
-
-TEST(SplitTextLines, EndsAtFirstNulAndKeepsUnterminatedLastLine)
-{
   EXPECT_EQ(SplitTextLines(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
   EXPECT_EQ(SplitTextLines("last"), (Lines{"last"}));
   EXPECT_EQ(SplitTextLines(""), Lines{});

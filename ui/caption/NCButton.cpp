@@ -36,14 +36,8 @@ void TNCButton::Paint()
   ToxForm* owner = CaptionOwner();
   if (!owner || !owner->Enabled() || !Parent() || !Parent()->HandleAllocated()) return;
   qv::WindowDC dc(Parent()->Handle(), true);
-  Canvas().SetHandle(dc.get());
-  try {
-    owner->PaintButton(Canvas(), *this);
-  } catch (...) {
-    Canvas().SetHandle(nullptr);
-    throw;
-  }
-  Canvas().SetHandle(nullptr);
+  const TCanvasDC attached(Canvas(), dc.get());
+  owner->PaintButton(Canvas(), *this);
 }
 
 bool TNCButton::ContainsScreenPoint(POINT P) const

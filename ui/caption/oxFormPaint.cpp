@@ -7,16 +7,17 @@
 
 namespace {
 
-// Lends a canvas a device context for the length of a scope.
-class CanvasOnDC {
+// Moves a DC's viewport origin for a scope and puts it back on every exit.
+class TViewportShift {
 public:
-  CanvasOnDC(TCanvas& Canvas, HDC DC) : FCanvas(Canvas) { FCanvas.SetHandle(DC); }
-  ~CanvasOnDC() { FCanvas.SetHandle(nullptr); }
-  CanvasOnDC(const CanvasOnDC&) = delete;
-  CanvasOnDC& operator=(const CanvasOnDC&) = delete;
+  TViewportShift(HDC DC, int X, int Y) : FDC(DC) { SetViewportOrgEx(FDC, X, Y, &FOld); }
+  ~TViewportShift() { SetViewportOrgEx(FDC, FOld.x, FOld.y, nullptr); }
+  TViewportShift(const TViewportShift&) = delete;
+  TViewportShift& operator=(const TViewportShift&) = delete;
 
 private:
-  TCanvas& FCanvas;
+  HDC FDC;
+  POINT FOld{0, 0};
 };
 
 void Polyline3(TCanvas& C, POINT A, POINT B, POINT D) { C.Polyline({A, B, D}); }
@@ -28,7 +29,7 @@ void ToxForm::PaintCaption()
   if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone) return;
   HWND window = FOwnerForm->Handle();
   qv::WindowDC dc(window, true);
-  CanvasOnDC attach(FCanvas, dc.get());
+  const TCanvasDC attached(FCanvas, dc.get());
   std::vector<TNCButton*> buttons = CaptionButtonList();
   for (TNCButton* b : buttons) PaintButton(FCanvas, *b);
   RECT w;
@@ -73,9 +74,8 @@ void ToxForm::ComposeCaption(TWinBitmap& Bitmap, const TRectI& R)
   DrawCaptionText(c, b, FActive ? FActiveTextColor : FInactiveTextColor);
   // The buttons are drawn into the bitmap too, in window coordinates.
   c.Prepare();
-  SetViewportOrgEx(c.Handle(), -R.Left, -R.Top, nullptr);
+  const TViewportShift shift(c.Handle(), -R.Left, -R.Top);
   for (TNCButton* button : CaptionButtonList()) PaintButton(c, *button);
-  SetViewportOrgEx(c.Handle(), 0, 0, nullptr);
 }
 
 void ToxForm::DrawCaptionText(TCanvas& C, RECT B, COLORREF K)
@@ -166,7 +166,7 @@ void ToxForm::PaintCaptionEffect()
   if (FEffects[FActive ? 0 : 3] == ox3Normal || !FOwnerForm->HandleAllocated()) return;
   HWND window = FOwnerForm->Handle();
   qv::WindowDC dc(window, true);
-  CanvasOnDC attach(FCanvas, dc.get());
+  const TCanvasDC attached(FCanvas, dc.get());
   RECT w;
   GetWindowRect(window, &w);
   DrawCaptionBarEffect(FCanvas, w.right - w.left);

@@ -10,7 +10,7 @@ const TBalloonSettings* currentSettings = nullptr;
 
 // The dismiss hook of a balloon shown without region, the window it serves
 // and whether that window has seen its first mouse move.
-HHOOK dismissHook = nullptr;
+qv::HookHandle dismissHook;
 HWND servedWindow = nullptr;
 bool firstMouseMove = false;
 
@@ -24,6 +24,8 @@ HBITMAP ShadePattern()
     {
       static const WORD rows[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
       Bitmap.reset(CreateBitmap(8, 8, 1, 1, rows));
+      // Thrown from the initialiser, so the next use tries again.
+      if (!Bitmap) throw EOutOfResources("Out of system resources");
     }
   };
   static const TPattern pattern;
@@ -33,8 +35,7 @@ HBITMAP ShadePattern()
 void RemoveDismissHook()
 {
   servedWindow = nullptr;
-  if (dismissHook) UnhookWindowsHookEx(dismissHook);
-  dismissHook = nullptr;
+  dismissHook.reset();
 }
 
 bool IsButtonDown(UINT Msg)
@@ -80,7 +81,7 @@ void OnRetrievedMessage(const MSG& Msg)
 LRESULT CALLBACK DismissHookProc(int Code, WPARAM WParam, LPARAM LParam)
 {
   // Handed on first: a cancel below removes this very hook.
-  const LRESULT next = CallNextHookEx(dismissHook, Code, WParam, LParam);
+  const LRESULT next = CallNextHookEx(dismissHook.get(), Code, WParam, LParam);
   // A message peeked and left in the queue comes by again when it is removed.
   if (Code >= 0 && WParam == PM_REMOVE) {
     try {
@@ -95,7 +96,8 @@ LRESULT CALLBACK DismissHookProc(int Code, WPARAM WParam, LPARAM LParam)
 void InstallDismissHook(HWND Balloon)
 {
   if (!dismissHook)
-    dismissHook = SetWindowsHookExA(WH_GETMESSAGE, DismissHookProc, GetModuleHandleA(nullptr), GetCurrentThreadId());
+    dismissHook.reset(
+        SetWindowsHookExA(WH_GETMESSAGE, DismissHookProc, GetModuleHandleA(nullptr), GetCurrentThreadId()));
   firstMouseMove = false;
   servedWindow = Balloon;
 }
@@ -132,6 +134,7 @@ void ShadeBackground(HDC Picture, const TBalloonShapeGeometry& Geometry, const T
   BitBlt(shade.DC.get(), 0, 0, Width, Height, Picture, 0, 0, SRCCOPY);
   {
     const qv::BrushHandle pattern(CreatePatternBrush(ShadePattern()));
+    if (!pattern) throw EOutOfResources("Cannot create the balloon's bitmaps");
     const qv::SelectionGuard selected(shade.DC.get(), pattern.get());
     SetTextColor(shade.DC.get(), RGB(0, 0, 0));
     SetBkColor(shade.DC.get(), RGB(255, 255, 255));
@@ -188,24 +191,22 @@ const TTypeInfo* TypeInfo_TShadowDepth()
 
 const TBalloonSettings* CurrentBalloonSettings() { return currentSettings; }
 
-HHOOK BalloonDismissHook() { return dismissHook; }
+HHOOK BalloonDismissHook() { return dismissHook.get(); }
 
 HRGN CreateBalloonRegion(const TBalloonShapeGeometry& Geometry, TBalloonShape Shape, int Offset)
 {
   const int o = std::max(Offset, 0);
   const TBalloonRect& b = Geometry.Body;
-  HRGN body = Shape == bsRoundRect ? CreateRoundRectRgn(b.Left + o, b.Top + o, b.Right + o, b.Bottom + o, 18, 18)
-                                   : CreateRectRgn(b.Left + o, b.Top + o, b.Right + o, b.Bottom + o);
+  qv::RegionHandle body(Shape == bsRoundRect
+                            ? CreateRoundRectRgn(b.Left + o, b.Top + o, b.Right + o, b.Bottom + o, 18, 18)
+                            : CreateRectRgn(b.Left + o, b.Top + o, b.Right + o, b.Bottom + o));
   const POINT points[3] = {{Geometry.Tip.X + o, Geometry.Tip.Y + o},
                            {Geometry.Base1.X + o, Geometry.Base1.Y + o},
                            {Geometry.Base2.X + o, Geometry.Base2.Y + o}};
   const qv::RegionHandle pointer(CreatePolygonRgn(points, 3, ALTERNATE));
-  if (!body || !pointer) {
-    if (body) DeleteObject(body);
-    throw EOutOfResources("Cannot create the balloon's region");
-  }
-  CombineRgn(body, body, pointer.get(), RGN_OR);
-  return body;
+  if (!body || !pointer) throw EOutOfResources("Cannot create the balloon's region");
+  CombineRgn(body.get(), body.get(), pointer.get(), RGN_OR);
+  return body.release();
 }
 
 // ---------------------------------------------------------------------------
@@ -326,9 +327,11 @@ void TBalloonWindow::UpdateSize()
   const int depth = FSettings->ShadowDepth;
   RECT r{0, 0, BalloonTextLimit(FSettings->EffectiveMaxWidth, GetSystemMetrics(SM_CXSCREEN), cursor.x, depth), 0};
   const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-  Canvas().SetHandle(dc.get());
-  Canvas().DrawText(Caption().substr(0, 255), r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  Canvas().SetHandle(nullptr);
+  if (!dc) throw EOutOfResources("Out of system resources");
+  {
+    const TCanvasDC attached(Canvas(), dc.get());
+    Canvas().DrawText(Caption().substr(0, 255), r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  }
   const TBalloonSize size = BalloonSize(r.right, r.bottom, depth);
   SetBounds(Left(), Top(), size.Width, size.Height);
 }
@@ -341,6 +344,10 @@ void TBalloonWindow::CaptureBackground(int X, int Y, int Width, int Height)
   FBackground.reset(CreateCompatibleBitmap(screen.get(), Width, Height));
   if (!FBackground) return;
   const qv::MemoryDC dc(CreateCompatibleDC(screen.get()));
+  if (!dc) {
+    FBackground.reset();
+    return;
+  }
   const qv::SelectionGuard selected(dc.get(), FBackground.get());
   BitBlt(dc.get(), 0, 0, Width, Height, screen.get(), X, Y, SRCCOPY);
 }
@@ -359,6 +366,7 @@ void TBalloonWindow::Paint()
   TOffscreen picture(window, w, h);
   if (FBackground) {
     const qv::MemoryDC saved(CreateCompatibleDC(window));
+    if (!saved) throw EOutOfResources("Cannot create the balloon's bitmaps");
     const qv::SelectionGuard selected(saved.get(), FBackground.get());
     BitBlt(picture.DC.get(), 0, 0, w, h, saved.get(), 0, 0, SRCCOPY);
   } else {
@@ -373,10 +381,12 @@ void TBalloonWindow::Paint()
   }
   DrawShape(picture.DC.get(), geometry, FSettings->Shape, 0, FFillColor, FBorderColor);
   RECT text{geometry.Text.Left, geometry.Text.Top, geometry.Text.Right, geometry.Text.Bottom};
-  Canvas().SetHandle(picture.DC.get());
-  Canvas().SetBrushStyle(bsClear);
-  Canvas().DrawText(Caption().substr(0, 255), text, DT_WORDBREAK | DT_NOPREFIX);
-  Canvas().SetHandle(window);
+  {
+    // Back on the window's DC at the end of the scope, before the picture's DC goes.
+    const TCanvasDC onPicture(Canvas(), picture.DC.get());
+    Canvas().SetBrushStyle(bsClear);
+    Canvas().DrawText(Caption().substr(0, 255), text, DT_WORDBREAK | DT_NOPREFIX);
+  }
   BitBlt(window, 0, 0, w, h, picture.DC.get(), 0, 0, SRCCOPY);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/menus/MenuData.h"
 
-#include "ui/menus/MenuPaint.h"
+#include "ui/menus/MenuCaches.h"
 
 QV_IMPLEMENT_CLASS(ToxBanner)
 

@@ -96,7 +96,7 @@ void MeasureItem(ToxMenuData& Data, TCanvas& Canvas, TMessage& Message)
     m.Extra = BannerExtra(Data.Banner()->Vertical(), Data.Banner()->Width(), item.MenuIndex(), item.Break() != mbNone,
                           bannerColumnDone);
   qv::WindowDC dc(Data.WindowHandle, true);
-  Canvas.SetHandle(dc.get());
+  const TCanvasDC attached(Canvas, dc.get());
   if (Data.Has(oxmCustomFont))
     Canvas.Font().Assign(Data.Font());
   else
@@ -122,7 +122,6 @@ void MeasureItem(ToxMenuData& Data, TCanvas& Canvas, TMessage& Message)
   mi.itemWidth = static_cast<UINT>(std::max(size.Width, 0));
   mi.itemHeight = static_cast<UINT>(std::max(size.Height, 0));
   SetMenuFont(Canvas.Font());
-  Canvas.SetHandle(nullptr);
   Message.Result = 1;
 }
 
@@ -174,8 +173,10 @@ void DrawItem(ToxMenuData& Data, TCanvas& Canvas, TMessage& Message)
   const bool selected = d.itemState & ODS_SELECTED, grayed = d.itemState & ODS_GRAYED;
   const SIZE cd = CheckMarkSize();
   HMENU menu = reinterpret_cast<HMENU>(d.hwndItem);
-  Canvas.SetHandle(d.hDC);
-  HGDIOBJ font = GetCurrentObject(d.hDC, OBJ_FONT);
+  // The menu's DC goes back to the system with its font, colours and modes
+  // as they came, whatever is drawn or thrown below.
+  const TSavedDC savedState(d.hDC);
+  const TCanvasDC attached(Canvas, d.hDC);
   const RECT m = MenuRect(Data, menu);
   const POINT origin = MenuOrigin(Data, menu, d.hDC);
   if (Data.Has(oxmBanner)) PaintBanner(Data, Canvas, m, origin, d);
@@ -202,7 +203,6 @@ void DrawItem(ToxMenuData& Data, TCanvas& Canvas, TMessage& Message)
     Canvas.SetPenColor(clBtnHighlight);
     Canvas.MoveTo(I.left, y);
     Canvas.LineTo(I.right, y);
-    Canvas.SetHandle(nullptr);
     return;
   }
   if (Data.Has(oxmCustomFont)) Canvas.Font().Assign(Data.Font());
@@ -241,7 +241,5 @@ void DrawItem(ToxMenuData& Data, TCanvas& Canvas, TMessage& Message)
     DrawGlyphBox97(Data, Canvas, g, item, selected);
   else if (image)
     DrawGlyph(Data, Canvas, g.left + 1, g.top + (g.bottom - g.top - Data.ImageList->Height()) / 2, item, selected);
-  Canvas.SetHandle(nullptr);
-  SelectObject(d.hDC, font);
   Message.Result = 1;
 }

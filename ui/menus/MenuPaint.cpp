@@ -37,6 +37,7 @@ private:
     SIZE cd = CheckMarkSize();
     FBullet.reset(CreateBitmap(cd.cx, cd.cy, 1, 1, nullptr));
     qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    if (!FBullet || !dc) throw EOutOfResources("Out of system resources");
     qv::SelectionGuard sel(dc.get(), FBullet.get());
     RECT r{0, 0, cd.cx, cd.cy};
     DrawFrameControl(dc.get(), &r, DFC_MENU, DFCS_MENUBULLET);
@@ -46,6 +47,7 @@ private:
     qv::WindowDC screen(nullptr);
     FChecker.reset(CreateCompatibleBitmap(screen.get(), 8, 8));
     qv::MemoryDC dc(CreateCompatibleDC(screen.get()));
+    if (!FChecker || !dc) throw EOutOfResources("Out of system resources");
     qv::SelectionGuard sel(dc.get(), FChecker.get());
     const COLORREF face = ColorToRGB(clBtnFace);
     for (int y = 0; y < 8; ++y)
@@ -65,6 +67,7 @@ void BlitMonochrome(TCanvas& Canvas, int X, int Y, HBITMAP Bitmap, DWORD Rop)
   BITMAP bm{};
   if (!GetObjectA(Bitmap, sizeof(bm), &bm)) return;
   qv::MemoryDC source(CreateCompatibleDC(Canvas.Handle()));
+  if (!source) throw EOutOfResources("Out of system resources");
   qv::SelectionGuard sel(source.get(), Bitmap);
   BitBlt(Canvas.Handle(), X, Y, bm.bmWidth, bm.bmHeight, source.get(), 0, 0, Rop);
 }
@@ -76,24 +79,6 @@ std::string BannerText(const ToxMenuData& Data)
   return std::string();
 }
 }  // namespace
-
-TBackgroundBits& BackgroundCache()
-{
-  static TBackgroundBits cache;
-  return cache;
-}
-
-TBackgroundBits& BannerCache()
-{
-  static TBackgroundBits cache;
-  return cache;
-}
-
-void InvalidateMenuCaches()
-{
-  BackgroundCache().Key = nullptr;
-  BannerCache().Key = nullptr;
-}
 
 void RefreshMarkBitmaps() { Marks().Refresh(); }
 
@@ -283,11 +268,10 @@ void PaintStyle(TCanvas& Canvas, const RECT& R, TColor Color, TPicture* Picture,
   } else {
     // Tiles are clipped to R, as a pattern brush would be.
     qv::RegionHandle clip(CreateRectRgnIndirect(&R));
-    SaveDC(Canvas.Handle());
+    const TSavedDC saved(Canvas.Handle());
     ExtSelectClipRgn(Canvas.Handle(), clip.get(), RGN_AND);
     for (int y = R.top; y < R.bottom; y += ph)
       for (int x = R.left; x < R.right; x += pw) put(RECT{x, y, x + pw, y + ph});
-    RestoreDC(Canvas.Handle(), -1);
   }
 }
 

@@ -3,18 +3,8 @@
 // 3D text, check marks and radio bullets, enabled and embossed disabled
 // images, the checker dither of checked glyph boxes, and the banner strip and
 // item background with their off-screen caches.
-#include "framework/graphics/WinBitmap.h"
+#include "ui/menus/MenuCaches.h"
 #include "ui/menus/MenuData.h"
-
-// An off-screen picture of one menu (keyed by its handle; null = none).
-struct TBackgroundBits {
-  TWinBitmap Bitmap;
-  HMENU Key = nullptr;
-};
-TBackgroundBits& BackgroundCache();
-TBackgroundBits& BannerCache();
-// Both caches repaint at their next use.
-void InvalidateMenuCaches();
 
 // The check and bullet bitmaps are remade when the system's check-mark size
 // differs from theirs (after a settings change).

@@ -9,6 +9,9 @@
 namespace {
 int menuRetryCounter = 0;
 
+// Measuring, drawing and menu characters of the framework's pop-up list window.
+void PopupListMessage(TMessage& Message);
+
 std::vector<TMenuFormSubclass*>& Subclasses()
 {
   static std::vector<TMenuFormSubclass*> list;
@@ -170,10 +173,10 @@ void ToxPopupMenu::DeclareProperties(TClassBuilder<ToxPopupMenu>& c) { DeclareMe
 
 ToxPopupMenu::ToxPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner), ToxMenuSettings(static_cast<TComponent&>(*this))
 {
-  oxMenus::PopupList().Add(this);
+  PopupList().OnOtherMessage = PopupListMessage;
 }
 
-ToxPopupMenu::~ToxPopupMenu() { oxMenus::PopupList().Remove(this); }
+ToxPopupMenu::~ToxPopupMenu() = default;
 
 void ToxPopupMenu::Changed()
 {
@@ -193,7 +196,7 @@ void ToxPopupMenu::Popup(int X, int Y)
   SetOwnerDraw(Items(), Data()->Style != oxmNormal);
   Data()->SetChanged(false);
   const UINT flags = TrackFlags();
-  HWND window = oxMenus::PopupList().Window();
+  HWND window = PopupList().Window();
   if (X < 0 && Y < 0)
     TrackPopupMenu(Handle(), flags, -X, -Y, 0, window, nullptr);
   else
@@ -263,43 +266,21 @@ void TMenuFormSubclass::WndProc(TMessage& Message)
 
 // ---------------------------------------------------------------------------
 
-namespace oxMenus {
-
-TPopupList& PopupList()
-{
-  static TPopupList list;
-  return list;
-}
-
-void TPopupList::Add(ToxPopupMenu* Menu)
-{
-  if (FMenus.empty() && !FWindow) FWindow = std::make_unique<TMessageWindow>([this](TMessage& m) { WndProc(m); });
-  FMenus.push_back(Menu);
-}
-
-void TPopupList::Remove(ToxPopupMenu* Menu)
-{
-  FMenus.erase(std::remove(FMenus.begin(), FMenus.end(), Menu), FMenus.end());
-  if (FMenus.empty()) FWindow.reset();
-}
-
-HWND TPopupList::Window() const { return FWindow ? FWindow->Handle() : nullptr; }
-
-void TPopupList::WndProc(TMessage& Message)
+namespace {
+void PopupListMessage(TMessage& Message)
 {
   switch (Message.Msg) {
-    case WM_COMMAND:
-    case WM_INITMENUPOPUP:
-    case WM_MENUSELECT:
-    case WM_HELP: ::PopupList().WndProc(Message); break;
     case WM_MEASUREITEM:
-    case WM_DRAWITEM: RouteItemMessage(Message, Window(), FCanvas); break;
+    case WM_DRAWITEM: {
+      static TCanvas canvas;
+      RouteItemMessage(Message, PopupList().Window(), canvas);
+      break;
+    }
     case WM_MENUCHAR: MenuChar(Message); break;
     default: break;
   }
 }
-
-}  // namespace oxMenus
+}  // namespace
 
 // ---------------------------------------------------------------------------
 
@@ -403,9 +384,9 @@ TMenuItem* FindOwnItem(ULONG_PTR ItemData)
     if (proxy.Item == wanted) return wanted;
   for (ToxMenu* bar : MenuBars())
     if (Contains(bar->Items(), wanted)) return wanted;
-  auto& popups = oxMenus::PopupList();
+  const TPopupList& popups = PopupList();
   for (int i = 0; i < popups.Count(); ++i)
-    if (Contains(popups.Menus(i)->Items(), wanted)) return wanted;
+    if (dynamic_cast<ToxPopupMenu*>(popups.Menus(i)) && Contains(popups.Menus(i)->Items(), wanted)) return wanted;
   return nullptr;
 }
 

@@ -2,8 +2,9 @@
 // Owner-drawn menus: ToxMenu (a form's menu bar) and ToxPopupMenu, whose
 // drop-down items the program measures and draws itself with the settings
 // of their ToxMenuData. The bar's measure and draw requests reach the form
-// hook TMenuFormSubclass (one per form); those of pop-up menus reach this
-// module's own pop-up list window, named in TrackPopupMenu.
+// hook TMenuFormSubclass (one per form); those of pop-up menus reach the
+// framework's pop-up list window, named in TrackPopupMenu, and are handed on
+// from there.
 #include "framework/forms/Forms.h"
 #include "ui/common/BaseSubClass.h"
 #include "ui/menus/MenuData.h"
@@ -101,29 +102,6 @@ protected:
 private:
   TCanvas FCanvas;
 };
-
-namespace oxMenus {
-// The window named in TrackPopupMenu for every ToxPopupMenu. Commands,
-// pop-up, selection and help messages go to the framework's pop-up list
-// (which holds every pop-up menu); measuring, drawing and menu characters
-// are answered here.
-class TPopupList {
-public:
-  void Add(ToxPopupMenu* Menu);
-  void Remove(ToxPopupMenu* Menu);
-  HWND Window() const;
-  int Count() const { return static_cast<int>(FMenus.size()); }
-  ToxPopupMenu* Menus(int Index) const { return FMenus.at(static_cast<size_t>(Index)); }
-  TCanvas& Canvas() { return FCanvas; }
-  void WndProc(TMessage& Message);
-
-private:
-  std::vector<ToxPopupMenu*> FMenus;
-  TCanvas FCanvas;
-  std::unique_ptr<TMessageWindow> FWindow;
-};
-TPopupList& PopupList();
-}  // namespace oxMenus
 
 // Switches the items below Root (drop-downs, never the bar's own items) to
 // owner-draw or back to plain text entries, following merged menus.

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "tests/support/DialogAnswering.h"
-#include "tests/support/WineTestSupport.h"
+#include "tests/ui/UiTestSupport.h"
 
 namespace {
 
@@ -29,22 +29,21 @@ public:
   }
 };
 
-// What the screen shows of a window, in window coordinates.
-qvtest::Pixels Shot(HWND Window)
+using uitest::Shot;
+
+// The first pixel of the caption bar's bottom row, left of the icon's column.
+COLORREF BarStart(HWND Window, const TCaptionMetrics& M)
 {
-  RECT r;
-  GetWindowRect(Window, &r);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  qvtest::Pixels p = qvtest::CaptureDC(memory, r.right - r.left, r.bottom - r.top);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return p;
+  return Shot(Window).at(M.FrameWidth, M.FrameHeight + M.CaptionHeight - 1);
+}
+
+bool TrayIconShown(HWND Window)
+{
+  NOTIFYICONDATAA probe{};
+  probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  probe.hWnd = Window;
+  probe.uID = 2423;
+  return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
 }
 
 // Entry i of a 128-step ramp from End toward Start.
@@ -77,15 +76,6 @@ void Input(DWORD Flags)
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = Flags;
   SendInput(1, &in, sizeof in);
-}
-
-// Closes the menu that a right click on the tray icon opened (its loop is modal).
-void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR Id, DWORD)
-{
-  HWND menu = FindWindowA("#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, Id);
-  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 POINT ScreenCentre(TNCButton* B)
@@ -126,7 +116,7 @@ protected:
   std::vector<std::string> errors;
 };
 
-TEST_F(CaptionFormTest, CaptionGradientRunsFromEndColourAtTheLeftTowardTheCaptionColour)
+TEST_F(CaptionFormTest, CaptionGradientRunsFromTheEndColourTowardTheCaptionColourAlsoOnAWindowMadeAnew)
 {
   ox->SetActiveGradient(0x0000FF);  // red
   ox->SetCaptionButtons(TCaptionButtons{});
@@ -141,6 +131,19 @@ TEST_F(CaptionFormTest, CaptionGradientRunsFromEndColourAtTheLeftTowardTheCaptio
   EXPECT_EQ(Ramp(RGB(255, 0, 0), GetSysColor(COLOR_ACTIVECAPTION), 127), p.at(right, bottom));
   // The text is drawn in the inverse of the end colour.
   EXPECT_GT(CountColour(p, RGB(0, 255, 255), m), 10);
+
+  // A window made anew gets its caption and its tray icon back.
+  ox->SetTrayEnabled(true);
+  form->RecreateWnd();
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  HWND window = form->Handle();
+  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled() && ox->DrawnActive(); }, 3000);
+  qvtest::PumpMessagesFor(200);
+  EXPECT_EQ(window, ox->Handle());
+  EXPECT_EQ(RGB(255, 0, 0), BarStart(window, ox->Metrics()));
+  EXPECT_TRUE(TrayIconShown(window));
+  ox->SetTrayEnabled(false);
 }
 
 TEST_F(CaptionFormTest, InactiveCaptionUsesTheInactiveRampOrSolidColourWithoutGradient)
@@ -156,14 +159,12 @@ TEST_F(CaptionFormTest, InactiveCaptionUsesTheInactiveRampOrSolidColourWithoutGr
   qvtest::PumpMessagesFor(150);
   EXPECT_FALSE(ox->DrawnActive());
   const TCaptionMetrics& m = ox->Metrics();
-  qvtest::Pixels p = Shot(form->Handle());
-  EXPECT_EQ(GetSysColor(COLOR_INACTIVECAPTION), p.at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  EXPECT_EQ(GetSysColor(COLOR_INACTIVECAPTION), BarStart(form->Handle(), m));
   // Even on the solid bar the text takes the inverse of the inactive end colour.
-  EXPECT_GT(CountColour(p, RGB(255, 0, 255), m), 10);
+  EXPECT_GT(CountColour(Shot(form->Handle()), RGB(255, 0, 255), m), 10);
   ox->SetOptions(ToxfOptions{oxfInactiveGradient});
   qvtest::PumpMessagesFor(150);
-  p = Shot(form->Handle());
-  EXPECT_EQ(RGB(0, 255, 0), p.at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
+  EXPECT_EQ(RGB(0, 255, 0), BarStart(form->Handle(), m));
 }
 
 TEST_F(CaptionFormTest, BorderAndCaptionBarEffectsReplaceTheSystemFrameAndTheFormNeverSeesTheFramePaint)
@@ -193,62 +194,40 @@ TEST_F(CaptionFormTest, BorderAndCaptionBarEffectsReplaceTheSystemFrameAndTheFor
   EXPECT_EQ(0, form->NcPaints);
 }
 
-TEST_F(CaptionFormTest, ButtonBevelsShowReleasedAndLatchedStates)
-{
-  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
-  ShowActive();
-  TNCButton* onTop = ox->OnTopButton();
-  TNCButton* rollUp = ox->RollUpButton();
-  EXPECT_EQ(onTop->Left() - rollUp->Width(), rollUp->Left());  // side by side, no gap
-  qvtest::Pixels p = Shot(form->Handle());
-  RECT b = onTop->BoundsRect();
-  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(b.left, b.top));
-  EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), p.at(b.right - 1, b.bottom - 1));
-  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(b.right - 2, b.bottom - 2));
-  ox->SetOnTop(true);
-  qvtest::PumpMessagesFor(100);
-  p = Shot(form->Handle());
-  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(b.left, b.top));
-  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(b.right - 1, b.bottom - 1));
-}
-
 TEST_F(CaptionFormTest, RealPressLeaveReenterReleaseClicksOnlyWhenReleasedInside)
 {
   ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
   ShowActive();
   TNCButton* rollUp = ox->RollUpButton();
   const int height = Height();
-  POINT inside = ScreenCentre(rollUp);
-  POINT outside{inside.x - 60, inside.y + 120};
-
-  qvtest::MovePointerTo(inside);
-  qvtest::PumpMessagesFor(100);
-  Input(MOUSEEVENTF_LEFTDOWN);
-  qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
-  EXPECT_TRUE(rollUp->Tracking());
+  const POINT inside = ScreenCentre(rollUp), outside{inside.x - 60, inside.y + 120};
+  auto press = [&] {
+    qvtest::MovePointerTo(inside);
+    qvtest::PumpMessagesFor(100);
+    Input(MOUSEEVENTF_LEFTDOWN);
+    qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
+    EXPECT_TRUE(rollUp->Tracking());
+  };
+  // The button shows pressed only while the pointer is over it.
+  auto moveTo = [&](POINT P, TButtonState Shows) {
+    qvtest::MovePointerTo(P);
+    qvtest::PumpUntil([&] { return rollUp->State() == Shows; }, 2000);
+    EXPECT_EQ(Shows, rollUp->State());
+  };
+  press();
   EXPECT_EQ(bsDown, rollUp->State());
-  qvtest::MovePointerTo(outside);
-  qvtest::PumpUntil([&] { return rollUp->State() == bsUp; }, 2000);
-  EXPECT_EQ(bsUp, rollUp->State());
-  qvtest::MovePointerTo(inside);
-  qvtest::PumpUntil([&] { return rollUp->State() == bsDown; }, 2000);
-  EXPECT_EQ(bsDown, rollUp->State());
-  qvtest::MovePointerTo(outside);
-  qvtest::PumpUntil([&] { return rollUp->State() == bsUp; }, 2000);
+  moveTo(outside, bsUp);
+  moveTo(inside, bsDown);
+  moveTo(outside, bsUp);
   Input(MOUSEEVENTF_LEFTUP);
   qvtest::PumpUntil([&] { return !rollUp->Tracking(); }, 2000);
   EXPECT_FALSE(ox->RollUp());
   EXPECT_EQ(height, Height());
 
   // Press, leave, come back and release inside: that is a click.
-  qvtest::MovePointerTo(inside);
-  qvtest::PumpMessagesFor(100);
-  Input(MOUSEEVENTF_LEFTDOWN);
-  qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
-  qvtest::MovePointerTo(outside);
-  qvtest::PumpUntil([&] { return rollUp->State() == bsUp; }, 2000);
-  qvtest::MovePointerTo(inside);
-  qvtest::PumpUntil([&] { return rollUp->State() == bsDown; }, 2000);
+  press();
+  moveTo(outside, bsUp);
+  moveTo(inside, bsDown);
   Input(MOUSEEVENTF_LEFTUP);
   qvtest::PumpUntil([&] { return ox->RollUp(); }, 2000);
   EXPECT_TRUE(ox->RollUp());
@@ -264,36 +243,34 @@ TEST_F(CaptionFormTest, RealPressLeaveReenterReleaseClicksOnlyWhenReleasedInside
   EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(CaptionFormTest, StretchingARolledUpWindowUnrollsItWithoutAHeightChange)
-{
-  ShowActive();
-  ox->SetRollUp(true);
-  EXPECT_TRUE(ox->RollUp());
-  form->SetHeight(300);
-  EXPECT_FALSE(ox->RollUp());
-  EXPECT_EQ(300, Height());
-  ox->SetRollUp(true);
-  ox->SetRollUp(false);
-  EXPECT_EQ(300, Height());
-}
-
-TEST_F(CaptionFormTest, StayOnTopButtonTogglesTheTopmostBand)
+TEST_F(CaptionFormTest, StayOnTopButtonTogglesTheTopmostBandAndShowsLatchedWhileOn)
 {
   ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
   ShowActive();
+  TNCButton* onTop = ox->OnTopButton();
+  EXPECT_EQ(onTop->Left() - ox->RollUpButton()->Width(), ox->RollUpButton()->Left());  // side by side, no gap
+  const RECT b = onTop->BoundsRect();
+  qvtest::Pixels p = Shot(form->Handle());
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(b.left, b.top));
+  EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), p.at(b.right - 1, b.bottom - 1));
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(b.right - 2, b.bottom - 2));
   auto topmost = [&] { return (GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-  qvtest::LeftClickAt(ScreenCentre(ox->OnTopButton()));
+  qvtest::LeftClickAt(ScreenCentre(onTop));
   qvtest::PumpUntil([&] { return ox->OnTop(); }, 2000);
   EXPECT_TRUE(ox->OnTop());
   EXPECT_TRUE(topmost());
-  qvtest::LeftClickAt(ScreenCentre(ox->OnTopButton()));
+  qvtest::PumpMessagesFor(100);
+  p = Shot(form->Handle());
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), p.at(b.left, b.top));
+  EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), p.at(b.right - 1, b.bottom - 1));
+  qvtest::LeftClickAt(ScreenCentre(onTop));
   qvtest::PumpUntil([&] { return !ox->OnTop(); }, 2000);
   EXPECT_FALSE(ox->OnTop());
   EXPECT_FALSE(topmost());
-  EXPECT_FALSE(ox->OnTopButton()->Down());
+  EXPECT_FALSE(onTop->Down());
 }
 
-TEST_F(CaptionFormTest, TrackingSizeIsLimitedUnlessRolledUp)
+TEST_F(CaptionFormTest, TrackingSizeIsLimitedUnlessRolledUpAndAStretchUnrolls)
 {
   ox->SetOptions(ToxfOptions{oxfActiveGradient, oxfInactiveGradient, oxfMinMax});
   ox->SetMinWidth(204);
@@ -315,31 +292,31 @@ TEST_F(CaptionFormTest, TrackingSizeIsLimitedUnlessRolledUp)
   EXPECT_LT(Height(), 102);
   ox->SetRollUp(false);
   EXPECT_EQ(102, Height());
+  // Stretching a rolled-up window unrolls it without a height change of its own.
+  ox->SetRollUp(true);
+  form->SetHeight(300);
+  EXPECT_FALSE(ox->RollUp());
+  EXPECT_EQ(300, Height());
+  ox->SetRollUp(true);
+  ox->SetRollUp(false);
+  EXPECT_EQ(300, Height());
 }
 
 TEST_F(CaptionFormTest, TrayIconIsAddedModifiedAndRemoved)
 {
   ShowActive();
   HWND window = form->Handle();
-  auto present = [&] {
-    NOTIFYICONDATAA probe{};
-    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    probe.hWnd = window;
-    probe.uID = 2423;
-    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
-  };
-  EXPECT_FALSE(present());
+  EXPECT_FALSE(TrayIconShown(window));
   ox->SetTrayHint(std::string(80, 'h'));
   ox->SetTrayEnabled(true);
-  EXPECT_TRUE(present());
+  EXPECT_TRUE(TrayIconShown(window));
   ox->SetTrayHint("Quorvik");
-  EXPECT_TRUE(present());
+  EXPECT_TRUE(TrayIconShown(window));
   int clicks = 0, doubles = 0;
   ox->OnTrayClick = [&](TObject*) { ++clicks; };
   ox->OnTrayDblClk = [&](TObject*) { ++doubles; };
-  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_LBUTTONDOWN);
-  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_LBUTTONDBLCLK);
-  SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_MOUSEMOVE);
+  for (LPARAM event : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE})
+    SendMessageA(window, WM_OXTRAYNOTIFY, 2423, event);
   EXPECT_EQ(1, clicks);
   EXPECT_EQ(1, doubles);
   // A right click brings up the tray menu at the pointer.
@@ -350,36 +327,14 @@ TEST_F(CaptionFormTest, TrayIconIsAddedModifiedAndRemoved)
   int popups = 0;
   menu->OnPopup = [&](TObject*) { ++popups; };
   ox->SetTrayMenu(menu);
-  SetTimer(nullptr, 0, 100, CloseOpenMenu);
+  uitest::SendKeysWhenOpen({VK_ESCAPE}, 100);
   SendMessageA(window, WM_OXTRAYNOTIFY, 2423, WM_RBUTTONUP);
   EXPECT_EQ(1, popups);
   ox->SetTrayEnabled(false);
-  EXPECT_FALSE(present());
+  EXPECT_FALSE(TrayIconShown(window));
   ox->SetTrayEnabled(true);
   form->DestroyHandle();
-  EXPECT_FALSE(present());
-}
-
-TEST_F(CaptionFormTest, ARecreatedWindowGetsItsCaptionAndTrayIconBack)
-{
-  ox->SetActiveGradient(0x0000FF);
-  ShowActive();
-  ox->SetTrayEnabled(true);
-  form->RecreateWnd();
-  form->Show();
-  SetForegroundWindow(form->Handle());
-  HWND window = form->Handle();
-  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled() && ox->DrawnActive(); }, 3000);
-  qvtest::PumpMessagesFor(200);
-  EXPECT_EQ(window, ox->Handle());
-  const TCaptionMetrics& m = ox->Metrics();
-  EXPECT_EQ(RGB(255, 0, 0), Shot(window).at(m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
-  NOTIFYICONDATAA probe{};
-  probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  probe.hWnd = window;
-  probe.uID = 2423;
-  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
-  ox->SetTrayEnabled(false);
+  EXPECT_FALSE(TrayIconShown(window));
 }
 
 TEST_F(CaptionFormTest, CustomButtonsFollowTheLinesAndReportTheWholeLine)
@@ -529,12 +484,8 @@ TEST(CaptionDesignTest, SizeLimitsAreCheckedOnlyWhileDesigning)
   EXPECT_EQ(500, ox->MinWidth());
   ox->SetMinWidth(0);
   ox->SetDesigning(true);
-  try {
-    ox->SetMinHeight(300);
-    FAIL() << "no error";
-  } catch (const EMinSizeError& e) {
-    EXPECT_STREQ("The Minimum Height must not be\rgreater than the Maximum Height", e.what());
-  }
+  uitest::ExpectFailure<EMinSizeError>([&] { ox->SetMinHeight(300); },
+                                       "The Minimum Height must not be\rgreater than the Maximum Height");
   EXPECT_EQ(0, ox->MinHeight());
   ox->SetMinWidth(100);
   EXPECT_THROW(ox->SetMaxWidth(99), EMinSizeError);

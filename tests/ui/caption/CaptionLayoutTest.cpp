@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 namespace {
 
 // Values of a classic 3D desktop: 4-pixel sizing frames, 3-pixel dialog frames,
@@ -25,6 +28,11 @@ TCaptionMetrics Sizeable()
   return m;
 }
 
+std::array<int, 6> Sizes(const TCaptionMetrics& M)
+{
+  return {M.FrameWidth, M.FrameHeight, M.CaptionHeight, M.ButtonWidth, M.IconWidth, M.IconHeight};
+}
+
 int SevenPerChar(const std::string& s) { return static_cast<int>(s.size()) * 7; }
 
 }  // namespace
@@ -36,49 +44,35 @@ TEST(CaptionMetrics, VersionTestLooksAtTheMajorVersionByte)
   EXPECT_FALSE(IsNewStyleVersion(0x00000A03));  // 3.10
 }
 
-TEST(CaptionMetrics, NewStyleTakesFramesAndCaptionSizesPerBorderStyle)
+TEST(CaptionMetrics, FramesCaptionAndButtonsFollowTheBorderStyleAndTheSystemGeneration)
 {
-  TCaptionMetrics m;
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbSizeable, true, Classic()), cfCaptionFont);
-  EXPECT_EQ(m.FrameWidth, 4);
-  EXPECT_EQ(m.FrameHeight, 5);
-  EXPECT_EQ(m.CaptionHeight, 18);
-  EXPECT_EQ(m.ButtonWidth, 18);
-  EXPECT_EQ(m.IconWidth, 16);
-  EXPECT_EQ(m.IconHeight, 16);
-
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbDialog, true, Classic()), cfCaptionFont);
-  EXPECT_EQ(m.FrameWidth, 3);
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbSingle, true, Classic()), cfCaptionFont);
-  EXPECT_EQ(m.FrameHeight, 3);
-
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbSizeToolWin, true, Classic()), cfSmallCaptionFont);
-  EXPECT_EQ(m.FrameWidth, 4);
-  EXPECT_EQ(m.CaptionHeight, 14);
-  EXPECT_EQ(m.ButtonWidth, 12);
-  EXPECT_EQ(m.IconWidth, 10);
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbToolWindow, true, Classic()), cfSmallCaptionFont);
-  EXPECT_EQ(m.FrameWidth, 3);
-}
-
-TEST(CaptionMetrics, OldStyleUsesClassicSizesAndOnlyThreeStyles)
-{
-  TCaptionMetrics m;
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbSingle, false, Classic()), cfSystemFont);
-  EXPECT_EQ(m.FrameWidth, 1);
-  EXPECT_EQ(m.CaptionHeight, 19);
-  EXPECT_EQ(m.ButtonWidth, 20);
-  EXPECT_EQ(m.IconHeight, 17);
-  EXPECT_EQ(UpdateCaptionMetrics(m, cbDialog, false, Classic()), cfSystemFont);
-  EXPECT_EQ(m.FrameWidth, 4);
-  EXPECT_EQ(m.FrameHeight, 4);
-
-  const TCaptionMetrics before = m;
+  struct TCase {
+    TCaptionBorder Border;
+    bool NewStyle;
+    TCaptionFontSource Font;
+    std::array<int, 6> Sizes;  // frame width and height, caption height, button width, icon width and height
+  };
+  const TCase cases[] = {
+      {cbSizeable, true, cfCaptionFont, {4, 5, 18, 18, 16, 16}},
+      {cbSingle, true, cfCaptionFont, {3, 3, 18, 18, 16, 16}},
+      {cbDialog, true, cfCaptionFont, {3, 3, 18, 18, 16, 16}},
+      {cbToolWindow, true, cfSmallCaptionFont, {3, 3, 14, 12, 10, 12}},
+      {cbSizeToolWin, true, cfSmallCaptionFont, {4, 5, 14, 12, 10, 12}},
+      {cbSingle, false, cfSystemFont, {1, 1, 19, 20, 18, 17}},
+      {cbSizeable, false, cfSystemFont, {4, 5, 19, 20, 18, 17}},
+      {cbDialog, false, cfSystemFont, {4, 4, 19, 20, 18, 17}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Border << (c.NewStyle ? " new" : " old"));
+    TCaptionMetrics m;
+    EXPECT_EQ(UpdateCaptionMetrics(m, c.Border, c.NewStyle, Classic()), c.Font);
+    EXPECT_EQ(Sizes(m), c.Sizes);
+  }
+  // Styles without metrics of their own leave what was there.
+  TCaptionMetrics m = Sizeable();
   EXPECT_EQ(UpdateCaptionMetrics(m, cbToolWindow, false, Classic()), cfUnchanged);
   EXPECT_EQ(UpdateCaptionMetrics(m, cbNone, true, Classic()), cfUnchanged);
-  EXPECT_EQ(m.FrameWidth, before.FrameWidth);
-  EXPECT_EQ(m.CaptionHeight, before.CaptionHeight);
-  EXPECT_EQ(m.ButtonWidth, before.ButtonWidth);
+  EXPECT_EQ(Sizes(m), Sizes(Sizeable()));
 }
 
 TEST(CaptionMetrics, SystemStripCountsThreeButtonsWithMinMaxOrWhileDesigning)
@@ -152,18 +146,13 @@ TEST(CaptionText, FitsOrShortensWithDotsAndThenAlignsLeft)
 
 TEST(CaptionText, ItalicHeadEndsAfterTheNthSpace)
 {
-  TItalicSplit s = SplitItalicWords("Quorvik V5.0", 1);
-  EXPECT_EQ(s.Head, "Quorvik ");
-  EXPECT_EQ(s.Tail, "V5.0");
-  s = SplitItalicWords("Quorvik V5.0", 3);
-  EXPECT_EQ(s.Head, "Quorvik V5.0");
-  EXPECT_EQ(s.Tail, "");
-  s = SplitItalicWords("A B C", 2);
-  EXPECT_EQ(s.Head, "A B ");
-  EXPECT_EQ(s.Tail, "C");
-  s = SplitItalicWords("A B", 0);
-  EXPECT_EQ(s.Head, "");
-  EXPECT_EQ(s.Tail, "A B");
+  for (auto [text, words, head, tail] :
+       {std::tuple{"Quorvik V5.0", 1, "Quorvik ", "V5.0"}, std::tuple{"Quorvik V5.0", 3, "Quorvik V5.0", ""},
+        std::tuple{"A B C", 2, "A B ", "C"}, std::tuple{"A B", 0, "", "A B"}}) {
+    const TItalicSplit s = SplitItalicWords(text, words);
+    EXPECT_EQ(s.Head, head) << text << " " << words;
+    EXPECT_EQ(s.Tail, tail) << text << " " << words;
+  }
 }
 
 TEST(CaptionText, VerticalPositionRoundsHalvesToEven)

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/WineTestSupport.h"
+#include "tests/ui/UiTestSupport.h"
 
 namespace {
 
@@ -79,18 +79,12 @@ protected:
 
 }  // namespace
 
-TEST_F(SubClassTest, TheFormAnswersFirstAndHooksSeeItsResultNewestLast)
+TEST_F(SubClassTest, TheFormAnswersFirstHooksSeeItsResultNewestLastAndTheFrameworkStillDrivesIt)
 {
   NewHook("A", 10);
   NewHook("B", 100);
   EXPECT_EQ(117, SendMessageA(form->Handle(), kProbe, 0, 0));
   EXPECT_EQ((std::vector<std::string>{"form", "A saw 7", "B saw 17"}), trail);
-}
-
-TEST_F(SubClassTest, TheFrameworkStillFindsAndDrivesTheHookedForm)
-{
-  NewHook("A", 1);
-  NewHook("B", 1);
   EXPECT_EQ(form, TWinControl::FromHandle(form->Handle()));
   form->SetCaption("Hooked twice");
   EXPECT_EQ("Hooked twice", qvtest::WindowText(form->Handle()));
@@ -117,7 +111,7 @@ TEST_F(SubClassTest, HooksComeOffInReverseOrderRestoringEachRecordedProcedure)
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
 }
 
-TEST_F(SubClassTest, EnabledChangesRefreshOnlyWhenTheValueChanges)
+TEST_F(SubClassTest, EnabledChangesRefreshOnlyWhenTheValueChangesAndANonWindowFailsWithEnabledSet)
 {
   auto* hook = new TProbeHook(form, "A", 1);
   hook->SetForm(form);
@@ -129,18 +123,8 @@ TEST_F(SubClassTest, EnabledChangesRefreshOnlyWhenTheValueChanges)
   hook->SetEnabled(false);
   EXPECT_EQ(2, hook->Refreshes);
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
-}
-
-TEST_F(SubClassTest, HookingSomethingThatIsNoWindowFailsWithEnabledAlreadySet)
-{
-  auto* hook = new TProbeHook(form, "A", 1);
   hook->SetWindow(reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7654)));
-  try {
-    hook->SetEnabled(true);
-    FAIL() << "no exception";
-  } catch (const ENotOwnerError& e) {
-    EXPECT_STREQ("Not a valid Window", e.what());
-  }
+  uitest::ExpectFailure<ENotOwnerError>([&] { hook->SetEnabled(true); }, "Not a valid Window");
   EXPECT_TRUE(hook->Enabled());
   EXPECT_EQ(nullptr, hook->NewProc());
 }
@@ -152,12 +136,7 @@ TEST_F(SubClassTest, NoProcedureLeftMeansWindowsResourcesExhausted)
   EXPECT_GT(taken.size(), 100u);
   auto* hook = new TProbeHook(form, "A", 1);
   hook->SetForm(form);
-  try {
-    hook->SetEnabled(true);
-    ADD_FAILURE() << "no exception";
-  } catch (const EOutOfResources& e) {
-    EXPECT_STREQ("Windows Resources Exhausted", e.what());
-  }
+  uitest::ExpectFailure<EOutOfResources>([&] { hook->SetEnabled(true); }, "Windows Resources Exhausted");
   for (WNDPROC p : taken) FreeObjectInstance(p);
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
 }

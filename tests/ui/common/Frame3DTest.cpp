@@ -54,8 +54,14 @@ TEST(Frame3D, NegativeWidthDrawsOneRingAndLeavesTheRectangleAlone)
   EXPECT_EQ(canvas.Pixels, expected);
 }
 
-TEST(Frame3D, PositiveWidthShrinksTheRectangleByTheWidth)
+TEST(Frame3D, PositiveWidthShrinksTheRectangleByTheWidthAndZeroDrawsNothing)
 {
+  RecordingCanvas none;
+  TestRect z{3, 4, 20, 30};
+  Frame3D(none, z, kTop, kBottom, 0);
+  EXPECT_TRUE(none.Pixels.empty());
+  EXPECT_EQ(z, (TestRect{3, 4, 20, 30}));
+
   RecordingCanvas one;
   TestRect r{0, 0, 10, 10};
   Frame3D(one, r, kTop, kBottom, 1);
@@ -73,13 +79,4 @@ TEST(Frame3D, PositiveWidthShrinksTheRectangleByTheWidth)
   EXPECT_EQ(two.Pixels.at({14, 12}), kBottom);
   EXPECT_EQ(two.Pixels.count({7, 7}), 0u);
   EXPECT_EQ(two.Pixels.size(), 32u + 24u);  // the rings of a 10 x 8 and an 8 x 6 box
-}
-
-TEST(Frame3D, ZeroWidthDrawsNothing)
-{
-  RecordingCanvas canvas;
-  TestRect r{3, 4, 20, 30};
-  Frame3D(canvas, r, kTop, kBottom, 0);
-  EXPECT_TRUE(canvas.Pixels.empty());
-  EXPECT_EQ(r, (TestRect{3, 4, 20, 30}));
 }

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/WineTestSupport.h"
+#include "tests/ui/UiTestSupport.h"
 
 namespace {
 qvtest::Pixels Draw(int Width, int Height, void (*Paint)(TCanvas&, TGradient&, const RECT&))
@@ -19,25 +19,21 @@ qvtest::Pixels Draw(int Width, int Height, void (*Paint)(TCanvas&, TGradient&, c
 }
 }  // namespace
 
-TEST(Gradient, HorizontalFillStartsWhiteAtTheLeftAndLaterBandsWinTheOverlap)
+TEST(Gradient, FillsRunFromTheEndColourAndLaterBandsWinTheOverlap)
 {
-  const auto pixels = Draw(256, 4, [](TCanvas& c, TGradient& g, const RECT& r) { g.DrawHorz(c, r); });
-  EXPECT_EQ(RGB(255, 255, 255), pixels.at(0, 0));
-  EXPECT_EQ(RGB(255, 255, 255), pixels.at(1, 3));
-  EXPECT_EQ(RGB(254, 254, 254), pixels.at(2, 0));  // band 1 covers 2..4 over band 0's 0..2
-  EXPECT_EQ(RGB(2, 2, 2), pixels.at(254, 0));
-  EXPECT_EQ(RGB(2, 2, 2), pixels.at(255, 3));
-}
-
-TEST(Gradient, VerticalFillRunsDownwardFromTheEndColour)
-{
-  const auto pixels = Draw(3, 128, [](TCanvas& c, TGradient& g, const RECT& r) {
+  auto p = Draw(256, 4, [](TCanvas& c, TGradient& g, const RECT& r) { g.DrawHorz(c, r); });
+  EXPECT_EQ(RGB(255, 255, 255), p.at(0, 0));
+  EXPECT_EQ(RGB(255, 255, 255), p.at(1, 3));
+  EXPECT_EQ(RGB(254, 254, 254), p.at(2, 0));  // band 1 covers 2..4 over band 0's 0..2
+  EXPECT_EQ(RGB(2, 2, 2), p.at(254, 0));
+  EXPECT_EQ(RGB(2, 2, 2), p.at(255, 3));
+  p = Draw(3, 128, [](TCanvas& c, TGradient& g, const RECT& r) {
     g.SetStartColor(RGB(0, 0, 128));
     g.DrawVert(c, r);
   });
-  EXPECT_EQ(RGB(255, 255, 255), pixels.at(1, 0));
-  EXPECT_EQ(RGB(254, 254, 255), pixels.at(1, 1));  // 255 - Trunc(255/128), blue 255 - Trunc(127/128)
-  EXPECT_EQ(RGB(2, 2, 129), pixels.at(2, 127));
+  EXPECT_EQ(RGB(255, 255, 255), p.at(1, 0));
+  EXPECT_EQ(RGB(254, 254, 255), p.at(1, 1));  // 255 - Trunc(255/128), blue 255 - Trunc(127/128)
+  EXPECT_EQ(RGB(2, 2, 129), p.at(2, 127));
 }
 
 TEST(Gradient, TableIsBuiltOnUseKeptForEqualColoursAndDroppedByChanges)
@@ -63,12 +59,7 @@ TEST(Gradient, AnIndexPastTheTableIsOutOfRange)
 {
   TGradient g;
   EXPECT_NO_THROW(g.GetColor(127));
-  try {
-    g.GetColor(128);
-    FAIL() << "no exception";
-  } catch (const EInvalidIndex& e) {
-    EXPECT_STREQ("Index out of range", e.what());
-  }
+  uitest::ExpectFailure<EInvalidIndex>([&] { g.GetColor(128); }, "Index out of range");
 }
 
 TEST(Frame3DOnCanvas, TheBevelLandsOnTheBitmapPixelForPixel)

@@ -66,34 +66,25 @@ TEST(BalloonGeometry, ScreenEdgesFlipTheSideThatWouldLeaveTheScreen)
 
 TEST(BalloonGeometry, BodyPointerAndTextPerPosition)
 {
-  const TBalloonSize s{138, 56};  // shadow 5: body 118 × 32
-  auto g = BalloonGeometry(bpAboveLeft, s, 5);
-  EXPECT_EQ(g.Body, (TBalloonRect{0, 0, 118, 32}));
-  EXPECT_EQ(g.Tip, (TBalloonPoint{133, 51}));
-  EXPECT_EQ(g.Base1, (TBalloonPoint{112, 31}));
-  EXPECT_EQ(g.Base2, (TBalloonPoint{92, 31}));
-  EXPECT_EQ(g.Text, (TBalloonRect{9, 9, 109, 23}));
-
-  g = BalloonGeometry(bpAboveRight, s, 5);
-  EXPECT_EQ(g.Body, (TBalloonRect{15, 0, 133, 32}));
-  EXPECT_EQ(g.Tip, (TBalloonPoint{0, 51}));
-  EXPECT_EQ(g.Base1, (TBalloonPoint{21, 31}));
-  EXPECT_EQ(g.Base2, (TBalloonPoint{41, 31}));
-  EXPECT_EQ(g.Text, (TBalloonRect{24, 9, 124, 23}));
-
-  g = BalloonGeometry(bpBelowLeft, s, 5);
-  EXPECT_EQ(g.Body, (TBalloonRect{0, 19, 118, 51}));
-  EXPECT_EQ(g.Tip, (TBalloonPoint{133, 0}));
-  EXPECT_EQ(g.Base1, (TBalloonPoint{112, 19}));
-  EXPECT_EQ(g.Base2, (TBalloonPoint{92, 19}));
-  EXPECT_EQ(g.Text, (TBalloonRect{9, 28, 109, 42}));
-
-  g = BalloonGeometry(bpBelowRight, s, 5);
-  EXPECT_EQ(g.Body, (TBalloonRect{15, 19, 133, 51}));
-  EXPECT_EQ(g.Tip, (TBalloonPoint{0, 0}));
-  EXPECT_EQ(g.Base1, (TBalloonPoint{21, 19}));
-  EXPECT_EQ(g.Base2, (TBalloonPoint{41, 19}));
-  EXPECT_EQ(g.Text, (TBalloonRect{24, 28, 124, 42}));
+  struct TCase {
+    TBalloonPosition Position;
+    TBalloonRect Body;
+    TBalloonPoint Tip, Base1, Base2;
+    TBalloonRect Text;
+  };
+  // Shadow 5: the body is 118 × 32.
+  for (const TCase& c : {TCase{bpAboveLeft, {0, 0, 118, 32}, {133, 51}, {112, 31}, {92, 31}, {9, 9, 109, 23}},
+                         TCase{bpAboveRight, {15, 0, 133, 32}, {0, 51}, {21, 31}, {41, 31}, {24, 9, 124, 23}},
+                         TCase{bpBelowLeft, {0, 19, 118, 51}, {133, 0}, {112, 19}, {92, 19}, {9, 28, 109, 42}},
+                         TCase{bpBelowRight, {15, 19, 133, 51}, {0, 0}, {21, 19}, {41, 19}, {24, 28, 124, 42}}}) {
+    SCOPED_TRACE(c.Position);
+    const auto g = BalloonGeometry(c.Position, {138, 56}, 5);
+    EXPECT_EQ(g.Body, c.Body);
+    EXPECT_EQ(g.Tip, c.Tip);
+    EXPECT_EQ(g.Base1, c.Base1);
+    EXPECT_EQ(g.Base2, c.Base2);
+    EXPECT_EQ(g.Text, c.Text);
+  }
 }
 
 TEST(BalloonGeometry, ShadowDepthShrinksBodyAndPointerByItsOffset)

@@ -151,9 +151,8 @@ TEST_F(BalloonTest, TheTextFitsItsRectangle)
     SCOPED_TRACE(text);
     const RECT r = ShowAt({400, 400}, text);
     const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-    Window()->Canvas().SetHandle(dc.get());
+    const TCanvasDC attached(Window()->Canvas(), dc.get());
     const SIZE extent = Window()->Canvas().TextExtent(text);
-    Window()->Canvas().SetHandle(nullptr);
     // Body less the pointer and the shadow, less 9 on each side.
     EXPECT_GE(r.right - r.left - 5 - 15 - 18, std::min<int>(extent.cx, ScreenW / 4 - 38));
   }
@@ -214,6 +213,9 @@ TEST_F(BalloonTest, PictureShowsFillFrameAndACheckeredOrSolidShadow)
 
 TEST_F(BalloonTest, WithoutRegionsAHookDismissesOnTheSecondMoveAndOnClicks)
 {
+  ShowAt({400, 400});  // with regions: no hook
+  EXPECT_EQ(BalloonDismissHook(), nullptr);
+  EXPECT_NE(GetWindowRgn(Window()->Handle(), qv::RegionHandle(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
   Balloon->SetBehavior({bbHideOnPaint});
   ShowAt({400, 400});
   ASSERT_NE(BalloonDismissHook(), nullptr);
@@ -265,30 +267,18 @@ TEST_F(BalloonTest, WithoutRegionsARepaintUnderTheBalloonDismissesIt)
   EXPECT_EQ(BalloonDismissHook(), nullptr);
 }
 
-TEST_F(BalloonTest, RegionModeInstallsNoHook)
-{
-  ShowAt({400, 400});
-  EXPECT_EQ(BalloonDismissHook(), nullptr);
-  EXPECT_NE(GetWindowRgn(Window()->Handle(), qv::RegionHandle(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
-}
-
 TEST_F(BalloonTest, NoBalloonWhileAMouseButtonIsHeld)
 {
   qvtest::MovePointerTo({300, 300});
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &down, sizeof down);
-  ASSERT_TRUE(qvtest::PumpUntil([] { return (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }, 2000));
-  Window()->ActivateHint(RECT{}, "Add");
-  EXPECT_FALSE(Shown());
-  INPUT up{};
-  up.type = INPUT_MOUSE;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &up, sizeof up);
-  ASSERT_TRUE(qvtest::PumpUntil([] { return (GetKeyState(VK_LBUTTON) & 0x8000) == 0; }, 2000));
-  Window()->ActivateHint(RECT{}, "Add");
-  EXPECT_TRUE(Shown());
+  for (const bool down : {true, false}) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+    ASSERT_TRUE(qvtest::PumpUntil([&] { return ((GetKeyState(VK_LBUTTON) & 0x8000) != 0) == down; }, 2000));
+    Window()->ActivateHint(RECT{}, "Add");
+    EXPECT_EQ(Shown(), !down);
+  }
 }
 
 TEST_F(BalloonTest, TwoHundredShowsLeaveNoHandlesBehind)

@@ -69,35 +69,23 @@ protected:
   }
 };
 
-TEST_F(HBLabelTest, RaisedHasTheLightCopyUpLeftAndTheDarkCopyDownRight)
+TEST_F(HBLabelTest, TheLightCopyShowsUpLeftWhenRaisedDownRightWhenLoweredAndDisabledTextIsGrey)
 {
   EXPECT_EQ(Label->Style(), tsLowered);  // the constructor's default
-  Label->SetStyle(tsRaised);
-  const TSides sides = LightCopySides();
-  EXPECT_TRUE(sides.Left);
-  EXPECT_FALSE(sides.Right);
-  EXPECT_GT(sides.Red, 0);
-}
-
-TEST_F(HBLabelTest, LoweredSwapsTheCopies)
-{
-  const TSides sides = LightCopySides();
-  EXPECT_FALSE(sides.Left);
-  EXPECT_TRUE(sides.Right);
-}
-
-TEST_F(HBLabelTest, NoneDrawsThePlainTextAndDisabledKeepsTheCopiesInGreyText)
-{
-  Label->SetStyle(tsNone);
-  TSides sides = LightCopySides();
-  EXPECT_FALSE(sides.Left);
-  EXPECT_FALSE(sides.Right);
-  EXPECT_GT(sides.Red, 0);
-  Label->SetStyle(tsRaised);
-  Label->SetEnabled(false);
-  sides = LightCopySides();
-  EXPECT_TRUE(sides.Left);
-  EXPECT_EQ(sides.Red, 0);
+  struct TCase {
+    TTextStyle Style;
+    bool Enabled, Left, Right, Red;
+  };
+  for (const TCase& c : {TCase{tsRaised, true, true, false, true}, TCase{tsLowered, true, false, true, true},
+                         TCase{tsNone, true, false, false, true}, TCase{tsRaised, false, true, false, false}}) {
+    SCOPED_TRACE(testing::Message() << "style " << c.Style << (c.Enabled ? "" : " disabled"));
+    Label->SetStyle(c.Style);
+    Label->SetEnabled(c.Enabled);
+    const TSides sides = LightCopySides();
+    EXPECT_EQ(sides.Left, c.Left);
+    EXPECT_EQ(sides.Right, c.Right);
+    EXPECT_EQ(sides.Red > 0, c.Red);
+  }
 }
 
 }  // namespace

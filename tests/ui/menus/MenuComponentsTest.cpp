@@ -1,7 +1,5 @@
 #include "tests/ui/menus/MenuFixture.h"
 
-#include "tests/support/WineTestSupport.h"
-
 TEST_F(MenuFixture, SettingsStartAtTheirDefaultsAndSubObjectsAreStoredOnlyWhenSwitchedOn)
 {
   ToxMenuData& d = *bar->Data();
@@ -102,26 +100,16 @@ TEST_F(MenuFixture, OpeningTheBarSwitchesDropDownItemsToOwnerDrawButNeverTheBars
   EXPECT_EQ("&File", Text(bar->Handle(), 0));
 }
 
-namespace {
-RECT openMenuRect{};
-void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-  HWND menu = FindWindowA("#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, id);
-  GetWindowRect(menu, &openMenuRect);
-  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-}
-}  // namespace
-
 TEST_F(MenuFixture, NegativeCoordinatesPlaceThePopUpAtTheirMagnitude)
 {
-  SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
+  RECT openMenuRect{};
+  const auto note = [&](HWND Menu) { GetWindowRect(Menu, &openMenuRect); };
+  uitest::SendKeysWhenOpen({VK_ESCAPE}, 50, note);
   popup->Popup(-110, -120);
   EXPECT_EQ(110, openMenuRect.left);
   EXPECT_EQ(120, openMenuRect.top);
   EXPECT_TRUE(Entry(popup->Handle(), 0).fType & MFT_OWNERDRAW);
-  SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
+  uitest::SendKeysWhenOpen({VK_ESCAPE}, 50, note);
   popup->Popup(130, 140);
   EXPECT_EQ(130, openMenuRect.left);
 }

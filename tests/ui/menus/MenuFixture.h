@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ui/UiTestSupport.h"
+
 class MenuFixture : public ::testing::Test {
 protected:
   void SetUp() override
@@ -51,6 +53,16 @@ protected:
     info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU | MIIM_STATE;
     GetMenuItemInfoA(Menu, Position, TRUE, &info);
     return info;
+  }
+  // The size Window gives the entry whose item data is Item (Result: its answer).
+  static MEASUREITEMSTRUCT Measure(HWND Window, const void* Item, LRESULT* Result = nullptr)
+  {
+    MEASUREITEMSTRUCT m{};
+    m.CtlType = ODT_MENU;
+    m.itemData = reinterpret_cast<ULONG_PTR>(Item);
+    const LRESULT answer = SendMessageA(Window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
+    if (Result) *Result = answer;
+    return m;
   }
   static std::string Text(HMENU Menu, UINT Position)
   {

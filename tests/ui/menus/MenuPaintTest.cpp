@@ -6,10 +6,10 @@
 
 namespace {
 struct Surface {
-  Surface(int W, int H)
+  Surface(int W, int H, TColor Fill = clWhite)
   {
     bitmap.SetSize(W, H);
-    bitmap.Canvas().SetBrushColor(clWhite);
+    bitmap.Canvas().SetBrushColor(Fill);
     bitmap.Canvas().FillRect(RECT{0, 0, W, H});
   }
   qvtest::Pixels Pixels() { return qvtest::CaptureDC(bitmap.Canvas().Handle(), bitmap.Width(), bitmap.Height()); }
@@ -47,28 +47,25 @@ TEST(MenuPaint, CheckMarksAreStampedInTheTextColourWithAnEchoWhenDisabled)
   TMenuItem item(nullptr);
   item.SetChecked(true);
   ToxMenuData data;
-  Surface plain(20, 20);
-  plain.bitmap.Canvas().Font().SetColor(clRed);
-  DrawCheck(data, plain.bitmap.Canvas(), 2, 2, item, false);
-  const int marked = plain.Count(RGB(255, 0, 0));
+  auto redMark = [&] {
+    Surface s(20, 20);
+    s.bitmap.Canvas().Font().SetColor(clRed);
+    DrawCheck(data, s.bitmap.Canvas(), 2, 2, item, false);
+    return s.Count(RGB(255, 0, 0));
+  };
+  const int marked = redMark();
   EXPECT_GT(marked, 5);
   item.SetRadioItem(true);
-  Surface bullet(20, 20);
-  bullet.bitmap.Canvas().Font().SetColor(clRed);
-  DrawCheck(data, bullet.bitmap.Canvas(), 2, 2, item, false);
-  EXPECT_GT(bullet.Count(RGB(255, 0, 0)), 3);
-  EXPECT_NE(marked, bullet.Count(RGB(255, 0, 0)));
+  const int bullet = redMark();
+  EXPECT_GT(bullet, 3);
+  EXPECT_NE(marked, bullet);
   item.SetRadioItem(false);
   item.SetEnabled(false);
-  Surface gray(20, 20);
-  gray.bitmap.Canvas().SetBrushColor(clBlack);
-  gray.bitmap.Canvas().FillRect(RECT{0, 0, 20, 20});
+  Surface gray(20, 20, clBlack);
   DrawCheck(data, gray.bitmap.Canvas(), 2, 2, item, false);
   EXPECT_EQ(marked, gray.Count(kShadow));
   EXPECT_GT(gray.Count(kHighlight), 0);
-  Surface selected(20, 20);
-  selected.bitmap.Canvas().SetBrushColor(clBlack);
-  selected.bitmap.Canvas().FillRect(RECT{0, 0, 20, 20});
+  Surface selected(20, 20, clBlack);
   DrawCheck(data, selected.bitmap.Canvas(), 2, 2, item, true);  // selected in oxmWin95: no echo
   EXPECT_EQ(0, selected.Count(kHighlight));
   item.SetChecked(false);
@@ -82,13 +79,10 @@ TEST(MenuPaint, DisabledImagesAreEmbossedOutlines)
   TImageList images(nullptr);
   images.SetWidth(8);
   images.SetHeight(8);
-  TWinBitmap square;
-  square.SetSize(8, 8);
-  square.Canvas().SetBrushColor(clFuchsia);
-  square.Canvas().FillRect(RECT{0, 0, 8, 8});
-  square.Canvas().SetBrushColor(clRed);
-  square.Canvas().FillRect(RECT{2, 2, 6, 6});
-  images.AddMasked(square, clFuchsia);
+  Surface square(8, 8, clFuchsia);
+  square.bitmap.Canvas().SetBrushColor(clRed);
+  square.bitmap.Canvas().FillRect(RECT{2, 2, 6, 6});
+  images.AddMasked(square.bitmap, clFuchsia);
   ToxMenuData data;
   data.ImageList = &images;
   TMenuItem item(nullptr);
@@ -97,18 +91,14 @@ TEST(MenuPaint, DisabledImagesAreEmbossedOutlines)
   DrawGlyph(data, enabled.bitmap.Canvas(), 0, 0, item, false);
   EXPECT_EQ(16, enabled.Count(RGB(255, 0, 0)));
   item.SetEnabled(false);
-  Surface black(12, 12);
-  black.bitmap.Canvas().SetBrushColor(clBlack);
-  black.bitmap.Canvas().FillRect(RECT{0, 0, 12, 12});
+  Surface black(12, 12, clBlack);
   DrawGlyph(data, black.bitmap.Canvas(), 0, 0, item, false);
   const auto p = black.Pixels();
   EXPECT_EQ(0, black.Count(RGB(255, 0, 0)));
   EXPECT_EQ(kShadow, p.at(2, 2));     // shadow where the image is but not one pixel down-right of it
   EXPECT_EQ(kHighlight, p.at(6, 6));  // highlight one pixel past its bottom-right
   EXPECT_EQ(RGB(0, 0, 0), p.at(9, 9));
-  Surface sel(12, 12);
-  sel.bitmap.Canvas().SetBrushColor(clBlack);
-  sel.bitmap.Canvas().FillRect(RECT{0, 0, 12, 12});
+  Surface sel(12, 12, clBlack);
   DrawGlyph(data, sel.bitmap.Canvas(), 0, 0, item, true);  // selected in oxmWin95: shadow only
   EXPECT_EQ(0, sel.Count(kHighlight));
   EXPECT_GT(sel.Count(kShadow), 0);
@@ -127,8 +117,6 @@ TEST(MenuPaint, DitherAndPictureStyles)
   EXPECT_EQ(d.at(0, 0), d.at(1, 1));
 
   TPicture picture;
-  TWinBitmap big;
-  big.SetSize(30, 30);
   Surface pattern(20, 20);
   TGradient gradient;
   PaintStyle(pattern.bitmap.Canvas(), RECT{2, 2, 12, 12}, clLime, &picture, &gradient, oxmPicturePattern);

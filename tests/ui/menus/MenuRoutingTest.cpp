@@ -1,67 +1,42 @@
 #include "tests/ui/menus/MenuFixture.h"
 
-#include "tests/support/WineTestSupport.h"
-
 namespace {
-MEASUREITEMSTRUCT Measure(HWND Window, const void* Item, LRESULT& Result)
-{
-  MEASUREITEMSTRUCT m{};
-  m.CtlType = ODT_MENU;
-  m.itemData = reinterpret_cast<ULONG_PTR>(Item);
-  Result = SendMessageA(Window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
-  return m;
-}
-
 LRESULT MenuCharOf(HWND Window, char Ch, HMENU Menu)
 {
   return SendMessageA(Window, WM_MENUCHAR, MAKEWPARAM(Ch, MF_POPUP), reinterpret_cast<LPARAM>(Menu));
-}
-
-// Keys for the open menu, posted from a thread timer (the menu loop is modal).
-std::vector<WPARAM> pendingKeys;
-void CALLBACK TypeIntoMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-  HWND menu = FindWindowA("#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  if (pendingKeys.empty()) {
-    KillTimer(nullptr, id);
-    return;
-  }
-  PostMessageA(menu, WM_KEYDOWN, pendingKeys.front(), 0);
-  pendingKeys.erase(pendingKeys.begin());
 }
 }  // namespace
 
 TEST_F(MenuFixture, MeasureRequestsAreAnsweredForOurItemsAndLeftAloneOtherwise)
 {
   LRESULT result = 0;
-  const MEASUREITEMSTRUCT one = Measure(form->Handle(), scan, result);
+  const MEASUREITEMSTRUCT one = Measure(form->Handle(), scan, &result);
   EXPECT_EQ(1, result);
   EXPECT_GT(one.itemWidth, 30u);
   EXPECT_GT(one.itemHeight, 12u);
   int stranger = 0;
-  const MEASUREITEMSTRUCT other = Measure(form->Handle(), &stranger, result);
+  const MEASUREITEMSTRUCT other = Measure(form->Handle(), &stranger, &result);
   EXPECT_EQ(0, result);
   EXPECT_EQ(0u, other.itemWidth);
   // Pop-up items are measured by the pop-up list window.
-  Measure(oxMenus::PopupList().Window(), clear, result);
+  Measure(PopupList().Window(), clear, &result);
   EXPECT_EQ(1, result);
   // A caption of two lines is about twice as high, unless multi-line is off.
   compare->SetCaption("Two||Lines");
-  const MEASUREITEMSTRUCT two = Measure(form->Handle(), compare, result);
+  const MEASUREITEMSTRUCT two = Measure(form->Handle(), compare, &result);
   EXPECT_GE(two.itemHeight, 2 * one.itemHeight - 6);
   bar->SetOptions(ToxmOptions{});
-  EXPECT_EQ(one.itemHeight, Measure(form->Handle(), compare, result).itemHeight);
+  EXPECT_EQ(one.itemHeight, Measure(form->Handle(), compare, &result).itemHeight);
   // A vertical banner widens the items of the first column.
   bar->SetOptions(ToxmOptions{oxmBanner});
   bar->Banner()->SetVertical(true);
-  EXPECT_EQ(one.itemWidth + 17, Measure(form->Handle(), scan, result).itemWidth);
+  EXPECT_EQ(one.itemWidth + 17, Measure(form->Handle(), scan, &result).itemWidth);
 }
 
 TEST_F(MenuFixture, MenuCharExecutesTheOnlyMatchAndCyclesThroughSharedLetters)
 {
   SetOwnerDraw(popup->Items(), true);
-  HWND list = oxMenus::PopupList().Window();
+  HWND list = PopupList().Window();
   EXPECT_EQ(MAKELRESULT(0, MNC_EXECUTE), MenuCharOf(list, 's', popup->Handle()));
   EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), MenuCharOf(list, 'C', popup->Handle()));
   EXPECT_EQ(0, MenuCharOf(list, 'q', popup->Handle()));
@@ -95,42 +70,24 @@ TEST_F(MenuFixture, MenuCharExecutesTheOnlyMatchAndCyclesThroughSharedLetters)
 
 TEST_F(MenuFixture, KeysInTheOpenMenusRunTheirCommands)
 {
-  pendingKeys = {'C'};
-  SetTimer(nullptr, 0, 60, TypeIntoMenu);
+  uitest::SendKeysWhenOpen({'C'}, 60);
   popup->Popup(200, 200);
   qvtest::PumpMessagesFor(50);
   EXPECT_EQ((std::vector<std::string>{"Clear List"}), clicked);
 
   // The bar: Alt+F opens File, X runs Exit through the menu character.
   clicked.clear();
-  pendingKeys = {'X'};
-  SetTimer(nullptr, 0, 60, TypeIntoMenu);
+  uitest::SendKeysWhenOpen({'X'}, 60);
   PostMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !clicked.empty(); }, 3000));
   EXPECT_EQ((std::vector<std::string>{"E&xit"}), clicked);
   // Arrows and Return reach the sub-menu's item.
   clicked.clear();
-  pendingKeys = {VK_UP, VK_UP, VK_RIGHT, VK_RETURN};
-  SetTimer(nullptr, 0, 80, TypeIntoMenu);
+  uitest::SendKeysWhenOpen({VK_UP, VK_UP, VK_RIGHT, VK_RETURN}, 80);
   PostMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !clicked.empty(); }, 3000));
   EXPECT_EQ((std::vector<std::string>{"&Deeper"}), clicked);
 }
-
-namespace {
-qvtest::Pixels menuPixels;
-int visibleTicks = 0;
-// Captures the open menu once it has been visible for a tick (and painted).
-void CALLBACK CaptureAndCloseMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-  HWND menu = FindWindowA("#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu) || ++visibleTicks < 2) return;
-  visibleTicks = 0;
-  KillTimer(nullptr, id);
-  menuPixels = qvtest::CaptureClient(menu);
-  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-}
-}  // namespace
 
 TEST_F(MenuFixture, TheBackgroundGradientAndTheBannerShowInTheOpenMenu)
 {
@@ -140,7 +97,8 @@ TEST_F(MenuFixture, TheBackgroundGradientAndTheBannerShowInTheOpenMenu)
   popup->Banner()->SetColor(clNavy);
   popup->Banner()->SetVertical(true);
   popup->SetCaption("Pop");
-  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
+  qvtest::Pixels menuPixels;
+  uitest::SendKeysWhenOpen({VK_ESCAPE}, 60, [&](HWND Menu) { menuPixels = qvtest::CaptureClient(Menu); });
   popup->Popup(200, 200);
   ASSERT_GT(menuPixels.width, 40);
   const int y = menuPixels.height / 2;
@@ -158,23 +116,22 @@ TEST_F(MenuFixture, TheBackgroundGradientAndTheBannerShowInTheOpenMenu)
   EXPECT_GT(GetBValue(right), 240);
 }
 
-TEST_F(MenuFixture, CachesAreReusedForTheSameMenuUntilChanged)
+TEST_F(MenuFixture, TheBackgroundCacheIsReusedForTheSameMenuUntilChanged)
 {
   popup->SetOptions(ToxmOptions{oxmBackground});
   popup->Background()->SetStyle(oxmHorzGradient);
-  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
-  popup->Popup(200, 200);
-  EXPECT_EQ(popup->Handle(), BackgroundCache().Key);
-  const HBITMAP first = BackgroundCache().Bitmap.Handle();
-  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
-  popup->Popup(200, 200);
-  EXPECT_EQ(first, BackgroundCache().Bitmap.Handle());
-  popup->Background()->SetGradientColor(clYellow);
-  EXPECT_EQ(nullptr, BackgroundCache().Key);
-  SetTimer(nullptr, 0, 60, CaptureAndCloseMenu);
-  popup->Popup(200, 200);
-  EXPECT_EQ(popup->Handle(), BackgroundCache().Key);
-  EXPECT_NE(first, BackgroundCache().Bitmap.Handle());
+  HBITMAP first = nullptr;
+  for (const bool change : {false, false, true}) {
+    if (change) {
+      popup->Background()->SetGradientColor(clYellow);
+      EXPECT_EQ(nullptr, BackgroundCache().Key);
+    }
+    uitest::SendKeysWhenOpen({VK_ESCAPE}, 60);
+    popup->Popup(200, 200);
+    EXPECT_EQ(popup->Handle(), BackgroundCache().Key);
+    if (!first) first = BackgroundCache().Bitmap.Handle();
+    EXPECT_EQ(change, first != BackgroundCache().Bitmap.Handle());
+  }
 }
 
 TEST_F(MenuFixture, SystemEntriesAreDrawnThroughProxiesUntilTheMenuLoopEnds)
@@ -192,7 +149,7 @@ TEST_F(MenuFixture, SystemEntriesAreDrawnThroughProxiesUntilTheMenuLoopEnds)
   EXPECT_TRUE(proxy->Checked());
   EXPECT_EQ(-1, proxy->Tag());
   LRESULT result = 0;
-  Measure(form->Handle(), proxy, result);
+  Measure(form->Handle(), proxy, &result);
   EXPECT_EQ(1, result);
   EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), MenuCharOf(form->Handle(), '1', windows));
   EXPECT_EQ(0, MenuCharOf(form->Handle(), '2', windows));  // the grayed one
