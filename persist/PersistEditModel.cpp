@@ -29,11 +29,6 @@ bool ReadBlob(TObject& Instance, const TPropInfo& Prop, const std::string& Blob)
   return ReadObjectProp(Instance, Prop, Stream);
 }
 
-auto TargetIn(TComponent& Form)
-{
-  return [&Form](const ToxPersistItem& Item) { return FindItemTarget(Form, Item.Component); };
-}
-
 }  // namespace
 
 std::vector<TListedItem> ListSetupItems(const std::vector<std::string>& Items)
@@ -142,7 +137,7 @@ void TPersistEditModel::FillScratch()
   for (const TListedItem& Listed : FListed) {
     const ToxPersistItem& Item = Listed.Item;
     // An item that fails keeps no scratch value and is not applied.
-    WithItemProperty(Item, TargetIn(FForm), [&](TComponent& Target, const TPropInfo& Prop) {
+    WithItemProperty(Item, ItemTargetIn(FForm), [&](TComponent& Target, const TPropInfo& Prop) {
       if (Prop.Kind() != tkClass) {
         FScratch.WriteString(Item.ValueName, GetPropAsString(Target, Prop));
         return;
@@ -277,7 +272,7 @@ void TPersistEditModel::Apply()
     const ToxPersistItem& Item = Listed.Item;
     const ToxRegFile::TEntry* Value = FScratch.FindEntry(Item.ValueName);
     if (!Value) continue;
-    WithItemProperty(Item, TargetIn(FForm), [&](TComponent& Target, const TPropInfo& Prop) {
+    WithItemProperty(Item, ItemTargetIn(FForm), [&](TComponent& Target, const TPropInfo& Prop) {
       // A value of the other kind (two items sharing a value name) is not applied.
       const bool IsObject = Prop.Kind() == tkClass;
       if (Value->Kind != (IsObject ? ToxRegFile::KindBinary : ToxRegFile::KindString)) return;

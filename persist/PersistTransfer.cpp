@@ -8,11 +8,6 @@
 
 namespace {
 
-auto TargetIn(TComponent& Form)
-{
-  return [&Form](const ToxPersistItem& Item) { return FindItemTarget(Form, Item.Component); };
-}
-
 void SaveItem(const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop, TSettingsStore& Store,
               const std::string& Key)
 {
@@ -50,7 +45,7 @@ TComponent* FindItemTarget(TComponent& Form, const std::string& Component)
 
 void SaveItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store, const std::string& Key)
 {
-  ForEachItemProperty<ToxPersistItem>(Items, TargetIn(Form),
+  ForEachItemProperty<ToxPersistItem>(Items, ItemTargetIn(Form),
                                       [&](const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop) {
                                         if (!Item.IsLoadOnly()) SaveItem(Item, Target, Prop, Store, Key);
                                       });
@@ -58,7 +53,7 @@ void SaveItems(TComponent& Form, const std::vector<std::string>& Items, TSetting
 
 void LoadItems(TComponent& Form, const std::vector<std::string>& Items, TSettingsStore& Store, const std::string& Key)
 {
-  ForEachItemProperty<ToxPersistItem>(Items, TargetIn(Form),
+  ForEachItemProperty<ToxPersistItem>(Items, ItemTargetIn(Form),
                                       [&](const ToxPersistItem& Item, TComponent& Target, const TPropInfo& Prop) {
                                         LoadItem(Item, Target, Prop, Store, Key);
                                       });

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/objects/Classes.h"
+#include "persist/PersistItem.h"
 #include "persist/SettingsStore.h"
 
 // The item transfers of the persistence component, free of Windows: the
@@ -12,6 +13,11 @@
 // Target of an item: the form for "(TForm)", else the form's owned component
 // of that name (letter case ignored); nullptr when there is none.
 TComponent* FindItemTarget(TComponent& Form, const std::string& Component);
+// The same as a finder for the item walk (ItemWalk.h).
+inline auto ItemTargetIn(TComponent& Form)
+{
+  return [&Form](const ToxPersistItem& Item) { return FindItemTarget(Form, Item.Component); };
+}
 
 // Writes every item in use that is not load-only: plain properties as string
 // values, object-valued ones as binary blobs, below Key (created when missing).

@@ -22,7 +22,7 @@ void Check(bool Condition)
 std::string WriteBlob(TGadget& Holder, const char* Name)
 {
   TMemoryStream Stream;
-  const int64_t Size = WriteObjectProp(Holder, Prop(Holder, Name), Stream);
+  const int64_t Size = WriteObjectProp(Holder, FindPropInfo(Holder, Name), Stream);
   Check(Size == Stream.Size());
   return Stream.DataString();
 }
@@ -30,7 +30,7 @@ std::string WriteBlob(TGadget& Holder, const char* Name)
 void ReadBlob(TGadget& Holder, const char* Name, const uint8_t* Data, size_t Size)
 {
   TReadOnlyMemoryStream Stream(Data, static_cast<int64_t>(Size));
-  ReadObjectProp(Holder, Prop(Holder, Name), Stream);
+  ReadObjectProp(Holder, FindPropInfo(Holder, Name), Stream);
 }
 
 // Applies the input, then checks that the object's own blob is stable.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/persist/FakeRegistry.h"
+#include "tests/persist/PersistFixtures.h"
 #include "tests/support/TestClasses.h"
 
 using namespace fwtest;
@@ -56,7 +56,7 @@ TEST_F(ObjMgrTransfer, UnreadableTextOrWrongTypeLeavesOnlyThatValue)
   EXPECT_EQ(static_cast<uint32_t>(-20), Form.FMask);
 }
 
-TEST_F(ObjMgrTransfer, FormNameInOtherCaseNamesAComponent)
+TEST_F(ObjMgrTransfer, DefaultAppliesWhenNothingIsStoredAndTheFormIsNamedExactly)
 {
   auto* Component = new TGadget(&Form);
   Component->SetName("QVMAIN");
@@ -64,10 +64,7 @@ TEST_F(ObjMgrTransfer, FormNameInOtherCaseNamesAComponent)
   LoadObjMgrItems(Form, {"qvmain;Number;Software\\Halbrand\\QV5;FormLeft;;1"}, Registry);
   EXPECT_EQ(5, Component->FNumber);
   EXPECT_EQ(100, Form.FNumber);
-}
-
-TEST_F(ObjMgrTransfer, DefaultAppliesWhenNothingIsStoredAndEmptyItemsAreSkipped)
-{
+  Registry.OpenCount = 0;
   LoadObjMgrItems(Form, {"QVMain;Caption;Software\\Other;Title;Quorvik V5.0;1", ";;;;Default;1"}, Registry);
   EXPECT_EQ("Quorvik V5.0", Form.FCaption);
   SaveObjMgrItems(Form, {";;;;Default;1"}, Registry);

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/objects/Streams.h"
-#include "persist/ObjectBlob.h"
-#include "tests/support/TestClasses.h"
+#include "tests/persist/PersistFixtures.h"
 
 using namespace fwtest;
 using Strings = std::vector<std::string>;
@@ -23,18 +21,13 @@ const Strings Items = {
     "Changes;Color;1;Color;;1;0;1",
 };
 
-struct TEditFixture {
-  TGadget Form{nullptr};
-  TGadget* Changes = new TGadget(&Form);
-  TGadget* Browse = new TGadget(&Form);
+struct TEditFixture : TMainForm {
   TGadget* Parts = new TGadget(&Form);
   TComponent Dialog{nullptr};
   TPersistEditModel Model{Form, Items, Dialog};
 
   TEditFixture()
   {
-    Changes->SetName("Changes");
-    Browse->SetName("dlgBrowse");
     Parts->SetName("Parts");
     Browse->FCaption = "C:\\Data";
     Changes->FFont->SetName("Arial");
@@ -51,13 +44,6 @@ struct TEditFixture {
   }
   void Select(const std::string& ValueName) { Model.Select(IndexOf(ValueName)); }
 };
-
-std::string BlobOf(TObject& Holder, const char* Name)
-{
-  TMemoryStream Stream;
-  WriteObjectProp(Holder, Prop(Holder, Name), Stream);
-  return Stream.DataString();
-}
 
 }  // namespace
 
@@ -86,7 +72,7 @@ TEST(PersistEditModel, ListsItemsInUseMarkedForTheDialogAndCopiesTheirLiveValues
   for (const ToxRegFile::TEntry& Entry : S.Entries()) EXPECT_EQ("", Entry.Key);
 }
 
-TEST(PersistEditModel, EditsWithoutAnEditableSelectionLeaveTheScratchAlone)
+TEST(PersistEditModel, AnEditNeedsAnEditableSelectionAndIsPendingUntilApplied)
 {
   TEditFixture F;
   const std::string Before = F.Model.Scratch().SaveToBytes();
@@ -98,11 +84,7 @@ TEST(PersistEditModel, EditsWithoutAnEditableSelectionLeaveTheScratchAlone)
   EXPECT_FALSE(F.Model.EditGraphic(nullptr));
   EXPECT_FALSE(F.Model.Pending());
   EXPECT_EQ(Before, F.Model.Scratch().SaveToBytes());
-}
 
-TEST(PersistEditModel, AnEditIsPendingUntilAppliedAndOnlyApplyReachesTheLiveComponents)
-{
-  TEditFixture F;
   F.Select("Browser Root");
   EXPECT_EQ(TPropEditor::Text, F.Model.Editor());
   EXPECT_EQ("C:\\Data", F.Model.StoredText());
@@ -140,9 +122,11 @@ TEST(PersistEditModel, SetMembersAreSelectedByContainmentAndWrittenInListOrder)
   EXPECT_EQ((TParts{ptA, ptC}), F.Parts->FParts);
 }
 
-TEST(PersistEditModel, StringListsRoundTripThroughScratchCopiesAndEmptyOpensEmpty)
+TEST(PersistEditModel, ListsAndGraphicsAreEditedThroughScratchCopiesAndEmptyOpensEmpty)
 {
   TEditFixture F;
+  F.Changes->FGlyph->SetImage(SmallBitmapFile());
+  F.Model.FillScratch();
   F.Changes->FLines->Add("kept");  // the live list; the scratch still holds "EMPTY"
   F.Select("Lines");
   ASSERT_EQ(TPropEditor::Strings, F.Model.Editor());
@@ -154,15 +138,8 @@ TEST(PersistEditModel, StringListsRoundTripThroughScratchCopiesAndEmptyOpensEmpt
   EXPECT_TRUE(F.Model.EditLines(Lines));
   EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Model.StoredLines());
   EXPECT_EQ(0, F.Dialog.ComponentCount());  // each copy is freed after use
-  F.Model.Apply();
-  EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Changes->FLines->ToVector());
-}
 
-TEST(PersistEditModel, ClearingAGraphicStoresEmptyAndApplyEmptiesTheLiveGraphic)
-{
-  TEditFixture F;
-  F.Changes->FGlyph->SetImage(SmallBitmapFile());
-  F.Model.FillScratch();
+  // Clearing a graphic stores the empty blob.
   F.Select("Glyph");
   ASSERT_EQ(TPropEditor::Graphic, F.Model.Editor());
   TPicture Shown;
@@ -176,6 +153,7 @@ TEST(PersistEditModel, ClearingAGraphicStoresEmptyAndApplyEmptiesTheLiveGraphic)
   EXPECT_EQ(nullptr, Shown.Graphic());
   F.Model.Apply();
   EXPECT_TRUE(F.Changes->FGlyph->Empty());
+  EXPECT_EQ((Strings{"C:\\Temp", "D:\\Old"}), F.Changes->FLines->ToVector());
 }
 
 TEST(PersistEditModel, DamagedOrWrongTypeScratchValuesShowTheDefaultAndAreNotApplied)
@@ -195,7 +173,7 @@ TEST(PersistEditModel, DamagedOrWrongTypeScratchValuesShowTheDefaultAndAreNotApp
   F.Select("Font");
   TGadget Sample(nullptr);
   TFont Default;
-  F.Model.StoredObject(Sample, Prop(Sample, "Font"), [&] { Sample.FFont->Assign(&Default); });
+  F.Model.StoredObject(Sample, FindPropInfo(Sample, "Font"), [&] { Sample.FFont->Assign(&Default); });
   EXPECT_EQ(Default.Name(), Sample.FFont->Name());
 
   F.Model.Apply();
@@ -227,15 +205,15 @@ TEST(PersistEditModel, EditorsAndKindWordsFollowThePropertyKind)
       {"Letter", TPropEditor::None, ""},
   };
   for (const TCase& C : Cases) {
-    const TPropInfo& P = Prop(H, C.Name);
+    const TPropInfo& P = FindPropInfo(H, C.Name);
     TObject* Current = P.Kind() == tkClass ? GetObjectProp(H, P) : nullptr;
     EXPECT_EQ(C.Editor, EditorFor(P, Current)) << C.Name;
     EXPECT_EQ(C.Word, KindWord(P, Current)) << C.Name;
   }
-  const Strings Colours = ChoiceNames(Prop(H, "Color"));
+  const Strings Colours = ChoiceNames(FindPropInfo(H, "Color"));
   EXPECT_NE(Colours.end(), std::find(Colours.begin(), Colours.end(), "clWindowText"));
-  EXPECT_EQ((Strings{"False", "True"}), ChoiceNames(Prop(H, "Enabled")));
-  EXPECT_EQ(Strings{}, ChoiceNames(Prop(H, "Number")));
+  EXPECT_EQ((Strings{"False", "True"}), ChoiceNames(FindPropInfo(H, "Enabled")));
+  EXPECT_EQ(Strings{}, ChoiceNames(FindPropInfo(H, "Number")));
   EXPECT_EQ("Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*", GraphicFilter(&TBitmap::StaticClass()));
   EXPECT_EQ("Icons (*.ico)|*.ico|All (*.*)|*.*", GraphicFilter(&TIcon::StaticClass()));
 }

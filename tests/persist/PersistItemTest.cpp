@@ -36,16 +36,13 @@ TEST(PersistItem, InUseFlagsAndIconNames)
   for (const auto& [Line, Name] : Icons) EXPECT_EQ(Name, ToxPersistItem::Parse(Line).IconResourceName()) << Line;
 }
 
-TEST(PersistItem, ReplaceFieldKeepsTheRestOfTheLine)
+TEST(PersistItem, ReplacingAFieldKeepsTheRestAndFixUpRewritesTheExactFormNameOnly)
 {
   EXPECT_EQ("(TForm);Caption; 3 ;x", ReplaceItemField(" QVMain ;Caption; 3 ;x", 0, "(TForm)"));
   EXPECT_EQ("a;B;c", ReplaceItemField("a;b;c", 1, "B"));
   EXPECT_EQ("a;b;c;;X", ReplaceItemField("a;b;c", 4, "X"));
   EXPECT_EQ("X", ReplaceItemField("", 0, "X"));
-}
 
-TEST(PersistItem, FixUpRewritesExactFormNameOnly)
-{
   std::vector<std::string> Items = {
       "QVMain;WindowState;3;WindowState;;1;0;0;;",
       "qvmain;Caption;10;Caption;;1;0;0;;",

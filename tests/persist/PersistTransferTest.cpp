@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/objects/Streams.h"
-#include "persist/ObjectBlob.h"
-#include "tests/persist/FakeRegistry.h"
+#include "tests/persist/PersistFixtures.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestClasses.h"
 
@@ -14,28 +12,10 @@ namespace {
 
 const std::string Key = "Software\\Halbrand\\QV5";
 
-// A form named QVMain owning the components its items name.
-struct TFormFixture {
-  TGadget Form{nullptr};
-  TGadget* Changes = new TGadget(&Form);
-  TGadget* Browse = new TGadget(&Form);
+struct TFormFixture : TMainForm {
   TFakeRegistry Registry;
-
-  TFormFixture()
-  {
-    Form.SetName("QVMain");
-    Changes->SetName("Changes");
-    Browse->SetName("dlgBrowse");
-    Browse->FCaption = "caption";
-  }
+  TFormFixture() { Browse->FCaption = "caption"; }
 };
-
-std::string BlobOf(TGadget& G, const char* Name)
-{
-  TMemoryStream Stream;
-  WriteObjectProp(G, Prop(G, Name), Stream);
-  return Stream.DataString();
-}
 
 const std::vector<std::string> MainItems = {
     "dlgBrowse;Caption;3;Browser Root;;1;0;1;;",
@@ -72,30 +52,26 @@ TEST(PersistTransfer, SaveWritesStringValuesAndBlobsThatLoadIntoAFreshForm)
   EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, Target.Changes->FLines->ToVector());
 }
 
-TEST(PersistTransfer, LoadOnlyItemIsLoadedButNeverWritten)
-{
-  TFormFixture F;
-  const std::vector<std::string> Items = {"dlgBrowse;Caption;3;Browser Root;;1;1;1;;"};
-  SaveItems(F.Form, Items, F.Registry, Key);
-  EXPECT_EQ(nullptr, F.Registry.Value(Key, "Browser Root"));
-  F.Registry.Put(Key, "Browser Root", {false, "E:\\"});
-  LoadItems(F.Form, Items, F.Registry, Key);
-  EXPECT_EQ("E:\\", F.Browse->FCaption);
-}
-
-TEST(PersistTransfer, ItemsNotInUseAndMissingTargetsAreSkipped)
+TEST(PersistTransfer, ItemsNotInUseMissingTargetsAndLoadOnlyItemsAreNotWritten)
 {
   TFormFixture F;
   const std::vector<std::string> Items = {
-      ";;3;;;1;0;0;;", "NoSuchComponent;Caption;3;A", "dlgBrowse;NoSuchProperty;3;B",
-      "dlgbrowse;caption;3;C",  // short item, names in other letter case
+      ";;3;;;1;0;0;;",
+      "NoSuchComponent;Caption;3;A",
+      "dlgBrowse;NoSuchProperty;3;B",
+      "dlgbrowse;caption;3;C",                      // short item, names in other letter case
+      "dlgBrowse;Caption;3;Browser Root;;1;1;1;;",  // loaded, never saved
   };
   SaveItems(F.Form, Items, F.Registry, Key);
   EXPECT_EQ(nullptr, F.Registry.Value(Key, "A"));
   EXPECT_EQ(nullptr, F.Registry.Value(Key, "B"));
   ASSERT_NE(nullptr, F.Registry.Value(Key, "C"));
   EXPECT_EQ("caption", F.Registry.Value(Key, "C")->Data);
+  EXPECT_EQ(nullptr, F.Registry.Value(Key, "Browser Root"));
   EXPECT_EQ(1, F.Registry.OpenCount);
+  F.Registry.Put(Key, "Browser Root", {false, "E:\\"});
+  LoadItems(F.Form, Items, F.Registry, Key);
+  EXPECT_EQ("E:\\", F.Browse->FCaption);
 }
 
 TEST(PersistTransfer, ValueOfWrongTypeOrUnknownNameSkipsOnlyItsItemAndLoadNeverCreatesTheKey)

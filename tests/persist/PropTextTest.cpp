@@ -29,8 +29,8 @@ protected:
   template <class TSet, class TGet> void Run(const std::vector<TStep>& Steps, TSet Set, TGet Get)
   {
     for (const TStep& S : Steps) {
-      Set(G, Prop(G, S.Name), S.Text);
-      EXPECT_EQ(S.After, Get(G, Prop(G, S.Name))) << S.Name << " = " << S.Text;
+      Set(G, FindPropInfo(G, S.Name), S.Text);
+      EXPECT_EQ(S.After, Get(G, FindPropInfo(G, S.Name))) << S.Name << " = " << S.Text;
     }
   }
 };
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(PropText, ComponentTextsByKind)
 {
-  EXPECT_EQ("clBtnFace", GetPropAsString(G, Prop(G, "Color")));
+  EXPECT_EQ("clBtnFace", GetPropAsString(G, FindPropInfo(G, "Color")));
   Run(
       {
           {"Number", "", "7"},  // empty: unchanged
@@ -48,6 +48,8 @@ TEST_F(PropText, ComponentTextsByKind)
           {"Color", "clInfoBk", "clInfoBk"},
           {"Color", "-2147483618", "-2147483618"},
           {"Color", "no colour", "clBlack"},
+          {"Color", "$123456", "1193046"},
+          {"Color", "clwindowtext", "clWindowText"},
           {"Cursor", "crHandPoint", "crHandPoint"},
           {"Mask", "-16", "-16"},
           {"Letter", "xyz", "x"},
@@ -83,6 +85,7 @@ TEST_F(PropText, ObjectManagerTextsByKind)
           {"Number", "-20", "-20"},
           {"Number", "", "-20"},
           {"Color", "clWindowText", "clWindowText"},
+          {"Color", "clFoo", "clWindowText"},
           {"Letter", "q", "q"},
           {"Caption", "Quorvik", "Quorvik"},
           {"Caption", "", ""},

@@ -19,15 +19,16 @@ protected:
 
 }  // namespace
 
-TEST_F(RegistryStore, MissingKeyOpensOnlyWithCreation)
+TEST_F(RegistryStore, MissingKeyOpensOnlyWithCreationAndNoKeyNoWrite)
 {
+  EXPECT_THROW(Store.WriteString("Text", "abc"), ERegistryException);
   EXPECT_FALSE(Store.OpenKey(TestKey, false));
   EXPECT_TRUE(Store.OpenKey(TestKey, true));
   Store.CloseKey();
   EXPECT_TRUE(Store.OpenKey(TestKey, false));
 }
 
-TEST_F(RegistryStore, StringAndBinaryValuesRoundTrip)
+TEST_F(RegistryStore, StringAndBinaryValuesRoundTripAndReadOnlyAsTheirOwnType)
 {
   ASSERT_TRUE(Store.OpenKey(TestKey, true));
   const std::string Blob("TFont\0\0\x03\xFF", 9);
@@ -43,22 +44,12 @@ TEST_F(RegistryStore, StringAndBinaryValuesRoundTrip)
   EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
   EXPECT_EQ(0u, Raw.Data.size());
   EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "Text").Type);
-}
 
-TEST_F(RegistryStore, ValuesOfTheOtherTypeOrMissingFailToRead)
-{
-  ASSERT_TRUE(Store.OpenKey(TestKey, true));
-  Store.WriteString("Text", "abc");
-  Store.WriteBinary("Blob", "xyz");
+  // Values of the other type, or missing ones, fail to read.
   EXPECT_TRUE(Store.ValueExists("Text"));
   EXPECT_FALSE(Store.ValueExists("Missing"));
   EXPECT_THROW(Store.ReadBinary("Text"), ERegistryException);
   EXPECT_THROW(Store.ReadString("Blob"), ERegistryException);
   EXPECT_THROW(Store.ReadString("Missing"), ERegistryException);
   EXPECT_THROW(Store.ReadBinary("Missing"), ERegistryException);
-}
-
-TEST_F(RegistryStore, WritingWithoutAnOpenKeyFails)
-{
-  EXPECT_THROW(Store.WriteString("Text", "abc"), ERegistryException);
 }

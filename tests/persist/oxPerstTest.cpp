@@ -7,6 +7,7 @@
 #include "framework/win32/Dialogs.h"
 #include "framework/forms/Forms.h"
 #include "framework/controls/StdCtrls.h"
+#include "tests/persist/PersistFixtures.h"
 #include "tests/persist/RegTestKey.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WineTestSupport.h"
@@ -16,10 +17,6 @@ using namespace persisttest;
 namespace {
 
 const std::string TestKey = "Software\\QvPersistTest\\Persist";
-
-std::string Field(const std::string& Name) { return Name + std::string(32 - Name.size(), '\0'); }
-std::string Str(const std::string& S) { return static_cast<char>(S.size()) + S; }
-std::string CarrierHead() { return "TPF0" + Str("TCarrier") + Str(""); }
 
 // A form built in code with the kinds of properties the program persists.
 struct TTestForm {
@@ -60,8 +57,6 @@ struct TTestForm {
     Component->SetName(Name);
     return Component;
   }
-  std::string OpenFileName() { return GetStrProp(*dlgOpen, "FileName"); }
-  void SetOpenFileName(const std::string& Value) { SetStrProp(*dlgOpen, "FileName", Value); }
 };
 
 class PersistComponent : public ::testing::Test {
@@ -73,68 +68,46 @@ protected:
 
 }  // namespace
 
-TEST_F(PersistComponent, SavesStringBooleanAndEnumerationValues)
+TEST_F(PersistComponent, SavedStringsBooleansEnumerationsFontsAndListsLoadIntoAnotherForm)
 {
   TTestForm A("SaveForm");
-  A.SetOpenFileName("C:\\Data\\last.qv");
+  SetStrProp(*A.dlgOpen, "FileName", "C:\\Data\\last.qv");
   A.EnableBeeps->SetChecked(true);
   A.Form->SetWindowState(wsMinimized);
+  A.Changes->Font()->SetName("Arial");
+  A.Changes->Font()->SetHeight(-16);
+  A.ExcludedDirs->Items()->Add("C:\\Temp");
+  A.ExcludedDirs->Items()->Add("D:");
   A.Persist->Save();
-
   EXPECT_EQ("C:\\Data\\last.qv", ReadRaw(TestKey, "OpenFileName").Data);
   EXPECT_EQ(static_cast<DWORD>(REG_SZ), ReadRaw(TestKey, "OpenFileName").Type);
   EXPECT_EQ("True", ReadRaw(TestKey, "EnableBeeps").Data);
   EXPECT_EQ("False", ReadRaw(TestKey, "RecurseDirs").Data);
   EXPECT_EQ("wsMinimized", ReadRaw(TestKey, "WindowState").Data);
+  const TRawValue Font = ReadRaw(TestKey, "Font");
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Font.Type);
+  EXPECT_EQ(BlobHead("TFont"), Font.Data.substr(0, BlobHead("TFont").size()));
+  EXPECT_NE(std::string::npos, Font.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
 
   TTestForm B("LoadForm");
   B.RecurseDirs->SetChecked(true);
   B.Persist->Load();
-  EXPECT_EQ("C:\\Data\\last.qv", B.OpenFileName());
+  EXPECT_EQ("C:\\Data\\last.qv", GetStrProp(*B.dlgOpen, "FileName"));
   EXPECT_TRUE(B.EnableBeeps->Checked());
   EXPECT_FALSE(B.RecurseDirs->Checked());
   EXPECT_EQ(wsMinimized, B.Form->WindowState());
-}
-
-TEST_F(PersistComponent, FontIsStoredAsABinaryBlobOfTheCarrierStream)
-{
-  TTestForm A("FontForm");
-  A.Changes->Font()->SetName("Arial");
-  A.Changes->Font()->SetHeight(-16);
-  A.Persist->Save();
-
-  const TRawValue Raw = ReadRaw(TestKey, "Font");
-  ASSERT_TRUE(Raw.Exists);
-  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), Raw.Type);
-  EXPECT_EQ(Field("TFont") + "03" + CarrierHead(), Raw.Data.substr(0, 34 + CarrierHead().size()));
-  EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Name") + '\x06' + Str("Arial")));
-  EXPECT_NE(std::string::npos, Raw.Data.find(Str("Persistent.Height") + std::string("\x02\xF0", 2)));
-  EXPECT_EQ(std::string(2, '\0'), Raw.Data.substr(Raw.Data.size() - 2));
-
-  TTestForm B("FontForm2");
-  B.Persist->Load();
   EXPECT_EQ("Arial", B.Changes->Font()->Name());
   EXPECT_EQ(-16, B.Changes->Font()->Height());
-}
-
-TEST_F(PersistComponent, ExcludedDirsRoundTripAndAnEmptyListIsStoredAsEmpty)
-{
-  TTestForm A("ListForm");
-  A.ExcludedDirs->Items()->Add("C:\\Temp");
-  A.ExcludedDirs->Items()->Add("D:");
-  A.Persist->Save();
-  TTestForm B("ListForm2");
-  B.Persist->Load();
   EXPECT_EQ((std::vector<std::string>{"C:\\Temp", "D:"}), B.ExcludedDirs->Items()->ToVector());
 
   A.ExcludedDirs->Items()->Clear();
   A.Persist->Save();
-  EXPECT_EQ(Field("EMPTY") + "03", ReadRaw(TestKey, "ExcludedDirs").Data);
+  EXPECT_EQ(NameField("EMPTY") + "03", ReadRaw(TestKey, "ExcludedDirs").Data);
   B.Persist->Load();
   EXPECT_EQ(0, B.ExcludedDirs->Items()->Count());
 }
 
-TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItem)
+TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItemAndALoadOnlyItemIsNeverWritten)
 {
   WriteRaw(TestKey, "EnableBeeps", REG_BINARY, "True");
   WriteRaw(TestKey, "ExcludedDirs", REG_SZ, "C:\\Temp");
@@ -145,6 +118,15 @@ TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItem)
   EXPECT_FALSE(A.EnableBeeps->Checked());
   EXPECT_EQ(std::vector<std::string>{"kept"}, A.ExcludedDirs->Items()->ToVector());
   EXPECT_TRUE(A.RecurseDirs->Checked());
+
+  A.Persist->Items()->Clear();
+  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
+  DeleteTestKey(TestKey);
+  A.Persist->Save();
+  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
+  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
+  A.Persist->Load();
+  EXPECT_TRUE(A.EnableBeeps->Checked());
 }
 
 TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer)
@@ -168,31 +150,7 @@ TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer
   EXPECT_EQ(1, Afters);
 }
 
-TEST_F(PersistComponent, LoadOnlyItemIsLoadedButNeverWritten)
-{
-  TTestForm A("LoadOnlyForm");
-  A.Persist->Items()->Clear();
-  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
-  A.EnableBeeps->SetChecked(true);
-  A.Persist->Save();
-  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "False");
-  A.Persist->Load();
-  EXPECT_FALSE(A.EnableBeeps->Checked());
-}
-
-TEST_F(PersistComponent, PostLoadRevertsFromTheMessageLoop)
-{
-  TTestForm A("PostLoadForm");
-  A.RecurseDirs->SetChecked(true);
-  A.Persist->Save();
-  A.RecurseDirs->SetChecked(false);
-  A.Persist->PostLoad();
-  EXPECT_FALSE(A.RecurseDirs->Checked());
-  EXPECT_TRUE(qvtest::PumpUntil([&] { return A.RecurseDirs->Checked(); }, 2000));
-}
-
-TEST_F(PersistComponent, LoadedFixesFormItemsAndStartsTheAutomaticLoad)
+TEST_F(PersistComponent, LoadedFixesFormItemsAndLoadsFromTheMessageLoop)
 {
   WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
   TTestForm A("AutoForm");
@@ -202,6 +160,10 @@ TEST_F(PersistComponent, LoadedFixesFormItemsAndStartsTheAutomaticLoad)
   A.Persist->SetOptions({oxpAutoLoad, oxpAutoFileName});
   A.Persist->Loaded();
   EXPECT_EQ("(TForm);WindowState;3;WindowState;;1;0;0;;", A.Persist->Items()->Get(0));
+  EXPECT_FALSE(A.EnableBeeps->Checked());
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
+  A.EnableBeeps->SetChecked(false);
+  A.Persist->PostLoad();  // loads again from the message loop
   EXPECT_FALSE(A.EnableBeeps->Checked());
   EXPECT_TRUE(qvtest::PumpUntil([&] { return A.EnableBeeps->Checked(); }, 2000));
 }
@@ -258,20 +220,17 @@ TEST_F(PersistComponent, FileStorageRoundTripsThroughTheSettingsFile)
 {
   TTempDir Dir;
   const std::string File = Dir.File("prog.oxp");
-  TTestForm A("FileForm");
-  A.Persist->SetStorageType(oxpFile);
-  A.Persist->SetOptions({});
-  A.Persist->SetFileName(File);
+  TTestForm A("FileForm"), B("FileForm2");
+  for (ToxPersist* Persist : {A.Persist, B.Persist}) {
+    Persist->SetStorageType(oxpFile);
+    Persist->SetOptions({});
+    Persist->SetFileName(File);
+  }
   A.Persist->Load();  // no file yet: nothing happens
   A.EnableBeeps->SetChecked(true);
   A.ExcludedDirs->Items()->Add("C:\\Temp");
   A.Persist->Save();
   EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-
-  TTestForm B("FileForm2");
-  B.Persist->SetStorageType(oxpFile);
-  B.Persist->SetOptions({});
-  B.Persist->SetFileName(File);
   B.Persist->Load();
   EXPECT_TRUE(B.EnableBeeps->Checked());
   EXPECT_EQ(std::vector<std::string>{"C:\\Temp"}, B.ExcludedDirs->Items()->ToVector());

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <thread>
 
 #include "engine/Errors.h"
@@ -19,19 +18,8 @@
 
 namespace {
 
-class FileSystemContract : public ::testing::Test {
+class FileSystemContract : public TNativeTreeTest {
 protected:
-  TNativeTree FTree;
-  TNativeFileSystem FFs;
-
-  std::map<std::string, TFindData> List(const std::string& Relative, bool WantAttributes = true)
-  {
-    std::map<std::string, TFindData> entries;
-    auto found = FFs.FindFirst(FTree.Path(Relative.empty() ? "*.*" : Relative + "/*.*"), WantAttributes);
-    TFindData entry;
-    while (found->Next(entry)) entries[entry.Name] = entry;
-    return entries;
-  }
   std::string ReadAll(const std::string& Relative)
   {
     auto in = FFs.OpenRead(FTree.Path(Relative));

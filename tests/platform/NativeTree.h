@@ -1,6 +1,9 @@
 #pragma once
 // The platform's own file system and temporary tree, for the cases that both
 // sides of the file-system seam must pass alike.
+#include <gtest/gtest.h>
+
+#include <map>
 #include <string>
 
 #ifdef _WIN32
@@ -40,3 +43,20 @@ inline std::string UnixFile(std::string Path)
   return Path;
 #endif
 }
+
+// A test on a fresh tree of the native file system.
+class TNativeTreeTest : public ::testing::Test {
+protected:
+  TNativeTree FTree;
+  TNativeFileSystem FFs;
+
+  // Every entry of the directory Relative ("" for the root), by name.
+  std::map<std::string, TFindData> List(const std::string& Relative = "", bool WantAttributes = true)
+  {
+    std::map<std::string, TFindData> entries;
+    auto found = FFs.FindFirst(FTree.Path(Relative.empty() ? "*.*" : Relative + "/*.*"), WantAttributes);
+    TFindData entry;
+    while (found->Next(entry)) entries[entry.Name] = entry;
+    return entries;
+  }
+};

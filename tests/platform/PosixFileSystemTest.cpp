@@ -8,29 +8,15 @@
 
 #include <chrono>
 #include <future>
-#include <map>
 #include <memory>
 #include <thread>
 
 #include "platform/posix/PosixFileSystem.h"
-#include "tests/platform/PosixTempTree.h"
+#include "tests/platform/NativeTree.h"
 
 namespace {
 
-std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Dir, bool WantAttributes = true)
-{
-  std::map<std::string, TFindData> entries;
-  auto found = Fs.FindFirst(Dir + "/*.*", WantAttributes);
-  TFindData entry;
-  while (found->Next(entry)) entries[entry.Name] = entry;
-  return entries;
-}
-
-class PosixFileSystemTest : public ::testing::Test {
-protected:
-  TPosixTempTree FTree;
-  TPosixFileSystem FFs;
-};
+class PosixFileSystemTest : public TNativeTreeTest {};
 
 }  // namespace
 
@@ -67,14 +53,14 @@ TEST_F(PosixFileSystemTest, SymbolicLinksAreRecordedNotFollowedDanglingOnesToo)
   ASSERT_EQ(symlink("target.txt", FTree.Path("file-link").c_str()), 0);
   ASSERT_EQ(symlink("nowhere/at/all", FTree.Path("dangling").c_str()), 0);
   for (bool wantAttributes : {true, false}) {
-    const auto entries = ListAll(FFs, FTree.Path(), wantAttributes);
+    const auto entries = List("", wantAttributes);
     for (const char* link : {"loop", "file-link", "dangling"}) {
       EXPECT_TRUE(entries.at(link).Link) << link;
       EXPECT_FALSE(entries.at(link).Directory) << link;
     }
   }
   // A link's own size is the length of what it points to; a dangling one is there too.
-  const auto entries = ListAll(FFs, FTree.Path());
+  const auto entries = List();
   EXPECT_EQ(entries.at("file-link").Size, 10);
   EXPECT_EQ(entries.at("loop").Size, 3);
   EXPECT_EQ(entries.at("dangling").Size, 14);
@@ -92,7 +78,7 @@ TEST_F(PosixFileSystemTest, TimesAreLocalDosTimesInTheZoneOfTZ)
                                        std::pair{"UTC", DosDateTime(2021, 6, 15, 20, 0, 0)},
                                        std::pair{"Europe/Berlin", DosDateTime(2021, 6, 15, 22, 0, 0)}}) {
     TZoneOverride override(zone);
-    EXPECT_EQ(ListAll(FFs, FTree.Path()).at("zone.txt").Time, expected) << zone;
+    EXPECT_EQ(List().at("zone.txt").Time, expected) << zone;
     EXPECT_EQ(FFs.Examine(path).Time, expected) << zone;
     EXPECT_EQ(FFs.OpenRead(path)->Time(), expected) << zone;
   }

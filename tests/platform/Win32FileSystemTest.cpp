@@ -5,23 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 
 #include "platform/win32/Win32DirEnum.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "tests/support/Win32TempTree.h"
+#include "tests/platform/NativeTree.h"
 
 namespace {
-
-std::map<std::string, TFindData> ListAll(TFileSystem& Fs, const std::string& Pattern, bool WantAttributes = true)
-{
-  std::map<std::string, TFindData> entries;
-  auto found = Fs.FindFirst(Pattern, WantAttributes);
-  TFindData entry;
-  while (found->Next(entry)) entries[entry.Name] = entry;
-  return entries;
-}
 
 // Another program's handle on a file, with the sharing it chose.
 using THeldOpen = std::unique_ptr<void, decltype(&CloseHandle)>;
@@ -40,11 +30,7 @@ DWORD OpenError(const std::string& Path, DWORD Share)
   return NO_ERROR;
 }
 
-class Win32FileSystemTest : public ::testing::Test {
-protected:
-  TWin32TempTree FTree;
-  TWin32FileSystem FFs;
-};
+class Win32FileSystemTest : public TNativeTreeTest {};
 
 }  // namespace
 
@@ -88,7 +74,7 @@ TEST_F(Win32FileSystemTest, HiddenSystemAndReadOnlyFilesAreFoundButWildcardsAndA
     const TEntryState state = FFs.Examine(FTree.AddFile(name, "1234", attributes));
     EXPECT_EQ(state.Kind, TEntryState::Present) << attributes;
     EXPECT_EQ(state.Size, 4) << attributes;
-    const TFindData found = ListAll(FFs, FTree.Path("*.*")).at(name);
+    const TFindData found = List().at(name);
     EXPECT_EQ(found.Size, 4) << attributes;
     EXPECT_FALSE(found.Directory || found.Link) << attributes;
   }

@@ -10,16 +10,12 @@ namespace fs = std::filesystem;
 
 TTempDir::TTempDir()
 {
+  // The clock and a count keep directories of one run and of parallel runs apart.
+  static int Count = 0;
   const auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  for (int Attempt = 0; Attempt < 100; ++Attempt) {
-    fs::path Candidate =
-        fs::temp_directory_path() / ("qv-persist-" + std::to_string(Stamp) + "-" + std::to_string(Attempt));
-    if (fs::create_directory(Candidate)) {
-      FPath = Candidate.string();
-      return;
-    }
-  }
-  throw std::runtime_error("cannot create a temporary directory");
+  const fs::path Dir = fs::temp_directory_path() / ("qv-test-" + std::to_string(Stamp) + "-" + std::to_string(++Count));
+  if (!fs::create_directory(Dir)) throw std::runtime_error("cannot create " + Dir.string());
+  FPath = Dir.string();
 }
 
 TTempDir::~TTempDir()

@@ -12,7 +12,6 @@ public:
 
   // Full path of a file named Name inside the directory.
   std::string File(const std::string& Name) const;
-  const std::string& Path() const { return FPath; }
 
 private:
   std::string FPath;

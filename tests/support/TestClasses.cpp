@@ -1,7 +1,5 @@
 #include "tests/support/TestClasses.h"
 
-#include <stdexcept>
-
 namespace fwtest {
 
 const TTypeInfo* TypeInfo_TShade()
@@ -131,13 +129,6 @@ void TPanelForm::Loaded()
   TComponent::Loaded();
   Log.push_back("Loaded");
   LoadedOrder().push_back(Name());
-}
-
-const TPropInfo& Prop(const TObject& Instance, const char* Name)
-{
-  const TPropInfo* Info = GetPropInfo(Instance, Name);
-  if (!Info) throw std::logic_error(std::string("no property ") + Name);
-  return *Info;
 }
 
 std::string SmallBitmapFile()

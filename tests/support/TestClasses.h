@@ -104,9 +104,6 @@ public:
 // Records every loaded notification in one shared list, to check the order.
 std::vector<std::string>& LoadedOrder();
 
-// Property information by name; throws when there is none.
-const TPropInfo& Prop(const TObject& Instance, const char* Name);
-
 // A 2 x 1 pixel 24-bit bitmap file (core header: 14 + 12 + 8 bytes).
 std::string SmallBitmapFile();
 

@@ -19,7 +19,7 @@ struct TOpenMenuKeys {
   std::vector<WPARAM> Keys;
   std::function<void(HWND Menu)> OnOpen;
   bool Seen = false;
-  UINT_PTR Timer = 0;
+  qv::TimerHandle Timer;
 };
 inline TOpenMenuKeys openMenuKeys;
 
@@ -37,8 +37,10 @@ inline void CALLBACK OpenMenuTick(HWND, UINT, UINT_PTR Id, DWORD)
   // A drop-down closed with its bar still selected: the loop reads the active window.
   if (!open) menu = GetActiveWindow();
   if (s.Keys.empty()) {
-    KillTimer(nullptr, Id);
-    if (Id == s.Timer) s = TOpenMenuKeys{};
+    if (Id == s.Timer.id())
+      s = TOpenMenuKeys{};  // which stops the timer
+    else
+      KillTimer(nullptr, Id);
     return;
   }
   PostMessageA(menu, WM_KEYDOWN, s.Keys.front(), 0);
@@ -50,9 +52,8 @@ inline void CALLBACK OpenMenuTick(HWND, UINT, UINT_PTR Id, DWORD)
 // next menu's keys before that menu is open, and its loop would wait for ever.
 inline void SendKeysWhenOpen(std::vector<WPARAM> Keys, UINT Interval, std::function<void(HWND Menu)> OnOpen = nullptr)
 {
-  if (openMenuKeys.Timer) KillTimer(nullptr, openMenuKeys.Timer);
-  openMenuKeys = TOpenMenuKeys{std::move(Keys), std::move(OnOpen)};
-  openMenuKeys.Timer = SetTimer(nullptr, 0, Interval, OpenMenuTick);
+  openMenuKeys =
+      TOpenMenuKeys{std::move(Keys), std::move(OnOpen), false, qv::TimerHandle(nullptr, 0, Interval, OpenMenuTick)};
 }
 
 // What the screen shows of a window, frame included, in window coordinates.

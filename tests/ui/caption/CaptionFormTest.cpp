@@ -135,11 +135,9 @@ TEST_F(CaptionFormTest, CaptionGradientRunsFromTheEndColourTowardTheCaptionColou
   // A window made anew gets its caption and its tray icon back.
   ox->SetTrayEnabled(true);
   form->RecreateWnd();
-  form->Show();
-  SetForegroundWindow(form->Handle());
   HWND window = form->Handle();
-  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled() && ox->DrawnActive(); }, 3000);
-  qvtest::PumpMessagesFor(200);
+  qvtest::PumpUntil([&] { return ox->Handle() == window && ox->Enabled(); }, 3000);
+  ShowActive();
   EXPECT_EQ(window, ox->Handle());
   EXPECT_EQ(RGB(255, 0, 0), BarStart(window, ox->Metrics()));
   EXPECT_TRUE(TrayIconShown(window));
@@ -194,7 +192,7 @@ TEST_F(CaptionFormTest, BorderAndCaptionBarEffectsReplaceTheSystemFrameAndTheFor
   EXPECT_EQ(0, form->NcPaints);
 }
 
-TEST_F(CaptionFormTest, RealPressLeaveReenterReleaseClicksOnlyWhenReleasedInside)
+TEST_F(CaptionFormTest, RealPressesClickOnlyWhenReleasedInsideAndStayOnTopTogglesTheTopmostBandShowingLatched)
 {
   ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
   ShowActive();
@@ -240,13 +238,8 @@ TEST_F(CaptionFormTest, RealPressLeaveReenterReleaseClicksOnlyWhenReleasedInside
   qvtest::PumpUntil([&] { return !ox->RollUp(); }, 2000);
   EXPECT_FALSE(ox->RollUp());
   EXPECT_EQ(height, Height());
-  EXPECT_TRUE(errors.empty());
-}
 
-TEST_F(CaptionFormTest, StayOnTopButtonTogglesTheTopmostBandAndShowsLatchedWhileOn)
-{
-  ox->SetCaptionButtons(TCaptionButtons{oxbRollUp, oxbOnTop});
-  ShowActive();
+  // The stay-on-top button beside it: a click latches it and makes the window topmost.
   TNCButton* onTop = ox->OnTopButton();
   EXPECT_EQ(onTop->Left() - ox->RollUpButton()->Width(), ox->RollUpButton()->Left());  // side by side, no gap
   const RECT b = onTop->BoundsRect();
@@ -268,6 +261,7 @@ TEST_F(CaptionFormTest, StayOnTopButtonTogglesTheTopmostBandAndShowsLatchedWhile
   EXPECT_FALSE(ox->OnTop());
   EXPECT_FALSE(topmost());
   EXPECT_FALSE(onTop->Down());
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(CaptionFormTest, TrackingSizeIsLimitedUnlessRolledUpAndAStretchUnrolls)

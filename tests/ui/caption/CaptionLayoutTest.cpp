@@ -84,7 +84,7 @@ TEST(CaptionMetrics, SystemStripCountsThreeButtonsWithMinMaxOrWhileDesigning)
   EXPECT_EQ(SystemStripWidth(m, cbToolWindow, false, true), 4 + 4 + 16 * 3);
 }
 
-TEST(CaptionButtonLayout, ButtonsRunLeftFromTheSystemStripWithTheirGaps)
+TEST(CaptionButtonLayout, ButtonsRunLeftFromTheSystemStripWithTheirGapsHiddenOnesTakeNoRoomOldStyleOnesAreLarger)
 {
   TCaptionMetrics m = Sizeable();
   // Creation order: stay-on-top (no gap), roll-up, help, start (gap 1 each).
@@ -99,11 +99,6 @@ TEST(CaptionButtonLayout, ButtonsRunLeftFromTheSystemStripWithTheirGaps)
   EXPECT_EQ(l.Places[2].Left, l.Places[1].Left - 2 - 16);
   EXPECT_EQ(l.Places[3].Left, l.Places[2].Left - 2 - 16);
   EXPECT_EQ(l.LeftEdge, l.Places[3].Left - 2);
-}
-
-TEST(CaptionButtonLayout, HiddenButtonsTakeNoRoomAndOldStyleButtonsAreLarger)
-{
-  TCaptionMetrics m = Sizeable();
   TButtonLayout none = LayoutCaptionButtons(m, true, 449, 56, {{false, 0}, {false, 1}});
   EXPECT_FALSE(none.Places[0].Placed);
   EXPECT_EQ(none.LeftEdge, 449 - 58);
@@ -163,7 +158,7 @@ TEST(CaptionText, VerticalPositionRoundsHalvesToEven)
   EXPECT_EQ(CaptionTextTop(13, 14), 0);
 }
 
-TEST(CaptionEffects, TextDrawsSkipColoursEqualToTheTextColour)
+TEST(CaptionEffects, TextDrawsSkipColoursEqualToTheTextColourAndBevelTablesFillTheFrameWidth)
 {
   TEffectColors c{0xFFFFFF, 0x808080, 0x000000};
   auto raised = TextEffectDraws(ox3Raised, 0xFFFFFF, c);
@@ -176,14 +171,10 @@ TEST(CaptionEffects, TextDrawsSkipColoursEqualToTheTextColour)
   EXPECT_EQ(ridged[2].Color, 0x000000);
   EXPECT_EQ(TextEffectDraws(ox3Shadow, 0xFF, c)[0].Dy, 2);
   EXPECT_TRUE(TextEffectDraws(ox3None, 0xFF, c).empty());
-}
-
-TEST(CaptionEffects, BevelTablesFillTheFrameWidth)
-{
-  auto raised = BorderBevels(ox3Raised, 4);
-  ASSERT_EQ(raised.size(), 3u);
-  EXPECT_EQ(raised[1].Width, 2);
-  EXPECT_EQ(raised[2].Width, 1);
+  auto border = BorderBevels(ox3Raised, 4);
+  ASSERT_EQ(border.size(), 3u);
+  EXPECT_EQ(border[1].Width, 2);
+  EXPECT_EQ(border[2].Width, 1);
   EXPECT_EQ(BorderBevels(ox3Flat, 3)[2].Width, 1);
   EXPECT_TRUE(BorderBevels(ox3Normal, 4).empty());
   auto grooved = CaptionBarBevels(ox3Grooved);

@@ -30,20 +30,16 @@ TEST(GradientTable, EqualColoursGiveIdenticalEntriesAndNoCountGivesNoTable)
   EXPECT_TRUE(ComputeGradientTable(TRGBTriple{}, TRGBTriple{}, 0).empty());
 }
 
-TEST(GradientBands, A256PixelFillHasBandsThreeWideEveryTwoPixels)
+TEST(GradientBands, BandsAreThreeWideEveryTwoPixelsOverA256PixelFillAndOneWideInPairsOver64)
 {
   const auto bands = GradientBands(10, 266, 128);
   ASSERT_EQ(bands.size(), 128u);
   for (int i = 0; i < 128; ++i) EXPECT_EQ(bands[i], (TGradientBand{10 + 2 * i, 3})) << i;
-}
-
-TEST(GradientBands, A64PixelFillPutsPairsOfOnePixelBandsOnOneColumn)
-{
-  const auto bands = GradientBands(0, 64, 128);
-  EXPECT_EQ(bands[0], (TGradientBand{0, 1}));
-  EXPECT_EQ(bands[1], (TGradientBand{0, 1}));
-  EXPECT_EQ(bands[2], (TGradientBand{1, 1}));
-  EXPECT_EQ(bands[127], (TGradientBand{63, 1}));
+  const auto narrow = GradientBands(0, 64, 128);
+  EXPECT_EQ(narrow[0], (TGradientBand{0, 1}));
+  EXPECT_EQ(narrow[1], (TGradientBand{0, 1}));
+  EXPECT_EQ(narrow[2], (TGradientBand{1, 1}));
+  EXPECT_EQ(narrow[127], (TGradientBand{63, 1}));
 }
 
 TEST(GradientBands, UnevenWidthsCoverTheWholeRangeAndAnEmptyOneStaysAtTheLeft)
@@ -58,7 +54,7 @@ TEST(GradientBands, UnevenWidthsCoverTheWholeRangeAndAnEmptyOneStaysAtTheLeft)
 
 #include "ui/common/Effect3D.h"
 
-TEST(Effect3D, EachEffectDrawsItsEchoesBeforeTheTextColour)
+TEST(Effect3D, EachEffectDrawsItsEchoesBeforeTheTextColourOnTheShadowSideForHighlightText)
 {
   const TColor k = 0x000000, hi = 0xFFFFFF, sh = 0x808080;
   using P = std::vector<TEffectPass>;
@@ -71,12 +67,8 @@ TEST(Effect3D, EachEffectDrawsItsEchoesBeforeTheTextColour)
   EXPECT_EQ((P{{2, sh}, {0, k}}), Effect3DDraws(ox3Shadow, k, hi, sh));
   EXPECT_TRUE(Effect3DDraws(ox3None, k, hi, sh).empty());
   EXPECT_EQ((P{{1, hi}, {0, sh}}), Effect3DDraws(ox3Disabled, k, hi, sh));
-}
-
-TEST(Effect3D, TextInTheHighlightColourGetsItsEchoOnTheShadowSide)
-{
-  const TColor white = 0xFFFFFF, sh = 0x808080;
-  EXPECT_EQ((std::vector<TEffectPass>{{1, sh}, {0, white}}), Effect3DDraws(ox3Raised, white, white, sh));
-  EXPECT_EQ((std::vector<TEffectPass>{{-1, sh}, {0, white}}), Effect3DDraws(ox3Inset, white, white, sh));
+  // Text in the highlight colour gets its echo on the shadow side.
+  EXPECT_EQ((P{{1, sh}, {0, hi}}), Effect3DDraws(ox3Raised, hi, hi, sh));
+  EXPECT_EQ((P{{-1, sh}, {0, hi}}), Effect3DDraws(ox3Inset, hi, hi, sh));
   EXPECT_EQ("ox3Disabled", GetEnumName(TypeInfo_T3DEffect(), ox3Disabled));
 }

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(BalloonGeometry, MaxWidthIsPixelsOrAFractionOfTheScreen)
+TEST(BalloonGeometry, MaxWidthIsPixelsOrAFractionOfTheScreenAndTheTextLimitTheFartherEdgeBeyondIt)
 {
   EXPECT_EQ(EffectiveMaxWidth(-4, 640), 160);
   EXPECT_EQ(EffectiveMaxWidth(-3, 1024), 341);  // truncated
   EXPECT_EQ(EffectiveMaxWidth(250, 1024), 250);
   EXPECT_EQ(EffectiveMaxWidth(0, 1024), 0);
-}
-
-TEST(BalloonGeometry, TextLimitIsTheMaximumOrTheFartherScreenEdge)
-{
   // A quarter of a 640-pixel screen, wherever the cursor is.
   EXPECT_EQ(BalloonTextLimit(160, 640, 10, 5), 160 - 38);
   EXPECT_EQ(BalloonTextLimit(160, 640, 630, 8), 160 - 41);
@@ -29,7 +25,7 @@ TEST(BalloonGeometry, SizeAddsTheMarginAndKeepsAMinimumWidth)
   EXPECT_EQ(BalloonSize(27, 13, 16), (TBalloonSize{76, 67}));
 }
 
-TEST(BalloonGeometry, EachPositionPutsItsCornerAtTheCursor)
+TEST(BalloonGeometry, EachPositionPutsItsCornerAtTheCursorAndScreenEdgesFlipTheSideThatWouldLeave)
 {
   const TBalloonPoint p{500, 400};
   const TBalloonSize s{100, 60};
@@ -37,11 +33,6 @@ TEST(BalloonGeometry, EachPositionPutsItsCornerAtTheCursor)
   EXPECT_EQ(PlaceBalloon(bpAboveRight, p, s), (TBalloonPoint{500, 340}));
   EXPECT_EQ(PlaceBalloon(bpBelowLeft, p, s), (TBalloonPoint{400, 400}));
   EXPECT_EQ(PlaceBalloon(bpBelowRight, p, s), (TBalloonPoint{501, 401}));
-}
-
-TEST(BalloonGeometry, ScreenEdgesFlipTheSideThatWouldLeaveTheScreen)
-{
-  const TBalloonSize s{100, 60};
   const int w = 1024, h = 768;
   // Room everywhere: the preferred position stays.
   for (auto pos : {bpAboveLeft, bpAboveRight, bpBelowLeft, bpBelowRight})
@@ -64,7 +55,7 @@ TEST(BalloonGeometry, ScreenEdgesFlipTheSideThatWouldLeaveTheScreen)
   EXPECT_EQ(FitBalloon(bpBelowLeft, {5, 760}, s, w, h), bpAboveRight);
 }
 
-TEST(BalloonGeometry, BodyPointerAndTextPerPosition)
+TEST(BalloonGeometry, BodyPointerAndTextPerPositionShrunkByTheShadowDepth)
 {
   struct TCase {
     TBalloonPosition Position;
@@ -85,10 +76,6 @@ TEST(BalloonGeometry, BodyPointerAndTextPerPosition)
     EXPECT_EQ(g.Base2, c.Base2);
     EXPECT_EQ(g.Text, c.Text);
   }
-}
-
-TEST(BalloonGeometry, ShadowDepthShrinksBodyAndPointerByItsOffset)
-{
   // Without a shadow the balloon fills the window.
   auto g = BalloonGeometry(bpAboveLeft, {100, 60}, 0);
   EXPECT_EQ(g.Body, (TBalloonRect{0, 0, 85, 41}));

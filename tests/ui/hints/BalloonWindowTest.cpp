@@ -74,7 +74,7 @@ TEST_F(BalloonTest, AnActiveBalloonHintReplacesTheHintWindowClassUntilItGoes)
   EXPECT_EQ(Window(), nullptr);
 }
 
-TEST_F(BalloonTest, SizeFollowsTheTextLimitAndKeepsTheMinimumWidth)
+TEST_F(BalloonTest, SizeFollowsTheTextLimitKeepsTheMinimumWidthAndFitsTheText)
 {
   RECT r = ShowAt({400, 400}, "Add");
   EXPECT_EQ(r.right - r.left, 59);
@@ -82,9 +82,18 @@ TEST_F(BalloonTest, SizeFollowsTheTextLimitAndKeepsTheMinimumWidth)
   r = ShowAt({400, 400}, std::string(40, 'x') + " " + std::string(40, 'y') + " " + std::string(40, 'z'));
   EXPECT_LE(r.right - r.left, ScreenW / 4);
   EXPECT_GT(r.bottom - r.top, 38 + 5 + 13);  // more than one line
+  for (const char* text : {"Beep when jobs are done", "Recurse all directories under selected folder", "Add"}) {
+    SCOPED_TRACE(text);
+    const RECT shown = ShowAt({400, 400}, text);
+    const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+    const TCanvasDC attached(Window()->Canvas(), dc.get());
+    const SIZE extent = Window()->Canvas().TextExtent(text);
+    // Body less the pointer and the shadow, less 9 on each side.
+    EXPECT_GE(shown.right - shown.left - 5 - 15 - 18, std::min<int>(extent.cx, ScreenW / 4 - 38));
+  }
 }
 
-TEST_F(BalloonTest, RegionIsBodyPointerAndShadowForEachPosition)
+TEST_F(BalloonTest, RegionIsBodyPointerAndShadowForEachPositionAndWithoutShadowBodyAndPointerAlone)
 {
   const POINT p{500, 500};
   for (auto pos : {bpAboveLeft, bpAboveRight, bpBelowLeft, bpBelowRight}) {
@@ -109,10 +118,6 @@ TEST_F(BalloonTest, RegionIsBodyPointerAndShadowForEachPosition)
     EXPECT_FALSE(InRegion(bodyLeft, bodyTop));                     // rounded corner
     EXPECT_FALSE(InRegion(right ? w - 1 : 0, below ? 0 : h - 1));  // beside the pointer
   }
-}
-
-TEST_F(BalloonTest, WithoutShadowTheRegionIsBodyAndPointerAlone)
-{
   Balloon->SetShadowDepth(0);
   Balloon->SetShape(bsRectangle);
   Balloon->SetPosition(bpAboveRight);
@@ -143,19 +148,6 @@ TEST_F(BalloonTest, ScreenEdgesFlipThePosition)
   EXPECT_EQ(r.bottom, ScreenH - 5);
   // The flipped placement is kept for painting and the region.
   EXPECT_TRUE(InRegion(20, r.bottom - r.top - 5 - 14));
-}
-
-TEST_F(BalloonTest, TheTextFitsItsRectangle)
-{
-  for (const char* text : {"Beep when jobs are done", "Recurse all directories under selected folder", "Add"}) {
-    SCOPED_TRACE(text);
-    const RECT r = ShowAt({400, 400}, text);
-    const qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-    const TCanvasDC attached(Window()->Canvas(), dc.get());
-    const SIZE extent = Window()->Canvas().TextExtent(text);
-    // Body less the pointer and the shadow, less 9 on each side.
-    EXPECT_GE(r.right - r.left - 5 - 15 - 18, std::min<int>(extent.cx, ScreenW / 4 - 38));
-  }
 }
 
 TEST_F(BalloonTest, DefaultStyleIgnoresTheComponentsFontAndColours)
@@ -211,7 +203,7 @@ TEST_F(BalloonTest, PictureShowsFillFrameAndACheckeredOrSolidShadow)
   EXPECT_EQ(px.at(bodyRight + 2, y), RGB(0, 0, 0));
 }
 
-TEST_F(BalloonTest, WithoutRegionsAHookDismissesOnTheSecondMoveAndOnClicks)
+TEST_F(BalloonTest, WithoutRegionsAHookDismissesOnTheSecondMoveOnClicksAndOnARepaintUnderneath)
 {
   ShowAt({400, 400});  // with regions: no hook
   EXPECT_EQ(BalloonDismissHook(), nullptr);
@@ -238,10 +230,6 @@ TEST_F(BalloonTest, WithoutRegionsAHookDismissesOnTheSecondMoveAndOnClicks)
     EXPECT_FALSE(Shown());
     EXPECT_EQ(BalloonDismissHook(), nullptr);
   }
-}
-
-TEST_F(BalloonTest, WithoutRegionsARepaintUnderTheBalloonDismissesIt)
-{
   Balloon->SetBehavior({bbHideOnPaint});
   Balloon->SetPosition(bpBelowRight);
   const RECT r = ShowAt({300, 300});

@@ -43,21 +43,19 @@ protected:
   // The font ReadStatusFont makes at 96 pixels per inch, read back (all zero: none).
   LOGFONTA Read()
   {
-    HFONT font = nullptr;
+    HFONT made = nullptr;
     COLORREF bk = 1, text = 1;
-    ReadStatusFont(font, 96, bk, text);
+    ReadStatusFont(made, 96, bk, text);
+    const qv::FontHandle font(made);
     EXPECT_EQ(bk, GetSysColor(COLOR_INFOBK));
     EXPECT_EQ(text, GetSysColor(COLOR_INFOTEXT));
     LOGFONTA lf{};
-    if (font) {
-      GetObjectA(font, sizeof lf, &lf);
-      DeleteObject(font);
-    }
+    if (font) GetObjectA(font.get(), sizeof lf, &lf);
     return lf;
   }
 };
 
-TEST_F(StatusFont, SixteenBitRecordIsWidened)
+TEST_F(StatusFont, SixteenBitRecordsAreWidenedWideAndNarrowLogFontsRead)
 {
   BYTE record[50] = {};
   const int16_t ints[5] = {-9, 0, 0, 0, 700};
@@ -66,21 +64,17 @@ TEST_F(StatusFont, SixteenBitRecordIsWidened)
   record[13] = ANSI_CHARSET;
   std::strcpy(reinterpret_cast<char*>(record + 18), "Arial");
   Store(record, sizeof record);
-  const LOGFONTA lf = Read();
+  LOGFONTA lf = Read();
   EXPECT_EQ(lf.lfHeight, 12);  // 9 points at 96 pixels per inch
   EXPECT_EQ(lf.lfWeight, 700);
   EXPECT_EQ(lf.lfItalic, 1);
   EXPECT_STREQ(lf.lfFaceName, "Arial");
-}
-
-TEST_F(StatusFont, WideAndNarrowLogFonts)
-{
   LOGFONTW wide{};
   wide.lfHeight = -11;
   wide.lfWeight = 400;
   wcscpy(wide.lfFaceName, L"Tahoma");
   Store(&wide, sizeof wide);
-  LOGFONTA lf = Read();
+  lf = Read();
   EXPECT_EQ(lf.lfHeight, 14);  // truncated: 11 * 96 / 72 = 14.67
   EXPECT_STREQ(lf.lfFaceName, "Tahoma");
 

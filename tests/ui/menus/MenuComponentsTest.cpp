@@ -24,7 +24,7 @@ TEST_F(MenuFixture, SettingsStartAtTheirDefaultsAndSubObjectsAreStoredOnlyWhenSw
   EXPECT_FALSE(IsDefaultPropValue(*bar, FindPropInfo(*bar, "Caption")));  // always written
 }
 
-TEST_F(MenuFixture, OnlyLookAndSizeSettingsMarkTheMenuChanged)
+TEST_F(MenuFixture, OnlyLookAndSizeSettingsAndARemovedImageListMarkTheMenuChanged)
 {
   ToxMenuData& d = *popup->Data();
   d.SetChanged(false);
@@ -52,6 +52,12 @@ TEST_F(MenuFixture, OnlyLookAndSizeSettingsMarkTheMenuChanged)
   popup->Banner()->Font()->SetSize(10);
   EXPECT_TRUE(popup->Options().Contains(oxmBanner));
   popup->SetDesigning(false, false);
+  auto* images = new TImageList(form);
+  popup->SetImageList(images);
+  popup->Data()->SetChanged(false);
+  delete images;
+  EXPECT_EQ(nullptr, popup->ImageList());
+  EXPECT_TRUE(popup->Data()->Changed());
 }
 
 TEST_F(MenuFixture, MenusOfOneFormShareOneHookThatGoesWithTheLast)
@@ -112,14 +118,4 @@ TEST_F(MenuFixture, NegativeCoordinatesPlaceThePopUpAtTheirMagnitude)
   uitest::SendKeysWhenOpen({VK_ESCAPE}, 50, note);
   popup->Popup(130, 140);
   EXPECT_EQ(130, openMenuRect.left);
-}
-
-TEST_F(MenuFixture, ARemovedImageListIsForgottenAndMarksTheMenuChanged)
-{
-  auto* images = new TImageList(form);
-  popup->SetImageList(images);
-  popup->Data()->SetChanged(false);
-  delete images;
-  EXPECT_EQ(nullptr, popup->ImageList());
-  EXPECT_TRUE(popup->Data()->Changed());
 }

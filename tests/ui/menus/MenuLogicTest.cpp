@@ -10,7 +10,7 @@ TEST(ReplaceLines, DoubleBarsBecomeLineBreaksAndSingleBarsStay)
   EXPECT_EQ("", ReplaceLines(""));
 }
 
-TEST(BannerExtra, AVerticalBannerWidensTheFirstColumnUpToTheFirstBreak)
+TEST(BannerExtra, AVerticalBannerWidensTheFirstColumnUpToTheFirstBreakAHorizontalOneHeightensFirstItems)
 {
   bool done = true;
   EXPECT_EQ(17, BannerExtra(true, 17, 0, false, done).Width);
@@ -20,11 +20,7 @@ TEST(BannerExtra, AVerticalBannerWidensTheFirstColumnUpToTheFirstBreak)
   EXPECT_EQ(0, BannerExtra(true, 17, 0, true, done).Width);   // a first item with a break: nothing widened
   EXPECT_EQ(0, BannerExtra(true, 17, 1, false, done).Width);
   EXPECT_EQ(0, BannerExtra(true, 17, 0, false, done).Height);
-}
-
-TEST(BannerExtra, AHorizontalBannerHeightensTheFirstItemOfEachColumn)
-{
-  bool done = false;
+  done = false;
   EXPECT_EQ(20, BannerExtra(false, 20, 0, false, done).Height);
   EXPECT_EQ(0, BannerExtra(false, 20, 1, false, done).Height);
   EXPECT_EQ(20, BannerExtra(false, 20, 2, true, done).Height);
