@@ -50,7 +50,7 @@ protected:
   }
 };
 
-TEST_F(CaptionWindowTest, MainWindowHasItsButtonsAndLimitsFromTheFormFileAndTheScreen)
+TEST_F(CaptionWindowTest, MainWindowHasItsButtonsLimitsAndLooks)
 {
   ToxForm* ox = QVMain->oxForm;
   ASSERT_NE(nullptr, ox);
@@ -69,20 +69,17 @@ TEST_F(CaptionWindowTest, MainWindowHasItsButtonsAndLimitsFromTheFormFileAndTheS
   const TCaptionMetrics& m = ox->Metrics();
   qvtest::PumpMessagesFor(200);
   EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(QVMain->Handle(), m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
-}
 
-TEST_F(CaptionWindowTest, ScreenshotsActiveInactiveRolledUpAndOnTop)
-{
-  ToxForm* ox = QVMain->oxForm;
+  // Screenshots: active, inactive, rolled up and on top.
   Screenshot(QVMain->Handle(), "caption-main-active");
   dlgOptions->Show();
   qvtest::PumpUntil([] { return !QVMain->oxForm->DrawnActive(); }, 3000);
   qvtest::PumpMessagesFor(300);
   Screenshot(QVMain->Handle(), "caption-main-inactive");
   Screenshot(dlgOptions->Handle(), "caption-options-active");
-  const TCaptionMetrics& m = dlgOptions->oxForm->Metrics();
+  const TCaptionMetrics& dm = dlgOptions->oxForm->Metrics();
   // A dialog shows no icon: the bar's left edge is the end colour (black).
-  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(dlgOptions->Handle(), m.FrameWidth, m.FrameHeight + 3));
+  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(dlgOptions->Handle(), dm.FrameWidth, dm.FrameHeight + 3));
   dlgOptions->Hide();
   SetForegroundWindow(QVMain->Handle());
   qvtest::PumpUntil([] { return QVMain->oxForm->DrawnActive(); }, 3000);

@@ -14,23 +14,19 @@ HWND FocusOf(DWORD Thread)
   return GetGUIThreadInfo(Thread, &info) ? info.hwndFocus : nullptr;
 }
 
-INPUT KeyInput(WORD Vk, bool Up)
-{
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = Vk;
-  in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-  return in;
-}
-
 // Presses Vk with the modifier held, then lets the dialog take it.
 void Tap(WORD Vk, WORD Modifier = 0)
 {
+  const WORD keys[] = {Modifier, Vk, Vk, Modifier};  // down, down, up, up
   std::vector<INPUT> in;
-  if (Modifier) in.push_back(KeyInput(Modifier, false));
-  in.push_back(KeyInput(Vk, false));
-  in.push_back(KeyInput(Vk, true));
-  if (Modifier) in.push_back(KeyInput(Modifier, true));
+  for (int i = 0; i < 4; ++i) {
+    if (!keys[i]) continue;
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = keys[i];
+    key.ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    in.push_back(key);
+  }
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
   Sleep(300);
 }

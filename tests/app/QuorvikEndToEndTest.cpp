@@ -16,12 +16,9 @@ protected:
   void SetUp() override
   {
     for (const char* sub : {"sub", "skip"}) Files.AddDir("tree\\" + std::string(sub));
-    Put("a.txt", 100);
-    Put("b.txt", 5);
-    Put("gone.txt", 1);
-    Put("same.txt", 10);
-    Put("sub\\c.txt", 7);
-    Put("skip\\d.txt", 3);
+    for (const auto& [name, size] : std::vector<std::pair<std::string, size_t>>{
+             {"a.txt", 100}, {"b.txt", 5}, {"gone.txt", 1}, {"same.txt", 10}, {"sub\\c.txt", 7}, {"skip\\d.txt", 3}})
+      Put(name, size);
   }
 };
 

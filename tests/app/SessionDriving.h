@@ -135,7 +135,13 @@ private:
 class TSession {
 public:
   TSession() : Dir(Files.Path()), Root(Files.AddDir("tree")), Collection(Dir + "\\scan.qv") { StartProgram(); }
-  ~TSession() { TWhen::Clear(); }
+  ~TSession()
+  {
+    TWhen::Clear();
+    // The file dialogs make the folder they were answered in the current
+    // one, and the current folder cannot be removed.
+    SetCurrentDirectoryA("C:\\");
+  }
 
   // Writes Size bytes into Relative below the scanned tree.
   std::string Put(const std::string& Relative, size_t Size)
@@ -151,10 +157,9 @@ public:
   }
   bool ReportDone() const
   {
-    const Strings lines = Lines();
-    return !lines.empty() && lines.back().rfind("DONE, ", 0) == 0;
+    TStrings* items = QVMain->Changes->Items();  // no copy: reports grow long
+    return items->Count() > 0 && items->Get(items->Count() - 1).rfind("DONE, ", 0) == 0;
   }
-  // Pumps until every queued answer was given.
   bool Drain(DWORD TimeoutMs = Timeout)
   {
     return AppPumpUntil([&] { return Answers.Pending() == 0; }, TimeoutMs);

@@ -22,10 +22,6 @@ std::string LeafName(const std::string& path)
   return slash == std::string::npos ? std::string() : trimmed.substr(slash + 1);
 }
 
-bool Highlights(HWND dialog, const std::string& leaf)
-{
-  return leaf.empty() || lstrcmpiA(HighlightedFolder(dialog).c_str(), leaf.c_str()) == 0;
-}
 }  // namespace
 
 CbtDialogAnswerer::CbtDialogAnswerer()
@@ -131,16 +127,15 @@ std::string HighlightedFolder(HWND dialog)
 bool WaitForHighlight(HWND dialog, const std::string& path, DWORD timeoutMs)
 {
   const std::string leaf = LeafName(path);
-  return PumpUntil([&] { return Highlights(dialog, leaf); }, timeoutMs);
+  return PumpUntil([&] { return leaf.empty() || lstrcmpiA(HighlightedFolder(dialog).c_str(), leaf.c_str()) == 0; },
+                   timeoutMs);
 }
 
 bool SelectFolder(HWND dialog, const std::string& path)
 {
-  const std::string leaf = LeafName(path);
   for (int attempt = 0; attempt < 40; ++attempt) {
     SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-    if (Highlights(dialog, leaf)) return true;
-    PumpMessagesFor(250);
+    if (WaitForHighlight(dialog, path, 250)) return true;
   }
   return false;
 }

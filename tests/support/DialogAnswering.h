@@ -53,8 +53,8 @@ private:
 // The static text of a message box (control id 0xFFFF).
 std::string MessageBoxText(HWND dialog);
 
-// The shell's browse dialog: the text of its highlighted folder, and waiting
-// (bounded) until that is the last name of path; a drive always matches.
+// The browse dialog's highlighted folder, and waiting (bounded) until that
+// is the last name of path (a drive always matches).
 std::string HighlightedFolder(HWND dialog);
 bool WaitForHighlight(HWND dialog, const std::string& path, DWORD timeoutMs = 10000);
 // Highlights path as a user does. The dialog fills its tree late and drops a
