@@ -1,7 +1,8 @@
 #pragma once
 // The about box: product name and version, the operating system, memory and
 // disk figures, and the home-page address, which opens in the browser.
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Label.h"
 #include "framework/forms/Forms.h"
 
 class THBLabel;

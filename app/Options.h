@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "framework/forms/Forms.h"
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/SpeedButton.h"
 
 class TBalloonHint;
 class TBrowseDirectoryDlg;

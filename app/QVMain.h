@@ -8,7 +8,9 @@
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
 #include "ui/menus/oxMenus.h"
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/CommonDialogs.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/StatusBar.h"
 
 class TBrowseDirectoryDlg;
 class TFileSystem;

@@ -1,4 +1,5 @@
-# Portable object model: no <windows.h> outside FileHandle_win32.cpp.
+# Portable object model: no <windows.h> outside FileHandle_win32.cpp. The
+# menu texts (access keys, shortcut names) build here too, to be tested natively.
 set(QV_FRAMEWORK_CORE_SOURCES
   objects/SysUtils.cpp
   objects/TypInfo.cpp
@@ -12,6 +13,7 @@ set(QV_FRAMEWORK_CORE_SOURCES
   objects/FormFile.cpp
   graphics/Font.cpp
   graphics/Picture.cpp
+  menus/MenuText.cpp
 )
 if(WIN32)
   list(APPEND QV_FRAMEWORK_CORE_SOURCES objects/FileHandle_win32.cpp)

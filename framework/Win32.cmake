@@ -15,7 +15,20 @@ set(QV_FRAMEWORK_WIN32_SOURCES
   graphics/ImageList.cpp
   menus/Menus.cpp
   win32/Registry.cpp
-  controls/StdCtrls.cpp
+  controls/Bevel.cpp
+  controls/Button.cpp
+  controls/ComboBox.cpp
+  controls/CommonDialogs.cpp
+  controls/ControlClasses.cpp
+  controls/Edit.cpp
+  controls/Image.cpp
+  controls/Label.cpp
+  controls/ListBox.cpp
+  controls/ListControl.cpp
+  controls/Panel.cpp
+  controls/SpeedButton.cpp
+  controls/StatusBar.cpp
+  controls/Timer.cpp
   graphics/WinBitmap.cpp
 )
 list(TRANSFORM QV_FRAMEWORK_WIN32_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -7,7 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/CommonDialogs.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/Panel.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/Font.h"
 #include "persist/PersistEditModel.h"

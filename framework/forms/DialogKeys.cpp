@@ -5,8 +5,9 @@
 
 #include <algorithm>
 
-#include "framework/controls/StdCtrls.h"
-#include "framework/menus/Menus.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Label.h"
+#include "framework/menus/MenuText.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlHost.h"
 #include "framework/menus/Menus.h"
 #include "framework/objects/FormFile.h"
@@ -94,6 +95,7 @@ TCustomForm::~TCustomForm()
 
 void TCustomForm::InitializeForm()
 {
+  RegisterControlClasses();
   InitComponentFromResources(this, TForm::StaticClass());
   DoCreate();
   if (Visible()) {

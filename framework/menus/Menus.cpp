@@ -21,25 +21,13 @@ TShortCut ShortCut(WORD Key, TShiftState Shift)
   return s;
 }
 
+// The key names of MenuText are written as codes; they must be Windows' own.
+static_assert(VK_BACK == 0x08 && VK_TAB == 0x09 && VK_RETURN == 0x0D && VK_ESCAPE == 0x1B && VK_SPACE == 0x20);
+static_assert(VK_PRIOR == 0x21 && VK_NEXT == 0x22 && VK_END == 0x23 && VK_HOME == 0x24 && VK_LEFT == 0x25);
+static_assert(VK_UP == 0x26 && VK_RIGHT == 0x27 && VK_DOWN == 0x28 && VK_INSERT == 0x2D && VK_DELETE == 0x2E);
+static_assert(VK_F1 == 0x70 && VK_F24 == 0x87);
+
 namespace {
-struct KeyName {
-  WORD key;
-  const char* name;
-};
-const KeyName kKeyNames[] = {{VK_BACK, "BkSp"},   {VK_TAB, "Tab"},    {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},
-                             {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},    {VK_END, "End"},
-                             {VK_HOME, "Home"},   {VK_LEFT, "Left"},  {VK_UP, "Up"},        {VK_RIGHT, "Right"},
-                             {VK_DOWN, "Down"},   {VK_INSERT, "Ins"}, {VK_DELETE, "Del"}};
-
-std::string KeyText(WORD key)
-{
-  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-  if (key >= VK_F1 && key <= VK_F24) return "F" + std::to_string(key - VK_F1 + 1);
-  for (const auto& k : kKeyNames)
-    if (k.key == key) return k.name;
-  return std::string();
-}
-
 UINT NextCommand()
 {
   static UINT next = 0;
@@ -48,60 +36,6 @@ UINT NextCommand()
   return next;
 }
 }  // namespace
-
-std::string ShortCutToText(TShortCut Value)
-{
-  std::string key = KeyText(Value & 0xFF);
-  if (key.empty()) return std::string();
-  std::string text;
-  if (Value & scShift) text += "Shift+";
-  if (Value & scCtrl) text += "Ctrl+";
-  if (Value & scAlt) text += "Alt+";
-  return text + key;
-}
-
-TShortCut TextToShortCut(const std::string& Text)
-{
-  for (int mods : {0, 0x2000, 0x4000, 0x8000, 0x6000, 0xC000, 0xA000}) {
-    for (int key = 1; key < 256; ++key) {
-      TShortCut s = static_cast<TShortCut>(mods | key);
-      if (SameText(ShortCutToText(s), Text)) return s;
-    }
-  }
-  return 0;
-}
-
-char GetHotkey(const std::string& Caption)
-{
-  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
-    if (Caption[i] != '&') continue;
-    if (Caption[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(Caption[i + 1])));
-  }
-  return 0;
-}
-
-bool IsAccel(unsigned VK, const std::string& Caption)
-{
-  char hot = GetHotkey(Caption);
-  return hot != 0 && static_cast<unsigned char>(hot) == std::toupper(static_cast<int>(VK & 0xFF));
-}
-
-std::string StripHotkey(const std::string& Caption)
-{
-  std::string out;
-  for (size_t i = 0; i < Caption.size(); ++i) {
-    if (Caption[i] == '&' && i + 1 < Caption.size())
-      ++i;
-    else if (Caption[i] == '&')
-      continue;
-    out += Caption[i];
-  }
-  return out;
-}
 
 // ---------------------------------------------------------------------------
 

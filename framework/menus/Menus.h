@@ -4,6 +4,7 @@
 // receives the menu messages of every TPopupMenu shown with TrackPopupMenu.
 #include <windows.h>
 
+#include "framework/menus/MenuText.h"
 #include "framework/objects/Classes.h"
 #include "framework/win32/Handles.h"
 #include "framework/win32/Messages.h"
@@ -12,19 +13,7 @@
 #include <memory>
 #include <vector>
 
-// Key code in the low byte, modifiers in the high bits.
-using TShortCut = uint16_t;
-constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000, scNone = 0;
 TShortCut ShortCut(WORD Key, TShiftState Shift);
-// "F2", "Ctrl+S", "Shift+Del"; empty for no shortcut.
-std::string ShortCutToText(TShortCut Value);
-TShortCut TextToShortCut(const std::string& Text);
-// The character after the single "&" of Caption, upper-cased; 0 when none.
-char GetHotkey(const std::string& Caption);
-// Whether VK is Caption's access key ("&File" answers 'F' and 'f').
-bool IsAccel(unsigned VK, const std::string& Caption);
-// Caption without access-key markers ("&&" becomes "&").
-std::string StripHotkey(const std::string& Caption);
 
 enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
 enum TPopupAlignment { paLeft, paRight, paCenter };

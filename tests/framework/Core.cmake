@@ -8,4 +8,5 @@ qv_add_test(framework_core_test
     ${CMAKE_CURRENT_LIST_DIR}/ObjectStreamTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ObjectTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FormFileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuTextTest.cpp
   LIBS qv_framework_core qv_test_core)

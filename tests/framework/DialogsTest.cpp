@@ -6,34 +6,21 @@
 
 #include <cstdio>
 
+#include "framework/win32/Handles.h"
 #include "tests/support/DialogAnswering.h"
 
 namespace {
 
-TEST(MessageBoxTest, KindsMapToButtonsAndIcons)
-{
-  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), qv::MessageBoxFlags(qv::TMsgBoxKind::Error));
-  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), qv::MessageBoxFlags(qv::TMsgBoxKind::Warning));
-  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), qv::MessageBoxFlags(qv::TMsgBoxKind::Information));
-  EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION), qv::MessageBoxFlags(qv::TMsgBoxKind::Confirmation));
-}
-
-TEST(MessageBoxTest, RealConfirmationBoxAnsweredCancel)
+TEST(MessageBoxTest, RealConfirmationBoxShowsTextAndCaptionAndGivesTheButtonPressed)
 {
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::Cancel());
-  int result = qv::ShowMessageBox("Delete File \"Z:\\a.txt\"?", "Quorvik V5.0", qv::TMsgBoxKind::Confirmation);
-  EXPECT_EQ(IDCANCEL, result);
-  ASSERT_EQ(1u, answerer.Captions().size());
+  answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
+  EXPECT_EQ(IDCANCEL, qv::ShowMessageBox("Delete File \"Z:\\a.txt\"?", "Quorvik V5.0", qv::TMsgBoxKind::Confirmation));
+  EXPECT_EQ(IDOK, qv::ShowMessageBox("Sure?", "Q", qv::TMsgBoxKind::Confirmation));
+  ASSERT_EQ(2u, answerer.Captions().size());
   EXPECT_EQ("Quorvik V5.0", answerer.Captions()[0]);
   EXPECT_EQ("Delete File \"Z:\\a.txt\"?", answerer.Texts()[0]);
-}
-
-TEST(MessageBoxTest, RealConfirmationBoxAnsweredOk)
-{
-  qvtest::CbtDialogAnswerer answerer;
-  answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
-  EXPECT_EQ(IDOK, qv::ShowMessageBox("Sure?", "Q", qv::TMsgBoxKind::Confirmation));
 }
 
 struct RecordingAnswerer : qv::IDialogAnswerer {
@@ -77,10 +64,17 @@ TEST(FileDialogTest, FilterBecomesNulSeparated)
   EXPECT_EQ(std::string("Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0\0", 46), out);
 }
 
-TEST(FileDialogTest, RealSaveDialogReturnsTypedNameWithDefaultExtension)
+TEST(FileDialogTest, RealDialogAddsTheExtensionAsksBeforeOverwritingAndCancelKeepsTheName)
 {
+  const char* existing = "Z:\\tmp\\qv_dialog_test_existing.qv";
+  FILE* f = std::fopen(existing, "w");
+  ASSERT_NE(nullptr, f);
+  std::fclose(f);
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFile("Z:\\tmp\\qv_dialog_test_new"));
+  answerer.Push(qvtest::CbtDialogAnswerer::ChooseFile(existing));
+  answerer.Push(qvtest::CbtDialogAnswerer::Confirm());
+  answerer.Push(qvtest::CbtDialogAnswerer::Cancel());
   qv::TFileDialogRequest request;
   request.save = true;
   request.title = "Save As";
@@ -93,35 +87,16 @@ TEST(FileDialogTest, RealSaveDialogReturnsTypedNameWithDefaultExtension)
   EXPECT_EQ(1, answer.filterIndex);
   ASSERT_EQ(1u, answerer.Captions().size());
   EXPECT_EQ("Save As", answerer.Captions()[0]);
-}
-
-TEST(FileDialogTest, OverwritePromptAsksForExistingFile)
-{
-  const char* path = "Z:\\tmp\\qv_dialog_test_existing.qv";
-  FILE* f = std::fopen(path, "w");
-  ASSERT_NE(nullptr, f);
-  std::fclose(f);
-  qvtest::CbtDialogAnswerer answerer;
-  answerer.Push(qvtest::CbtDialogAnswerer::ChooseFile(path));
-  answerer.Push(qvtest::CbtDialogAnswerer::Confirm());
-  qv::TFileDialogRequest request;
-  request.save = true;
-  request.flags = OFN_OVERWRITEPROMPT;
-  qv::TFileDialogAnswer answer = qv::RunFileDialog(request, nullptr);
+  // An existing file: the dialog asks in a second box before it confirms.
+  answer = qv::RunFileDialog(request, nullptr);
   EXPECT_TRUE(answer.confirmed);
-  EXPECT_EQ(path, answer.fileName);
-  EXPECT_EQ(2u, answerer.Captions().size());
-  std::remove(path);
-}
-
-TEST(FileDialogTest, CancelKeepsTheOldFileName)
-{
-  qvtest::CbtDialogAnswerer answerer;
-  answerer.Push(qvtest::CbtDialogAnswerer::Cancel());
-  qv::TFileDialogRequest request;
+  EXPECT_EQ(existing, answer.fileName);
+  EXPECT_EQ(3u, answerer.Captions().size());
+  std::remove(existing);
+  request.save = false;
   request.fileName = "Z:\\tmp\\old.qv";
   request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-  qv::TFileDialogAnswer answer = qv::RunFileDialog(request, nullptr);
+  answer = qv::RunFileDialog(request, nullptr);
   EXPECT_FALSE(answer.confirmed);
   EXPECT_EQ("Z:\\tmp\\old.qv", answer.fileName);
 }
@@ -130,16 +105,16 @@ TEST(FontDialogTest, RealFontDialogReturnsChosenSize)
 {
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFontSize("20"));
+  const int dpi = [] {
+    qv::WindowDC screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+  }();
   LOGFONTA font{};
-  HDC screen = GetDC(nullptr);
-  font.lfHeight = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+  font.lfHeight = -MulDiv(9, dpi, 72);
   lstrcpyA(font.lfFaceName, "Courier New");
   COLORREF color = 0;
   ASSERT_TRUE(qv::RunFontDialog(font, color, CF_EFFECTS, nullptr));
-  HDC dc = GetDC(nullptr);
-  int expected = -MulDiv(20, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, dc);
+  const int expected = -MulDiv(20, dpi, 72);
   EXPECT_EQ(expected, font.lfHeight);
 }
 

@@ -11,30 +11,18 @@
 
 namespace {
 
+// Halves round away from zero; a zero divisor and an overflow give -1.
 TEST(MulDivRoundTest, AgreesWithKernel32MulDiv)
 {
   const int values[] = {0,   1,  -1, 2,   -2,  3,    5,     -5,     7,       11,
                         -11, 72, 96, -96, 120, 1000, 46341, -46341, INT_MAX, INT_MIN + 1};
   for (int a : values) {
     for (int b : values) {
-      for (int c : {1, -1, 2, -2, 3, 4, -4, 72, 96, 120, 7}) {
+      for (int c : {0, 1, -1, 2, -2, 3, 4, -4, 72, 96, 120, 7}) {
         EXPECT_EQ(MulDiv(a, b, c), MulDivRound(a, b, c)) << a << " * " << b << " / " << c;
       }
     }
   }
-}
-
-TEST(MulDivRoundTest, HalvesRoundAwayFromZeroAndZeroDivisorGivesMinusOne)
-{
-  EXPECT_EQ(1, MulDivRound(1, 1, 2));
-  EXPECT_EQ(-1, MulDivRound(-1, 1, 2));
-  EXPECT_EQ(-1, MulDivRound(1, 1, -2));
-  EXPECT_EQ(2, MulDivRound(3, 1, 2));
-  EXPECT_EQ(-2, MulDivRound(3, -1, 2));
-  EXPECT_EQ(-1, MulDivRound(5, 7, 0));
-  EXPECT_EQ(-1, MulDivRound(INT_MAX, 2, 1));
-  EXPECT_EQ(-1, MulDivRound(INT_MAX, -2, 1));
-  EXPECT_EQ(INT_MAX, MulDivRound(INT_MAX, 2, 2));
 }
 
 TEST(MulDivRoundTest, FontSizeAndHeightRoundTripAt96And120Dpi)

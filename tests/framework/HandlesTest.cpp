@@ -7,25 +7,21 @@
 
 namespace {
 
-TEST(HandlesTest, GdiObjectDeletesOnDestruction)
-{
-  HBRUSH raw = CreateSolidBrush(RGB(1, 2, 3));
-  {
-    qv::BrushHandle brush(raw);
-    EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(brush.get()));
-  }
-  EXPECT_EQ(0u, GetObjectType(raw));
-}
-
-TEST(HandlesTest, MoveTransfersOwnershipOnce)
+TEST(HandlesTest, GdiObjectIsDeletedOnceByItsLastOwner)
 {
   qv::PenHandle a(CreatePen(PS_SOLID, 1, 0));
   HPEN raw = a.get();
-  qv::PenHandle b(std::move(a));
-  EXPECT_FALSE(a);
-  EXPECT_EQ(raw, b.get());
-  b = qv::PenHandle();
+  {
+    qv::PenHandle b(std::move(a));
+    EXPECT_FALSE(a);
+    EXPECT_EQ(raw, b.get());
+    EXPECT_EQ(static_cast<DWORD>(OBJ_PEN), GetObjectType(raw));
+  }
   EXPECT_EQ(0u, GetObjectType(raw));
+  qv::BrushHandle brush(CreateSolidBrush(RGB(1, 2, 3)));
+  HBRUSH replaced = brush.get();
+  brush = qv::BrushHandle();
+  EXPECT_EQ(0u, GetObjectType(replaced));
 }
 
 TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue)
@@ -52,15 +48,12 @@ TEST(HandlesTest, SelectionGuardPutsOldObjectBack)
   EXPECT_EQ(original, GetCurrentObject(dc.get(), OBJ_BRUSH));
 }
 
-TEST(HandlesTest, OwnedMenuIsDestroyed)
+TEST(HandlesTest, OwnedMenuIsDestroyedUnlessReleased)
 {
   HMENU raw = CreatePopupMenu();
-  {
-    qv::OwnedMenu menu(raw);
-  }
+  qv::OwnedMenu(raw).reset();
   EXPECT_FALSE(IsMenu(raw));
-  qv::OwnedMenu kept(CreatePopupMenu());
-  HMENU released = kept.release();
+  HMENU released = qv::OwnedMenu(CreatePopupMenu()).release();
   EXPECT_TRUE(IsMenu(released));
   DestroyMenu(released);
 }

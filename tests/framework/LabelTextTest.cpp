@@ -1,6 +1,6 @@
 // A label's text goes through DoDrawText, so a label with a look of its own
 // overrides that one function and keeps the label's background and flags.
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Label.h"
 #include "framework/forms/Forms.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,10 @@
 // List and combo box items under Wine: every item operation reaches the
 // window as one message, the window always shows the items in their order,
 // and a new window gets them all back.
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/ListBox.h"
 #include "framework/forms/Forms.h"
+#include "framework/win32/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +16,12 @@ namespace {
 // Counts the messages sent to one window, through a thread hook.
 class TSentMessages {
 public:
-  explicit TSentMessages(HWND Window) : FWindow(Window)
+  explicit TSentMessages(HWND Window)
+      : FWindow(Window), FHook(SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()))
   {
     Active = this;
-    FHook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
   }
-  ~TSentMessages()
-  {
-    UnhookWindowsHookEx(FHook);
-    Active = nullptr;
-  }
+  ~TSentMessages() { Active = nullptr; }
   int operator[](UINT Msg) const
   {
     auto it = FCounts.find(Msg);
@@ -43,7 +41,7 @@ private:
   }
   static inline TSentMessages* Active = nullptr;
   HWND FWindow;
-  HHOOK FHook;
+  qv::HookHandle FHook;
   std::map<UINT, int> FCounts;
 };
 
@@ -117,6 +115,14 @@ TEST_F(ListControlTest, UpdateSuspendsDrawingOnceAndPutsItBack)
   List->Items()->Assign(&other);
   EXPECT_EQ(sent.Redraws.size(), 4u);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"x", "y", "z"}));
+  // A reload (here by sorting) draws again afterwards, unless an update holds drawing off.
+  sent.Redraws.clear();
+  List->SetSorted(true);
+  List->SetSorted(false);
+  List->Items()->BeginUpdate();
+  List->SetSorted(true);
+  List->Items()->EndUpdate();
+  EXPECT_EQ(sent.Redraws, (std::vector<WPARAM>{FALSE, TRUE, FALSE, TRUE}));
 }
 
 TEST_F(ListControlTest, NewWindowShowsTheItemsObjectsAndSelection)

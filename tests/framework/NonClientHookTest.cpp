@@ -6,24 +6,22 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "tests/support/WineTestSupport.h"
 
 namespace {
 
-std::vector<std::string>& Trace()
+// Who saw which watched message, in order: "before", "form" or "after".
+std::vector<std::pair<std::string, UINT>>& Trace()
 {
-  static std::vector<std::string> trace;
+  static std::vector<std::pair<std::string, UINT>> trace;
   return trace;
 }
 
 const UINT Watched[] = {WM_NCPAINT, WM_NCACTIVATE, WM_NCHITTEST, WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_GETMINMAXINFO};
 
-bool IsWatched(UINT Msg)
-{
-  for (UINT m : Watched)
-    if (m == Msg) return true;
-  return false;
-}
+bool IsWatched(UINT Msg) { return std::find(std::begin(Watched), std::end(Watched), Msg) != std::end(Watched); }
 
 class TNcForm : public TForm {
   QV_CLASS(TNcForm, TForm)
@@ -31,7 +29,7 @@ public:
   explicit TNcForm(TComponent* AOwner) : TForm(AOwner) { SetBounds(100, 100, 300, 200); }
   void WndProc(TMessage& Message) override
   {
-    if (IsWatched(Message.Msg)) Trace().push_back("form " + std::to_string(Message.Msg));
+    if (IsWatched(Message.Msg)) Trace().emplace_back("form", Message.Msg);
     inherited::WndProc(Message);
     // The form's own answer, which a hook after it must be able to see.
     if (Message.Msg == WM_GETMINMAXINFO) reinterpret_cast<MINMAXINFO*>(Message.LParam)->ptMinTrackSize.x = 111;
@@ -43,9 +41,9 @@ int hookMinWidthSeen = 0;
 
 LRESULT CALLBACK Hook(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
-  if (IsWatched(Msg)) Trace().push_back("before " + std::to_string(Msg));
+  if (IsWatched(Msg)) Trace().emplace_back("before", Msg);
   LRESULT result = CallWindowProcA(previous, Window, Msg, WParam, LParam);
-  if (IsWatched(Msg)) Trace().push_back("after " + std::to_string(Msg));
+  if (IsWatched(Msg)) Trace().emplace_back("after", Msg);
   if (Msg == WM_GETMINMAXINFO) {
     auto* info = reinterpret_cast<MINMAXINFO*>(LParam);
     hookMinWidthSeen = info->ptMinTrackSize.x;
@@ -74,15 +72,10 @@ protected:
   // Each watched message passed the hook, then the form, then the hook again.
   void ExpectWrapped(UINT Msg)
   {
-    std::string m = std::to_string(Msg);
-    std::vector<std::string> own;
-    for (const std::string& t : Trace())
-      if (t.size() > m.size() && t.compare(t.size() - m.size(), m.size(), m) == 0 && t[t.size() - m.size() - 1] == ' ')
-        own.push_back(t.substr(0, t.size() - m.size() - 1));
-    ASSERT_GE(own.size(), 3u) << "message " << Msg;
-    EXPECT_EQ((std::vector<std::string>{"before", "form", "after"}),
-              (std::vector<std::string>(own.begin(), own.begin() + 3)))
-        << "message " << Msg;
+    std::vector<std::string> seen;
+    for (const auto& [who, msg] : Trace())
+      if (msg == Msg && seen.size() < 3) seen.push_back(who);
+    EXPECT_EQ((std::vector<std::string>{"before", "form", "after"}), seen) << "message " << Msg;
   }
   TApplicationScope scope;
   TNcForm* form = nullptr;
@@ -113,13 +106,8 @@ TEST_F(NonClientHookTest, RealPointerOverTheCaptionReachesTheHookWhichMayChangeT
 
   Trace().clear();
   qvtest::MovePointerTo(POINT{caption.x + 5, caption.y});
-  qvtest::PumpUntil(
-      [] {
-        for (const std::string& t : Trace())
-          if (t == "after " + std::to_string(WM_NCMOUSEMOVE)) return true;
-        return false;
-      },
-      2000);
+  const std::pair<std::string, UINT> moved("after", WM_NCMOUSEMOVE);
+  qvtest::PumpUntil([&] { return std::find(Trace().begin(), Trace().end(), moved) != Trace().end(); }, 2000);
   ExpectWrapped(WM_NCMOUSEMOVE);
 
   Trace().clear();

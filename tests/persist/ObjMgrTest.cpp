@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/forms/Forms.h"
-#include "framework/controls/StdCtrls.h"
 #include "tests/persist/RegTestKey.h"
 
 using namespace persisttest;

@@ -6,7 +6,9 @@
 
 #include "framework/win32/Dialogs.h"
 #include "framework/forms/Forms.h"
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/CommonDialogs.h"
+#include "framework/controls/ListBox.h"
 #include "tests/persist/PersistFixtures.h"
 #include "tests/persist/RegTestKey.h"
 #include "tests/support/TempDir.h"

@@ -3,7 +3,7 @@
 // The framework never shows them as client controls; the caption component
 // paints them on the window's device context and feeds them the non-client
 // mouse messages, translated to their client counterparts.
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/SpeedButton.h"
 #include "framework/graphics/WinBitmap.h"
 
 class ToxForm;

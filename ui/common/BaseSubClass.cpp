@@ -1,6 +1,6 @@
 #include "ui/common/BaseSubClass.h"
 
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Timer.h"
 #include "ui/common/Errors.h"
 
 QV_IMPLEMENT_CLASS_NOPROPS(ToxBaseSubClass)

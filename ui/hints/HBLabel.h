@@ -2,7 +2,7 @@
 // THBLabel: a label whose text looks raised (embossed) or lowered (engraved):
 // two extra copies of the text, one pixel down-right and one up-left, in the
 // button-shadow colour and ShadowColor.
-#include "framework/controls/StdCtrls.h"
+#include "framework/controls/Label.h"
 
 enum TTextStyle { tsNone, tsRaised, tsLowered };
 const TTypeInfo* TypeInfo_TTextStyle();

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/controls/Button.h"
+#include "framework/controls/Panel.h"
 #include "tests/support/DialogAnswering.h"
 #include "tests/ui/UiTestSupport.h"
 

@@ -1,6 +1,5 @@
 #include "ui/common/BaseSubClass.h"
 
-#include "framework/controls/StdCtrls.h"
 #include "ui/common/Errors.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/controls/StdCtrls.h"
 #include "framework/forms/Forms.h"
 #include "tests/support/WineTestSupport.h"
 #include "ui/hints/Balloon.h"
