@@ -28,13 +28,7 @@ using Strings = std::vector<std::string>;
 constexpr DWORD Timeout = 20000;
 
 inline bool Exists(const std::string& Path) { return qvtest::files::FileExists(Path); }
-// Not the test trees' ReadWholeFile: an inline function of that name would
-// clash with the persistence library's, which these programs link.
-inline std::string ReadAll(const std::string& Path)
-{
-  std::ifstream in(Path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+inline std::string ReadAll(const std::string& Path) { return qvtest::files::ReadWholeFile(Path); }
 
 // Makes the program's two forms as at start-up, from the first run's
 // settings (not from what an earlier test stored), and shows the main window.
