@@ -10,8 +10,6 @@
 #include "app/About.h"
 #include "app/AboutText.h"
 #include "app/HomePage.h"
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "tests/app/SessionDriving.h"
 #include "ui/hints/Balloon.h"
 #include "ui/hints/HBLabel.h"
@@ -20,69 +18,14 @@ using namespace qvsession;
 
 namespace {
 
-constexpr DWORD Timeout = 10000;
-
-// Runs Action from inside the about box's modal loop once the box shows.
-class TWhenAboutShows {
-public:
-  explicit TWhenAboutShows(std::function<void(TAboutBox*)> Action)
-  {
-    Pending() = std::move(Action);
-    KillTimer(nullptr, RescueTimer());
-    RescueTimer() = 0;
-    SetTimer(nullptr, 0, 50, Tick);
+TAboutBox* ShownAbout()
+{
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    auto* box = dynamic_cast<TAboutBox*>(Screen->Forms(i));
+    if (box && box->HandleAllocated() && IsWindowVisible(box->Handle())) return box;
   }
-
-private:
-  static std::function<void(TAboutBox*)>& Pending()
-  {
-    static std::function<void(TAboutBox*)> action;
-    return action;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR Id, DWORD)
-  {
-    TAboutBox* box = ShownBox();
-    if (!box || !Pending()) return;
-    KillTimer(nullptr, Id);
-    auto action = std::move(Pending());
-    Pending() = nullptr;
-    Rescued() = false;
-    action(box);
-    // The modal loop looks at the result only when its next message arrives.
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    RescueTimer() = SetTimer(nullptr, 0, 3000, Rescue);
-  }
-  // A box the action failed to close is closed here, so the test goes on.
-  static void CALLBACK Rescue(HWND, UINT, UINT_PTR Id, DWORD)
-  {
-    KillTimer(nullptr, Id);
-    RescueTimer() = 0;
-    if (TAboutBox* box = ShownBox()) {
-      Rescued() = true;
-      box->SetModalResult(mrCancel);
-    }
-  }
-
-public:
-  static TAboutBox* ShownBox()
-  {
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-      auto* box = dynamic_cast<TAboutBox*>(Screen->Forms(i));
-      if (box && box->HandleAllocated() && IsWindowVisible(box->Handle())) return box;
-    }
-    return nullptr;
-  }
-  static UINT_PTR& RescueTimer()
-  {
-    static UINT_PTR id = 0;
-    return id;
-  }
-  static bool& Rescued()
-  {
-    static bool rescued = false;
-    return rescued;
-  }
-};
+  return nullptr;
+}
 
 uint64_t Figure(const std::string& Text)
 {
@@ -92,69 +35,45 @@ uint64_t Figure(const std::string& Text)
   return std::strtoull(digits.c_str(), nullptr, 10);
 }
 
-std::string ShotPath(const std::string& Name)
-{
-  CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
-  return std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp";
-}
-
-std::function<void()>& InOptionsDialog()
-{
-  static std::function<void()> step;
-  return step;
-}
-
-void CALLBACK OptionsTick(HWND, UINT, UINT_PTR Id, DWORD)
-{
-  if (!InOptionsDialog() || !dlgOptions->HandleAllocated() || !IsWindowVisible(dlgOptions->Handle())) return;
-  KillTimer(nullptr, Id);
-  auto step = std::move(InOptionsDialog());
-  InOptionsDialog() = nullptr;
-  step();
-}
-
-class AboutAndBalloon : public ::testing::Test {
+class AboutAndBalloon : public ::testing::Test, protected TSession {
 protected:
-  TApplicationScope Scope;
-
-  void SetUp() override
-  {
-    Application->SetTitle("Quorvik V5.0");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-    Application->CreateForm(QVMain);
-    Application->CreateForm(dlgOptions);
-    QVMain->Show();
-    qvtest::PumpMessagesFor(200);
-  }
-  bool AboutGone()
-  {
-    return AppPumpUntil([] { return !TWhenAboutShows::ShownBox() && Screen->FormCount() == 2; }, Timeout);
-  }
-  // Opens the about box from the menu, runs InBox in it and waits until it is gone.
+  // Opens the about box from the menu, runs InBox in its modal loop and
+  // waits until it is gone. A box InBox failed to close is closed after a
+  // while, so that the test goes on, and fails.
   void OpenAbout(std::function<void(TAboutBox*)> InBox)
   {
-    bool ran = false;
-    TWhenAboutShows when([&](TAboutBox* box) {
-      InBox(box);
-      ran = true;
-    });
+    bool ran = false, rescued = false;
+    TWhen::Schedule([] { return ShownAbout() != nullptr; },
+                    [&] {
+                      InBox(ShownAbout());
+                      ran = true;
+                      const DWORD at = GetTickCount();
+                      TWhen::Schedule([at] { return !ShownAbout() || GetTickCount() - at > 3000; },
+                                      [&] {
+                                        if (TAboutBox* box = ShownAbout()) {
+                                          rescued = true;
+                                          box->SetModalResult(mrCancel);
+                                        }
+                                      });
+                    });
     PostCommand(QVMain, "mnuHelpAbout");
-    ASSERT_TRUE(AppPumpUntil([&] { return ran; }, Timeout));
-    ASSERT_TRUE(AboutGone());
-    EXPECT_FALSE(TWhenAboutShows::Rescued()) << "the about box stayed open";
+    ASSERT_TRUE(AppPumpUntil([&] { return ran && TWhen::Idle(); }));
+    ASSERT_TRUE(AppPumpUntil([] { return !ShownAbout() && Screen->FormCount() == 2; }));
+    EXPECT_FALSE(rescued) << "the about box stayed open";
   }
 };
 
-TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedName)
+TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedNameAndDragsByItsFreeClientArea)
 {
   std::string os, mem, disk, allocated, web;
   TTextStyle style = tsNone;
   int webWidth = 0, webExtent = 0;
   int clientW = 0, clientH = 0;
   uint64_t freeNow = 0;
+  LRESULT free = 0, onButton = 0;
   OpenAbout([&](TAboutBox* box) {
     qvtest::PumpMessagesFor(300);
-    SaveScreenshot(box->Handle(), ShotPath("about-box"));
+    Screenshot(box->Handle(), "about-box");
     os = box->OS->Caption(), mem = box->PhysMem->Caption(), disk = box->DiskSpace->Caption();
     allocated = box->AllocatedMemory->Caption(), web = box->Web->Caption();
     style = box->ProductName->Style();
@@ -170,8 +89,16 @@ TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedName)
     ULARGE_INTEGER a{}, t{}, f{};
     GetDiskFreeSpaceExA("C:\\", &a, &t, &f);
     freeNow = f.QuadPart / 1024;
+    POINT margin{3, box->ClientHeight() - 5};  // below the panel, beside the button
+    ClientToScreen(box->Handle(), &margin);
+    free = SendMessageA(box->Handle(), WM_NCHITTEST, 0, MAKELPARAM(margin.x, margin.y));
+    POINT button{5, 5};
+    ClientToScreen(box->OKButton->Handle(), &button);
+    onButton = SendMessageA(box->OKButton->Handle(), WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y));
     box->OKButton->Click();
   });
+  EXPECT_EQ(free, HTCAPTION);
+  EXPECT_EQ(onButton, HTCLIENT);
   EXPECT_EQ(clientW, 298);
   EXPECT_EQ(clientH, 369);
   EXPECT_EQ(style, tsRaised);
@@ -205,24 +132,6 @@ TEST_F(AboutAndBalloon, AboutBoxClosesOnEnterAndOnEscape)
   }
 }
 
-TEST_F(AboutAndBalloon, AboutBoxDragsByItsFreeClientArea)
-{
-  LRESULT free = 0, onButton = 0;
-  OpenAbout([&](TAboutBox* box) {
-    RECT r;
-    GetWindowRect(box->Handle(), &r);
-    POINT margin{3, box->ClientHeight() - 5};  // below the panel, beside the button
-    ClientToScreen(box->Handle(), &margin);
-    free = SendMessageA(box->Handle(), WM_NCHITTEST, 0, MAKELPARAM(margin.x, margin.y));
-    POINT button{5, 5};
-    ClientToScreen(box->OKButton->Handle(), &button);
-    onButton = SendMessageA(box->OKButton->Handle(), WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y));
-    box->OKButton->Click();
-  });
-  EXPECT_EQ(free, HTCAPTION);
-  EXPECT_EQ(onButton, HTCLIENT);
-}
-
 TEST_F(AboutAndBalloon, WebLabelOpensTheHomePageWithTheShell)
 {
   // The shell hands web addresses to winebrowser, which runs the browsers
@@ -238,9 +147,8 @@ TEST_F(AboutAndBalloon, WebLabelOpensTheHomePageWithTheShell)
     box->Web->Click();
     box->OKButton->Click();
   });
-  EXPECT_TRUE(
-      AppPumpUntil([] { return ReadFile(QV_FAKE_BROWSER_LOG).find(QuorvikHomePage) != std::string::npos; }, Timeout))
-      << ReadFile(QV_FAKE_BROWSER_LOG);
+  const auto log = [] { return ReadAll(QV_FAKE_BROWSER_LOG); };
+  EXPECT_TRUE(AppPumpUntil([&] { return log().find(QuorvikHomePage) != std::string::npos; })) << log();
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser");
 }
 
@@ -267,27 +175,22 @@ TEST_F(AboutAndBalloon, OptionsDialogHintsAreBalloons)
   RECT balloon{};
   POINT cursor{};
   bool regioned = false;
-  bool ran = false;
   // Runs in the dialog's own loop: point at the check box and wait for the hint.
-  InOptionsDialog() = [&] {
+  ASSERT_TRUE(OpenOptions([&] {
     // The left check box, so that the balloon lies over the dialog.
     POINT p{30, 8};
     ClientToScreen(dlgOptions->EnableBeeps->Handle(), &p);
     qvtest::MovePointerTo(p);
     cursor = p;
-    AppPumpUntil([&] { return IsWindowVisible(window->Handle()) != FALSE; }, Timeout);
+    AppPumpUntil([&] { return IsWindowVisible(window->Handle()) != FALSE; });
     qvtest::PumpMessagesFor(200);
     caption = window->Caption();
     GetWindowRect(window->Handle(), &balloon);
     regioned = GetWindowRgn(window->Handle(), qv::RegionHandle(CreateRectRgn(0, 0, 0, 0)).get()) != ERROR;
-    SaveScreenshot(dlgOptions->Handle(), ShotPath("options-balloon"));
+    Screenshot(dlgOptions->Handle(), "options-balloon");
     qvtest::MovePointerTo({5, 5});
     PostMessageA(dlgOptions->btnCancel->Handle(), BM_CLICK, 0, 0);
-    ran = true;
-  };
-  SetTimer(nullptr, 0, 100, OptionsTick);
-  PostCommand(QVMain, "mnuFileOptions");
-  ASSERT_TRUE(AppPumpUntil([&] { return ran && !IsWindowVisible(dlgOptions->Handle()); }, Timeout));
+  }));
   EXPECT_EQ(caption, "Beep when jobs are done");
   EXPECT_TRUE(regioned);
   // Above right of the pointer: its bottom-left corner is the cursor.

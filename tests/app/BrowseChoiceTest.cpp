@@ -2,20 +2,13 @@
 // folder the user highlighted and that has a file-system path.
 #include <gtest/gtest.h>
 
-#include "app/BrowseDr.h"
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "engine/QVEngine.h"
 #include "tests/app/SessionDriving.h"
 
 using namespace qvsession;
-using qvtest::CbtDialogAnswerer;
 
-class BrowseChoice : public ::testing::Test {
+class BrowseChoice : public ::testing::Test, protected TSession {
 protected:
-  TApplicationScope Scope;
-  CbtDialogAnswerer Answers;
-
   // Confirms the browse dialog once it has filled its tree, after Highlight.
   void ConfirmBrowse(const std::function<void(HWND Tree)>& Highlight)
   {
@@ -27,13 +20,9 @@ protected:
     });
     Answers.Push(CbtDialogAnswerer::Press(IDOK));  // the message about the folder
   }
-  static void HighlightRoot(HWND Tree)
-  {
-    SendMessageA(Tree, TVM_SELECTITEM, TVGN_CARET, SendMessageA(Tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-  }
   void ExpectNoWalk()
   {
-    ASSERT_TRUE(AppPumpUntil([&] { return Answers.Pending() == 0; }, 20000));
+    ASSERT_TRUE(Drain());
     qvtest::PumpMessagesFor(300);
     ASSERT_EQ(Answers.Captions().size(), 2u);  // the browse dialog and the message; no save dialog
     EXPECT_EQ(Answers.Texts()[1], "The selected folder has no file-system path and cannot be scanned.");
@@ -41,8 +30,6 @@ protected:
     EXPECT_EQ(QVMain->Engine().Count(), 0);
     EXPECT_EQ(QVMain->StatusBar->SimpleText(), "");
   }
-
-  void SetUp() override { StartProgram(); }
 };
 
 TEST_F(BrowseChoice, ConfirmedWithNothingHighlightedStartsNoWalk)
@@ -56,8 +43,8 @@ TEST_F(BrowseChoice, ConfirmedOnMyComputerStartsNoWalk)
 {
   std::string highlighted;
   ConfirmBrowse([&](HWND Tree) {
-    HighlightRoot(Tree);
-    highlighted = SelectedTreeItem(GetParent(Tree));
+    SendMessageA(Tree, TVM_SELECTITEM, TVGN_CARET, SendMessageA(Tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    highlighted = qvtest::HighlightedFolder(GetParent(Tree));
   });
   PostKey(QVMain->Handle(), VK_F2);
   ExpectNoWalk();

@@ -37,31 +37,16 @@ TEST(IsDriveRoot, ExactlyLetterColonBackslash)
   EXPECT_FALSE(IsDriveRoot(""));
 }
 
-TEST(IsExistingDirectory, DriveRootUsesTheLogicalDriveMask)
+TEST(IsExistingDirectory, DriveRootUsesTheLogicalDriveMaskWhateverTheLetterCase)
 {
   FakeProbe probe(DrivesCAndZ, {});
-  EXPECT_TRUE(IsExistingDirectory("C:\\", probe));
-  EXPECT_TRUE(IsExistingDirectory("Z:\\", probe));
-  EXPECT_FALSE(IsExistingDirectory("D:\\", probe));
-  EXPECT_FALSE(IsExistingDirectory("A:\\", probe));
+  for (const char* drive : {"C:\\", "Z:\\", "c:\\", "z:\\"}) EXPECT_TRUE(IsExistingDirectory(drive, probe)) << drive;
+  for (const char* drive : {"D:\\", "A:\\", "d:\\"}) EXPECT_FALSE(IsExistingDirectory(drive, probe)) << drive;
+  // A drive that is no letter never exists, whatever the mask says.
+  FakeProbe all(0xFFFFFFFFu, {});
+  for (const char* drive : {"1:\\", "[:\\", "\xE4:\\"}) EXPECT_FALSE(IsExistingDirectory(drive, all)) << drive;
   EXPECT_TRUE(probe.Asked.empty());
-}
-
-TEST(IsExistingDirectory, DriveLetterCaseIsIgnored)
-{
-  FakeProbe probe(DrivesCAndZ, {});
-  EXPECT_TRUE(IsExistingDirectory("c:\\", probe));
-  EXPECT_TRUE(IsExistingDirectory("z:\\", probe));
-  EXPECT_FALSE(IsExistingDirectory("d:\\", probe));
-}
-
-TEST(IsExistingDirectory, NonLetterDriveNeverExists)
-{
-  FakeProbe probe(0xFFFFFFFFu, {});
-  EXPECT_FALSE(IsExistingDirectory("1:\\", probe));
-  EXPECT_FALSE(IsExistingDirectory("[:\\", probe));
-  EXPECT_FALSE(IsExistingDirectory("\xE4:\\", probe));
-  EXPECT_TRUE(probe.Asked.empty());
+  EXPECT_TRUE(all.Asked.empty());
 }
 
 TEST(IsExistingDirectory, OtherValuesAreSearchedWithoutOneTrailingBackslash)
@@ -71,67 +56,45 @@ TEST(IsExistingDirectory, OtherValuesAreSearchedWithoutOneTrailingBackslash)
   EXPECT_TRUE(IsExistingDirectory("C:\\Data", probe));
   EXPECT_TRUE(IsExistingDirectory("C:\\Data\\\\", probe));
   EXPECT_FALSE(IsExistingDirectory("C:\\Missing", probe));
-  const std::vector<std::string> expected = {"C:\\Data", "C:\\Data", "C:\\Data\\", "C:\\Missing"};
+  EXPECT_FALSE(IsExistingDirectory("C:", probe));  // a drive without its backslash is a path
+  const std::vector<std::string> expected = {"C:\\Data", "C:\\Data", "C:\\Data\\", "C:\\Missing", "C:"};
   EXPECT_EQ(probe.Asked, expected);
 }
 
-TEST(IsExistingDirectory, DriveWithoutBackslashIsSearchedLikeAPath)
+TEST(IsExistingDirectory, WildcardsEmptyAndBareBackslashAreNeverSearched)
 {
-  FakeProbe probe(DrivesCAndZ, {});
-  EXPECT_FALSE(IsExistingDirectory("C:", probe));
-  EXPECT_EQ(probe.Asked, std::vector<std::string>{"C:"});
-}
-
-TEST(IsExistingDirectory, WildcardsNeverNameADirectory)
-{
-  FakeProbe probe(DrivesCAndZ, {"C:\\win*", "C:\\w?ndows"});
-  EXPECT_FALSE(IsExistingDirectory("C:\\win*", probe));
-  EXPECT_FALSE(IsExistingDirectory("C:\\w?ndows\\", probe));
-  EXPECT_TRUE(probe.Asked.empty());
-}
-
-TEST(IsExistingDirectory, EmptyAndBareBackslashAreNotSearched)
-{
-  FakeProbe probe(DrivesCAndZ, {""});
-  EXPECT_FALSE(IsExistingDirectory("", probe));
-  EXPECT_FALSE(IsExistingDirectory("\\", probe));
+  FakeProbe probe(DrivesCAndZ, {"C:\\win*", "C:\\w?ndows", ""});
+  for (const char* value : {"C:\\win*", "C:\\w?ndows\\", "", "\\"})
+    EXPECT_FALSE(IsExistingDirectory(value, probe)) << value;
   EXPECT_TRUE(probe.Asked.empty());
 }
 
 TEST(NormalizeSelection, ExistingDirectoryGetsATrailingBackslash)
 {
-  const auto dirs = [](const std::string& Value) { return Value == "D:\\Data" || Value == "D:\\"; };
-  EXPECT_EQ(NormalizeSelection("D:\\Data", dirs), "D:\\Data\\");
-  EXPECT_EQ(NormalizeSelection("D:\\", dirs), "D:\\");
-  EXPECT_EQ(NormalizeSelection("D:\\Missing", dirs), "D:\\Missing");
-  EXPECT_EQ(NormalizeSelection("", dirs), "");
-}
-
-TEST(NormalizeSelection, ValueEndingInBackslashIsNotTested)
-{
-  int calls = 0;
-  const auto count = [&calls](const std::string&) {
-    ++calls;
-    return true;
+  std::vector<std::string> asked;
+  const auto dirs = [&asked](const std::string& Value) {
+    asked.push_back(Value);
+    return Value == "D:\\Data" || Value == "D:\\";
   };
-  EXPECT_EQ(NormalizeSelection("D:\\Data\\", count), "D:\\Data\\");
-  EXPECT_EQ(NormalizeSelection("", count), "");
-  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(NormalizeSelection("D:\\Data", dirs), "D:\\Data\\");
+  EXPECT_EQ(NormalizeSelection("D:\\Missing", dirs), "D:\\Missing");
+  // Values that end in a backslash, and the empty one, are not tested.
+  EXPECT_EQ(NormalizeSelection("D:\\", dirs), "D:\\");
+  EXPECT_EQ(NormalizeSelection("D:\\Data\\", dirs), "D:\\Data\\");
+  EXPECT_EQ(NormalizeSelection("", dirs), "");
+  EXPECT_EQ(asked, (std::vector<std::string>{"D:\\Data", "D:\\Missing"}));
 }
 
-TEST(SelectionForDialog, DriveGetsItsBackslash)
+TEST(SelectionForDialog, DriveGetsItsBackslashOtherValuesLoseOne)
 {
-  EXPECT_EQ(SelectionForDialog("X:"), "X:\\");
-  EXPECT_EQ(SelectionForDialog("X:\\"), "X:\\");
-  EXPECT_EQ(SelectionForDialog("X:a"), "X:a\\");
-}
-
-TEST(SelectionForDialog, OtherValuesLoseOneTrailingBackslash)
-{
-  EXPECT_EQ(SelectionForDialog("D:\\Data\\"), "D:\\Data");
-  EXPECT_EQ(SelectionForDialog("D:\\Data"), "D:\\Data");
-  EXPECT_EQ(SelectionForDialog("D:\\Data\\\\"), "D:\\Data\\");
-  EXPECT_EQ(SelectionForDialog("\\\\s\\"), "\\\\s");
-  EXPECT_EQ(SelectionForDialog("\\"), "");
-  EXPECT_EQ(SelectionForDialog(""), "");
+  const std::vector<std::pair<std::string, std::string>> cases = {{"X:", "X:\\"},
+                                                                  {"X:\\", "X:\\"},
+                                                                  {"X:a", "X:a\\"},
+                                                                  {"D:\\Data\\", "D:\\Data"},
+                                                                  {"D:\\Data", "D:\\Data"},
+                                                                  {"D:\\Data\\\\", "D:\\Data\\"},
+                                                                  {"\\\\s\\", "\\\\s"},
+                                                                  {"\\", ""},
+                                                                  {"", ""}};
+  for (const auto& [value, expected] : cases) EXPECT_EQ(SelectionForDialog(value), expected) << value;
 }

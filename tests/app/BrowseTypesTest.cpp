@@ -22,16 +22,13 @@ TEST(TRootIDType, NamesInDeclarationOrder)
   EXPECT_EQ(GetEnumValue(type, "idNowhere"), -1);
 }
 
-TEST(TRootIDType, SpecialFolderIdentifiers)
+TEST(TRootIDType, SpecialFolderIdentifiersAndNoneOutOfRange)
 {
   const std::vector<int> ids = {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08,  0x09,
                                 0x0A, 0x0B, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0xFEFE};
   for (int i = 0; i <= idDesktopExpanded; ++i)
     EXPECT_EQ(RootFolderId(static_cast<TRootID>(i)), ids[static_cast<size_t>(i)]) << i;
-}
-
-TEST(TRootIDType, OutOfRangeValueNamesNoSpecialFolder)
-{
+  // A value out of range names no special folder.
   EXPECT_EQ(RootFolderId(static_cast<TRootID>(19)), 0xFEFE);
   EXPECT_EQ(RootFolderId(static_cast<TRootID>(200)), 0xFEFE);
 }

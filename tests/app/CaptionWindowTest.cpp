@@ -6,20 +6,12 @@
 #include <thread>
 
 #include "app/About.h"
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "tests/app/SessionDriving.h"
-#include "tests/support/WineTestSupport.h"
 #include "ui/caption/oxForm.h"
 
-namespace {
+using namespace qvsession;
 
-// Saves what the screen shows of a window as a BMP under the build directory.
-void Screenshot(HWND Window, const std::string& Name)
-{
-  CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
-  qvsession::SaveScreenshot(Window, std::string(QV_SCREENSHOT_DIR) + "\\" + Name + ".bmp");
-}
+namespace {
 
 COLORREF ScreenPixel(HWND Window, int X, int Y)
 {
@@ -48,23 +40,17 @@ void Mouse(DWORD Flags)
 
 }  // namespace
 
-class CaptionWindowTest : public ::testing::Test {
+class CaptionWindowTest : public ::testing::Test, protected TSession {
 protected:
   void SetUp() override
   {
-    Application->SetTitle("Quorvik V5.0");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halbrand\\QV5");
-    Application->CreateForm(QVMain);
-    Application->CreateForm(dlgOptions);
-    QVMain->Show();
     SetForegroundWindow(QVMain->Handle());
     qvtest::PumpUntil([] { return QVMain->oxForm->DrawnActive(); }, 3000);
     qvtest::PumpMessagesFor(300);
   }
-  TApplicationScope Scope;
 };
 
-TEST_F(CaptionWindowTest, MainWindowHasItsButtonsAndLimitsFromTheFormFileAndTheScreen)
+TEST_F(CaptionWindowTest, MainWindowHasItsButtonsLimitsAndLooks)
 {
   ToxForm* ox = QVMain->oxForm;
   ASSERT_NE(nullptr, ox);
@@ -83,20 +69,17 @@ TEST_F(CaptionWindowTest, MainWindowHasItsButtonsAndLimitsFromTheFormFileAndTheS
   const TCaptionMetrics& m = ox->Metrics();
   qvtest::PumpMessagesFor(200);
   EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(QVMain->Handle(), m.FrameWidth, m.FrameHeight + m.CaptionHeight - 1));
-}
 
-TEST_F(CaptionWindowTest, ScreenshotsActiveInactiveRolledUpAndOnTop)
-{
-  ToxForm* ox = QVMain->oxForm;
+  // Screenshots: active, inactive, rolled up and on top.
   Screenshot(QVMain->Handle(), "caption-main-active");
   dlgOptions->Show();
   qvtest::PumpUntil([] { return !QVMain->oxForm->DrawnActive(); }, 3000);
   qvtest::PumpMessagesFor(300);
   Screenshot(QVMain->Handle(), "caption-main-inactive");
   Screenshot(dlgOptions->Handle(), "caption-options-active");
-  const TCaptionMetrics& m = dlgOptions->oxForm->Metrics();
+  const TCaptionMetrics& dm = dlgOptions->oxForm->Metrics();
   // A dialog shows no icon: the bar's left edge is the end colour (black).
-  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(dlgOptions->Handle(), m.FrameWidth, m.FrameHeight + 3));
+  EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(dlgOptions->Handle(), dm.FrameWidth, dm.FrameHeight + 3));
   dlgOptions->Hide();
   SetForegroundWindow(QVMain->Handle());
   qvtest::PumpUntil([] { return QVMain->oxForm->DrawnActive(); }, 3000);

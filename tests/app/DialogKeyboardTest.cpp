@@ -4,8 +4,6 @@
 
 #include <thread>
 
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "tests/app/SessionDriving.h"
 
 namespace {
@@ -16,23 +14,19 @@ HWND FocusOf(DWORD Thread)
   return GetGUIThreadInfo(Thread, &info) ? info.hwndFocus : nullptr;
 }
 
-INPUT KeyInput(WORD Vk, bool Up)
-{
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = Vk;
-  in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-  return in;
-}
-
 // Presses Vk with the modifier held, then lets the dialog take it.
 void Tap(WORD Vk, WORD Modifier = 0)
 {
+  const WORD keys[] = {Modifier, Vk, Vk, Modifier};  // down, down, up, up
   std::vector<INPUT> in;
-  if (Modifier) in.push_back(KeyInput(Modifier, false));
-  in.push_back(KeyInput(Vk, false));
-  in.push_back(KeyInput(Vk, true));
-  if (Modifier) in.push_back(KeyInput(Modifier, true));
+  for (int i = 0; i < 4; ++i) {
+    if (!keys[i]) continue;
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = keys[i];
+    key.ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    in.push_back(key);
+  }
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
   Sleep(300);
 }
@@ -41,22 +35,12 @@ bool IsChecked(HWND Box) { return SendMessageA(Box, BM_GETCHECK, 0, 0) == BST_CH
 
 }  // namespace
 
-class DialogKeyboard : public ::testing::Test {
+class DialogKeyboard : public ::testing::Test, protected qvsession::TSession {
 protected:
-  TApplicationScope Scope;
   DWORD Ui = GetCurrentThreadId();
-  HWND Dialog = nullptr, List = nullptr, Beeps = nullptr, Recurse = nullptr, Ok = nullptr, Cancel = nullptr;
-
-  void SetUp() override
-  {
-    qvsession::StartProgram();
-    Dialog = dlgOptions->Handle();
-    List = dlgOptions->ExcludedDirs->Handle();
-    Beeps = dlgOptions->EnableBeeps->Handle();
-    Recurse = dlgOptions->RecurseDirs->Handle();
-    Ok = dlgOptions->btnOK->Handle();
-    Cancel = dlgOptions->btnCancel->Handle();
-  }
+  HWND Dialog = dlgOptions->Handle(), List = dlgOptions->ExcludedDirs->Handle(),
+       Beeps = dlgOptions->EnableBeeps->Handle(), Recurse = dlgOptions->RecurseDirs->Handle(),
+       Ok = dlgOptions->btnOK->Handle(), Cancel = dlgOptions->btnCancel->Handle();
   // Shows the dialog modally while Keys presses keys from another thread.
   TModalResult WithKeys(const std::function<void()>& Keys)
   {

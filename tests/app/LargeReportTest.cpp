@@ -7,16 +7,13 @@
 #include <algorithm>
 #include <set>
 
-#include "app/Options.h"
-#include "app/QVMain.h"
 #include "tests/app/SessionDriving.h"
 
 using namespace qvsession;
-using qvtest::CbtDialogAnswerer;
 
 namespace {
 
-constexpr int Dirs = 100, FilesPerDir = 200, Files = Dirs * FilesPerDir;
+constexpr int Dirs = 100, FilesPerDir = 200, NewFiles = Dirs * FilesPerDir;
 
 // Status texts seen while the compare runs; a thread timer is only
 // dispatched when the message loop turns.
@@ -36,63 +33,37 @@ std::string WindowLine(HWND List, int Index)
 
 }  // namespace
 
-class LargeReport : public ::testing::Test {
-protected:
-  TApplicationScope Scope;
-  CbtDialogAnswerer Answers;
-  std::string Dir = "C:\\QvLarge" + std::to_string(GetCurrentProcessId());
-  std::string Root = Dir + "\\tree";
-  std::string Collection = Dir + "\\empty.qv";
-
-  void SetUp() override
-  {
-    RemoveTree(Dir);
-    CreateDirectoryA(Dir.c_str(), nullptr);
-    CreateDirectoryA(Root.c_str(), nullptr);
-    StartProgram();
-  }
-  void TearDown() override { RemoveTree(Dir); }
-  bool Drain()
-  {
-    return AppPumpUntil([&] { return Answers.Pending() == 0; }, 60000);
-  }
-};
+class LargeReport : public ::testing::Test, protected TSession {};
 
 TEST_F(LargeReport, TwentyThousandNewFilesFillTheListAndTheCommandsTakeAllOfIt)
 {
   // The collection is made of the empty tree, so that every file is new.
-  Answers.Push(ChooseFolder(Root + "\\"));
-  Answers.Push(CbtDialogAnswerer::ChooseFile(Collection));
-  PostKey(QVMain->Handle(), VK_F2);
-  ASSERT_TRUE(Drain());
-  ASSERT_TRUE(AppPumpUntil([&] { return Exists(Collection); }, 20000));
+  ASSERT_TRUE(ScanSaved(Collection));
   // Ten directories of ten: the status bar names the directory whose
   // subdirectories the walk enumerates.
   for (int d = 0; d < Dirs; ++d) {
-    const std::string top = Root + "\\d" + std::to_string(d / 10), sub = top + "\\e" + std::to_string(d % 10);
-    CreateDirectoryA(top.c_str(), nullptr);
-    CreateDirectoryA(sub.c_str(), nullptr);
-    for (int f = 0; f < FilesPerDir; ++f) WriteFile(sub + "\\f" + std::to_string(f), 1);
+    const std::string top = "d" + std::to_string(d / 10), sub = top + "\\e" + std::to_string(d % 10);
+    if (d % 10 == 0) Files.AddDir("tree\\" + top);
+    Files.AddDir("tree\\" + sub);
+    for (int f = 0; f < FilesPerDir; ++f) Put(sub + "\\f" + std::to_string(f), 1);
   }
 
   TStrings* items = QVMain->Changes->Items();
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, SampleStatus);
-  Answers.Push(CbtDialogAnswerer::ChooseFile(Collection));
-  PostKey(QVMain->Handle(), VK_F3);
-  ASSERT_TRUE(AppPumpUntil([&] { return items->Count() > 0 && items->Get(items->Count() - 1).rfind("DONE, ", 0) == 0; },
-                           600000));
+  const bool done = CompareDone(Collection, 600000);
   KillTimer(nullptr, timer);
+  ASSERT_TRUE(done);
 
   const HWND list = QVMain->Changes->Handle();
-  ASSERT_EQ(items->Count(), Files + 2);
-  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), Files + 2);
+  ASSERT_EQ(items->Count(), NewFiles + 2);
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), NewFiles + 2);
   EXPECT_EQ(items->Get(0).rfind("COLLECTION FOR " + Root + "\\ (", 0), 0u) << items->Get(0);
   int newLines = 0;
-  for (int i = 1; i <= Files; ++i)
+  for (int i = 1; i <= NewFiles; ++i)
     newLines += items->Get(i).size() > 6 && items->Get(i).compare(items->Get(i).size() - 6, 6, " - New") == 0 &&
                 items->Objects(i) == nullptr;
-  EXPECT_EQ(newLines, Files);
-  for (int i : {0, 1, Files / 2, Files + 1}) EXPECT_EQ(WindowLine(list, i), items->Get(i));
+  EXPECT_EQ(newLines, NewFiles);
+  for (int i : {0, 1, NewFiles / 2, NewFiles + 1}) EXPECT_EQ(WindowLine(list, i), items->Get(i));
   // The window went on showing the directory being worked on.
   const auto named = std::count_if(StatusSeen().begin(), StatusSeen().end(),
                                    [&](const std::string& S) { return S.rfind(Root + "\\d", 0) == 0; });
@@ -100,29 +71,21 @@ TEST_F(LargeReport, TwentyThousandNewFilesFillTheListAndTheCommandsTakeAllOfIt)
 
   // Save Changes to File writes every line.
   const std::vector<std::string> report = items->ToVector();
-  Answers.Push(CbtDialogAnswerer::ChooseFile(Dir + "\\report.txt"));
-  PostCommand(QVMain, "mnuSaveChangestoFile");
-  ASSERT_TRUE(Drain());
-  ASSERT_TRUE(AppPumpUntil([&] { return Exists(Dir + "\\report.txt"); }, 20000));
-  qvtest::PumpMessagesFor(200);
-  std::string expected;
-  for (const std::string& line : report) expected += line + "\r\n";
-  EXPECT_EQ(ReadFile(Dir + "\\report.txt"), expected);
+  ASSERT_TRUE(SaveReport(Dir + "\\report.txt", 60000));
+  EXPECT_EQ(ReadAll(Dir + "\\report.txt"), ReportText(report));
 
   // Deleting a file in the middle takes its line out of list and window.
-  const int middle = Files / 2;
+  const int middle = NewFiles / 2;
   const std::string path = report[middle].substr(0, report[middle].size() - 6);
-  QVMain->Changes->SetItemIndex(middle);
-  Answers.Push(CbtDialogAnswerer::Press(IDOK));
-  PostCommand(QVMain, "mnuDeleteFile");
-  ASSERT_TRUE(Drain());
-  ASSERT_TRUE(AppPumpUntil([&] { return items->Count() == Files + 1; }, 20000));
+  PostDelete(middle);
+  ASSERT_TRUE(Drain(60000));
+  ASSERT_TRUE(AppPumpUntil([&] { return items->Count() == NewFiles + 1; }));
   EXPECT_FALSE(Exists(path));
-  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), Files + 1);
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), NewFiles + 1);
   EXPECT_EQ(WindowLine(list, middle), report[middle + 1]);
 
   // Clear List empties both.
   PostCommand(QVMain, "mnuClear");
-  ASSERT_TRUE(AppPumpUntil([&] { return items->Count() == 0; }, 20000));
+  ASSERT_TRUE(AppPumpUntil([&] { return items->Count() == 0; }));
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
 }

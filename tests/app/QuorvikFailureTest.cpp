@@ -3,41 +3,20 @@
 // goes on with its window and its list.
 #include <gtest/gtest.h>
 
-#include "app/Options.h"
-#include "app/QVMain.h"
+#include <fstream>
+
 #include "tests/app/SessionDriving.h"
 
 using namespace qvsession;
-using qvtest::CbtDialogAnswerer;
-using Strings = std::vector<std::string>;
 
-namespace {
-constexpr DWORD Timeout = 20000;
-}
-
-class QuorvikFailures : public ::testing::Test {
+class QuorvikFailures : public ::testing::Test, protected TSession {
 protected:
-  TApplicationScope Scope;
-  CbtDialogAnswerer Answers;
-  std::string Dir = "C:\\QvFailures" + std::to_string(GetCurrentProcessId());
-  std::string Root = Dir + "\\tree";
-  std::string Collection = Dir + "\\scan.qv";
   std::vector<HWND> BoxOwners;
 
   void SetUp() override
   {
-    RemoveTree(Dir);
-    CreateDirectoryA(Dir.c_str(), nullptr);
-    CreateDirectoryA(Root.c_str(), nullptr);
-    WriteFile(Root + "\\a.txt", 100);
-    StartProgram();
-  }
-  void TearDown() override { RemoveTree(Dir); }
-
-  Strings Lines() { return QVMain->Changes->Items()->ToVector(); }
-  bool Drain()
-  {
-    return AppPumpUntil([&] { return Answers.Pending() == 0; }, Timeout);
+    Put("a.txt", 100);
+    ASSERT_TRUE(ScanSaved(Collection));
   }
   // Answers the error box with OK, noting which window owns it.
   void ExpectErrorBox()
@@ -63,37 +42,20 @@ protected:
     EXPECT_EQ(QVMain->StatusBar->SimpleText(), "");
     EXPECT_FALSE(QVMain->Walking());
   }
-  void Scan(const std::string& File)
+  // A copy of the collection, cut to Keep bytes when Keep is given, and of
+  // its directory list when WithDirList.
+  std::string CopyCollection(const std::string& Name, bool WithDirList, size_t Keep = std::string::npos)
   {
-    Answers.Push(ChooseFolder(Root + "\\"));
-    Answers.Push(CbtDialogAnswerer::ChooseFile(File));
-    PostKey(QVMain->Handle(), VK_F2);
-  }
-  void Compare(const std::string& File)
-  {
-    Answers.Push(CbtDialogAnswerer::ChooseFile(File));
-    PostKey(QVMain->Handle(), VK_F3);
-  }
-  void CompareDone(const std::string& File)
-  {
-    Compare(File);
-    ASSERT_TRUE(Drain());
-    ASSERT_TRUE(AppPumpUntil([&] { return !Lines().empty() && Lines().back().rfind("DONE, ", 0) == 0; }, Timeout));
-  }
-  void CopyCollection(const std::string& To, bool WithDirList)
-  {
-    CopyFileA(Collection.c_str(), (To + ".qv").c_str(), FALSE);
-    if (WithDirList) CopyFileA((Dir + "\\scan.qd").c_str(), (To + ".qd").c_str(), FALSE);
+    std::ofstream(Dir + "\\" + Name + ".qv", std::ios::binary) << ReadAll(Collection).substr(0, Keep);
+    if (WithDirList) CopyFileA((Dir + "\\scan.qd").c_str(), (Dir + "\\" + Name + ".qd").c_str(), FALSE);
+    return Dir + "\\" + Name + ".qv";
   }
 };
 
-TEST_F(QuorvikFailures, ScanAndSaveFailuresEndTheCommandAndTheProgramGoesOn)
+TEST_F(QuorvikFailures, ScanSaveDeleteAndOpenFailuresEndTheCommandAndTheProgramGoesOn)
 {
-  Scan(Collection);
-  ASSERT_TRUE(Drain());
-  ASSERT_TRUE(AppPumpUntil([&] { return Exists(Collection); }, Timeout));
-  WriteFile(Root + "\\new.txt", 3);
-  CompareDone(Collection);
+  Put("new.txt", 3);
+  ASSERT_TRUE(CompareDone(Collection));
   const Strings report = Lines();
   ASSERT_EQ(report.size(), 3u);
 
@@ -110,62 +72,49 @@ TEST_F(QuorvikFailures, ScanAndSaveFailuresEndTheCommandAndTheProgramGoesOn)
   ExpectCarriedOn("Cannot create file " + Dir + "\\missing\\r.txt.", report);
   EXPECT_EQ(QVMain->dlgSave->FileName(), Collection);
 
-  // Delete File of a file held open by another program: the line stays.
+  // Delete File of a file held open by another program: file and line stay.
   HANDLE held = CreateFileA((Root + "\\new.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  QVMain->Changes->SetItemIndex(1);
-  Answers.Push(CbtDialogAnswerer::Press(IDOK));
+  PostDelete(1);
   ExpectErrorBox();
-  PostCommand(QVMain, "mnuDeleteFile");
   ASSERT_TRUE(Drain());
   CloseHandle(held);
-  EXPECT_EQ(Answers.Texts().back().rfind("Cannot delete file \"" + Root + "\\new.txt\".", 0), 0u);
+  EXPECT_EQ(Answers.Texts().back().rfind("Cannot delete file \"" + Root + "\\new.txt\".", 0), 0u)
+      << Answers.Texts().back();
   ExpectCarriedOn(Answers.Texts().back(), report);
+  EXPECT_TRUE(Exists(Root + "\\new.txt"));
 
   // Open File with no program for the extension.
-  Answers.Push([this](HWND Box) {
-    BoxOwners.push_back(GetWindow(Box, GW_OWNER));
-    CbtDialogAnswerer::Press(IDOK)(Box);
-  });
+  ExpectErrorBox();
   PostCommand(QVMain, "mnuOpenFile");
   ExpectCarriedOn("File Extension not registered.", report);
 
   // The next scan works, and saves.
   DeleteFileA(Collection.c_str());
-  Scan(Collection);
-  ASSERT_TRUE(Drain());
-  EXPECT_TRUE(AppPumpUntil([&] { return Exists(Collection); }, Timeout));
+  EXPECT_TRUE(ScanSaved(Collection));
 }
 
 TEST_F(QuorvikFailures, CompareOfMissingDamagedOrTruncatedCollectionsEndsTheCompareOnly)
 {
-  Scan(Collection);
-  ASSERT_TRUE(Drain());
-  ASSERT_TRUE(AppPumpUntil([&] { return Exists(Collection); }, Timeout));
-
   // No directory list beside the collection.
-  CopyCollection(Dir + "\\nodirs", false);
-  Compare(Dir + "\\nodirs.qv");
+  Compare(CopyCollection("nodirs", false));
   ExpectErrorBox();
   ExpectCarriedOn("Cannot open file " + Dir + "\\nodirs.qd.", Strings{});
 
   // A directory list that names no directories.
-  CopyCollection(Dir + "\\fewdirs", false);
-  std::ofstream(Dir + "\\fewdirs.qd", std::ios::binary)
-      << ReadFile(Dir + "\\scan.qd").substr(0, ReadFile(Dir + "\\scan.qd").find("\r\n") + 2);
-  Compare(Dir + "\\fewdirs.qv");
+  const std::string dirs = ReadAll(Dir + "\\scan.qd");
+  std::ofstream(Dir + "\\fewdirs.qd", std::ios::binary) << dirs.substr(0, dirs.find("\r\n") + 2);
+  Compare(CopyCollection("fewdirs", false));
   ExpectErrorBox();
   ExpectCarriedOn("List index out of bounds (0).", Strings{});
 
   // A collection cut off inside a record.
-  CopyCollection(Dir + "\\cut", true);
-  const std::string records = ReadFile(Dir + "\\cut.qv");
-  ASSERT_GT(records.size(), 3u);
-  std::ofstream(Dir + "\\cut.qv", std::ios::binary | std::ios::trunc) << records.substr(0, records.size() - 3);
-  Compare(Dir + "\\cut.qv");
+  const size_t size = ReadAll(Collection).size();
+  ASSERT_GT(size, 3u);
+  Compare(CopyCollection("cut", true, size - 3));
   ExpectErrorBox();
   ExpectCarriedOn("Collection file " + Dir + "\\cut.qv is damaged.", Strings{});
 
   // The next compare works.
-  CompareDone(Collection);
+  ASSERT_TRUE(CompareDone(Collection));
   EXPECT_EQ(Lines().size(), 2u);
 }

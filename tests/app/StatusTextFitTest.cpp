@@ -9,135 +9,104 @@ namespace {
 
 // One pixel per character keeps the expected widths readable.
 int LengthWidth(const std::string& Text) { return static_cast<int>(Text.size()); }
+// Ten pixels for a 'W', one for anything else.
+int WideW(const std::string& Text)
+{
+  int width = 0;
+  for (char c : Text) width += c == 'W' ? 10 : 1;
+  return width;
+}
 
 bool AlwaysDirectory(const std::string&) { return true; }
 bool NeverDirectory(const std::string&) { return false; }
 
 const std::string DeepPath = "D:\\Long\\Deeper\\Deep\\File.txt";  // 28 characters
+const std::string Unc = "\\\\server\\share\\dir\\file";
+
+struct TFitCase {
+  std::string Text;
+  int Width;
+  std::string Expected;
+};
 
 }  // namespace
 
-TEST(SplitStatusPath, SeparatesDriveDirectoryAndName)
+TEST(SplitStatusPath, SeparatesDriveDirectoryAndNameOfEveryShape)
 {
-  const TStatusPath p = SplitStatusPath(DeepPath);
-  EXPECT_EQ(p.Drive, "D:");
-  EXPECT_EQ(p.Dir, "\\Long\\Deeper\\Deep\\");
-  EXPECT_EQ(p.Name, "File.txt");
-  EXPECT_EQ(p.Text(), DeepPath);
+  const std::vector<std::vector<std::string>> cases = {// text, drive, directory, name
+                                                       {DeepPath, "D:", "\\Long\\Deeper\\Deep\\", "File.txt"},
+                                                       {"D:", "D:", "", ""},
+                                                       {"D:\\", "D:", "\\", ""},
+                                                       {"D:File", "D:", "", "File"},
+                                                       {"File", "", "", "File"},
+                                                       {"\\\\srv\\share\\f", "", "\\\\srv\\share\\", "f"},
+                                                       {"", "", "", ""}};
+  for (const auto& c : cases) {
+    const TStatusPath p = SplitStatusPath(c[0]);
+    EXPECT_EQ(p.Drive, c[1]) << c[0];
+    EXPECT_EQ(p.Dir, c[2]) << c[0];
+    EXPECT_EQ(p.Name, c[3]) << c[0];
+    EXPECT_EQ(p.Text(), c[0]);
+  }
 }
 
-TEST(SplitStatusPath, EdgeShapes)
+TEST(DropFirstFolder, PutsTheMarkerInFrontOfTheRestUntilNothingIsLeft)
 {
-  EXPECT_EQ(SplitStatusPath("D:").Drive, "D:");
-  EXPECT_EQ(SplitStatusPath("D:").Dir, "");
-  EXPECT_EQ(SplitStatusPath("D:").Name, "");
-  EXPECT_EQ(SplitStatusPath("D:\\").Dir, "\\");
-  EXPECT_EQ(SplitStatusPath("D:\\").Name, "");
-  EXPECT_EQ(SplitStatusPath("D:File").Dir, "");
-  EXPECT_EQ(SplitStatusPath("D:File").Name, "File");
-  EXPECT_EQ(SplitStatusPath("File").Drive, "");
-  EXPECT_EQ(SplitStatusPath("File").Name, "File");
-  EXPECT_EQ(SplitStatusPath("\\\\srv\\share\\f").Drive, "");
-  EXPECT_EQ(SplitStatusPath("\\\\srv\\share\\f").Dir, "\\\\srv\\share\\");
-  EXPECT_EQ(SplitStatusPath("").Text(), "");
+  const std::vector<std::pair<std::string, std::string>> cases = {{"\\Long\\Deeper\\Deep\\", "\\...\\Deeper\\Deep\\"},
+                                                                  {"\\...\\Deeper\\Deep\\", "\\...\\Deep\\"},
+                                                                  {"\\...\\Deep\\", "\\...\\"},
+                                                                  {"\\Deep\\", "\\...\\"},
+                                                                  {"Data\\Sub\\", "...\\Sub\\"},
+                                                                  {"...\\Sub\\", "...\\"},
+                                                                  // The last folder and a bare separator become empty.
+                                                                  {"\\", ""},
+                                                                  {"...\\", ""},
+                                                                  {"\\...\\", ""},
+                                                                  {"Data", ""}};
+  for (const auto& [dir, expected] : cases) EXPECT_EQ(DropFirstFolder(dir), expected) << dir;
 }
 
-TEST(DropFirstFolder, PutsMarkerInFrontOfTheRest)
+TEST(FitPathText, ShortensFromTheLeftFolderByFolderThenDropsDriveAndSeparators)
 {
-  EXPECT_EQ(DropFirstFolder("\\Long\\Deeper\\Deep\\"), "\\...\\Deeper\\Deep\\");
-  EXPECT_EQ(DropFirstFolder("\\...\\Deeper\\Deep\\"), "\\...\\Deep\\");
-  EXPECT_EQ(DropFirstFolder("\\...\\Deep\\"), "\\...\\");
-  EXPECT_EQ(DropFirstFolder("\\Deep\\"), "\\...\\");
-  EXPECT_EQ(DropFirstFolder("Data\\Sub\\"), "...\\Sub\\");
-  EXPECT_EQ(DropFirstFolder("...\\Sub\\"), "...\\");
+  const std::vector<TFitCase> cases = {{DeepPath, 28, DeepPath},  // fits: unchanged
+                                       {DeepPath, 500, DeepPath},
+                                       {DeepPath, 27, "D:\\...\\Deeper\\Deep\\File.txt"},
+                                       {DeepPath, 25, "D:\\...\\Deep\\File.txt"},
+                                       {DeepPath, 20, "D:\\...\\Deep\\File.txt"},
+                                       // Drive and name survive while they fit, then the marker alone.
+                                       {DeepPath, 19, "D:\\...\\File.txt"},
+                                       {DeepPath, 15, "D:\\...\\File.txt"},
+                                       {DeepPath, 14, "...\\File.txt"},
+                                       {DeepPath, 12, "...\\File.txt"},
+                                       // The name alone stays even when it is too wide.
+                                       {DeepPath, 11, "File.txt"},
+                                       {DeepPath, 3, "File.txt"},
+                                       {DeepPath, 0, "File.txt"},
+                                       // A directory with a trailing separator loses everything.
+                                       {"D:\\Data\\Deep\\", 12, "D:\\...\\Deep\\"},
+                                       {"D:\\Data\\Deep\\", 7, "D:\\...\\"},
+                                       {"D:\\Data\\Deep\\", 4, "...\\"},
+                                       {"D:\\Data\\Deep\\", 3, ""},
+                                       // A file in the root loses the separator before the drive.
+                                       {"D:\\File.txt", 10, "D:File.txt"},
+                                       {"D:\\File.txt", 9, "File.txt"},
+                                       // A drive-relative directory gets a marker without a separator.
+                                       {"D:Data\\Sub\\x", 11, "D:...\\Sub\\x"},
+                                       {"D:Data\\Sub\\x", 7, "D:...\\x"},
+                                       {"D:Data\\Sub\\x", 6, "D:x"},
+                                       // A network path ends at the name.
+                                       {Unc, 19, "\\...\\share\\dir\\file"},
+                                       {Unc, 9, "\\...\\file"},
+                                       {Unc, 8, "...\\file"},
+                                       {Unc, 1, "file"}};
+  for (const TFitCase& c : cases) EXPECT_EQ(FitPathText(c.Text, c.Width, LengthWidth), c.Expected) << c.Width;
 }
 
-TEST(DropFirstFolder, LastFolderAndBareSeparatorBecomeEmpty)
-{
-  EXPECT_EQ(DropFirstFolder("\\"), "");
-  EXPECT_EQ(DropFirstFolder("...\\"), "");
-  EXPECT_EQ(DropFirstFolder("\\...\\"), "");
-  EXPECT_EQ(DropFirstFolder("Data"), "");
-}
-
-TEST(FitPathText, FittingPathStaysUnchanged)
-{
-  EXPECT_EQ(FitPathText(DeepPath, 28, LengthWidth), DeepPath);
-  EXPECT_EQ(FitPathText(DeepPath, 500, LengthWidth), DeepPath);
-}
-
-TEST(FitPathText, ShortensFromTheLeftFolderByFolder)
-{
-  EXPECT_EQ(FitPathText(DeepPath, 27, LengthWidth), "D:\\...\\Deeper\\Deep\\File.txt");
-  EXPECT_EQ(FitPathText(DeepPath, 25, LengthWidth), "D:\\...\\Deep\\File.txt");
-  EXPECT_EQ(FitPathText(DeepPath, 20, LengthWidth), "D:\\...\\Deep\\File.txt");
-}
-
-TEST(FitPathText, DriveAndNameSurviveWhileTheyFit)
-{
-  EXPECT_EQ(FitPathText(DeepPath, 19, LengthWidth), "D:\\...\\File.txt");
-  EXPECT_EQ(FitPathText(DeepPath, 15, LengthWidth), "D:\\...\\File.txt");
-}
-
-TEST(FitPathText, DropsTheDriveOnceOnlyTheMarkerIsLeft)
-{
-  EXPECT_EQ(FitPathText(DeepPath, 14, LengthWidth), "...\\File.txt");
-  EXPECT_EQ(FitPathText(DeepPath, 12, LengthWidth), "...\\File.txt");
-}
-
-TEST(FitPathText, NameAloneStaysEvenWhenTooWide)
-{
-  EXPECT_EQ(FitPathText(DeepPath, 11, LengthWidth), "File.txt");
-  EXPECT_EQ(FitPathText(DeepPath, 3, LengthWidth), "File.txt");
-  EXPECT_EQ(FitPathText(DeepPath, 0, LengthWidth), "File.txt");
-}
-
-TEST(FitPathText, DirectoryWithTrailingSeparatorLosesEverything)
-{
-  const std::string dir = "D:\\Data\\Deep\\";
-  EXPECT_EQ(FitPathText(dir, 12, LengthWidth), "D:\\...\\Deep\\");
-  EXPECT_EQ(FitPathText(dir, 7, LengthWidth), "D:\\...\\");
-  EXPECT_EQ(FitPathText(dir, 4, LengthWidth), "...\\");
-  EXPECT_EQ(FitPathText(dir, 3, LengthWidth), "");
-}
-
-TEST(FitPathText, FileInTheRootLosesTheSeparatorBeforeTheDrive)
-{
-  EXPECT_EQ(FitPathText("D:\\File.txt", 10, LengthWidth), "D:File.txt");
-  EXPECT_EQ(FitPathText("D:\\File.txt", 9, LengthWidth), "File.txt");
-}
-
-TEST(FitPathText, DriveRelativeDirectoryGetsAMarkerWithoutSeparator)
-{
-  EXPECT_EQ(FitPathText("D:Data\\Sub\\x", 11, LengthWidth), "D:...\\Sub\\x");
-  EXPECT_EQ(FitPathText("D:Data\\Sub\\x", 7, LengthWidth), "D:...\\x");
-  EXPECT_EQ(FitPathText("D:Data\\Sub\\x", 6, LengthWidth), "D:x");
-}
-
-TEST(FitPathText, NetworkPathEndsAtTheName)
-{
-  const std::string unc = "\\\\server\\share\\dir\\file";
-  EXPECT_EQ(FitPathText(unc, 19, LengthWidth), "\\...\\share\\dir\\file");
-  EXPECT_EQ(FitPathText(unc, 9, LengthWidth), "\\...\\file");
-  EXPECT_EQ(FitPathText(unc, 8, LengthWidth), "...\\file");
-  EXPECT_EQ(FitPathText(unc, 1, LengthWidth), "file");
-}
-
-TEST(FitPathText, MeasuresWithTheGivenFunction)
+TEST(FitPathText, MeasuresWithTheGivenFunctionEachCandidateOnlyUntilOneFits)
 {
   // Wide 'W's: the long folder names cost most, so fewer folders survive.
-  const auto wide = [](const std::string& Text) {
-    int width = 0;
-    for (char c : Text) width += c == 'W' ? 10 : 1;
-    return width;
-  };
-  const std::string path = "C:\\WWW\\ab\\name";
-  EXPECT_EQ(FitPathText(path, 41, wide), path);
-  EXPECT_EQ(FitPathText(path, 40, wide), "C:\\...\\ab\\name");
-}
-
-TEST(FitPathText, MeasuresEachCandidateOnlyUntilOneFits)
-{
+  EXPECT_EQ(FitPathText("C:\\WWW\\ab\\name", 41, WideW), "C:\\WWW\\ab\\name");
+  EXPECT_EQ(FitPathText("C:\\WWW\\ab\\name", 40, WideW), "C:\\...\\ab\\name");
   std::vector<std::string> measured;
   const auto record = [&measured](const std::string& Text) {
     measured.push_back(Text);
@@ -148,58 +117,29 @@ TEST(FitPathText, MeasuresEachCandidateOnlyUntilOneFits)
   EXPECT_EQ(measured, expected);
 }
 
-TEST(CutText, FittingTextStaysUnchanged)
+TEST(CutText, CutsAtTheEndWithDotsUntilNothingOfTheTextIsLeft)
 {
-  EXPECT_EQ(CutText("Hello world", 11, LengthWidth), "Hello world");
-  EXPECT_EQ(CutText("", 0, LengthWidth), "");
+  const std::vector<TFitCase> cases = {{"Hello world", 11, "Hello world"}, {"", 0, ""},
+                                       {"Hello world", 10, "Hello w..."},  {"Hello world", 8, "Hello..."},
+                                       {"Hello world", 4, "H..."},         {"Hello world", 3, "..."},
+                                       {"Hello world", 0, "..."},          {"A", 0, "..."}};
+  for (const TFitCase& c : cases) EXPECT_EQ(CutText(c.Text, c.Width, LengthWidth), c.Expected) << c.Text << c.Width;
+  const std::vector<TFitCase> wide = {
+      {"WWW", 30, "WWW"}, {"WWW", 29, "WW..."}, {"WWW", 13, "W..."}, {"WWW", 12, "..."}};
+  for (const TFitCase& c : wide) EXPECT_EQ(CutText(c.Text, c.Width, WideW), c.Expected) << c.Width;
 }
 
-TEST(CutText, CutsAtTheEndAndAppendsDots)
-{
-  EXPECT_EQ(CutText("Hello world", 10, LengthWidth), "Hello w...");
-  EXPECT_EQ(CutText("Hello world", 8, LengthWidth), "Hello...");
-  EXPECT_EQ(CutText("Hello world", 4, LengthWidth), "H...");
-}
-
-TEST(CutText, StopsWhenNothingOfTheTextIsLeft)
-{
-  EXPECT_EQ(CutText("Hello world", 3, LengthWidth), "...");
-  EXPECT_EQ(CutText("Hello world", 0, LengthWidth), "...");
-  EXPECT_EQ(CutText("A", 0, LengthWidth), "...");
-}
-
-TEST(CutText, MeasuresWithTheGivenFunction)
-{
-  const auto wide = [](const std::string& Text) {
-    int width = 0;
-    for (char c : Text) width += c == 'W' ? 10 : 1;
-    return width;
-  };
-  EXPECT_EQ(CutText("WWW", 30, wide), "WWW");
-  EXPECT_EQ(CutText("WWW", 29, wide), "WW...");
-  EXPECT_EQ(CutText("WWW", 13, wide), "W...");
-  EXPECT_EQ(CutText("WWW", 12, wide), "...");
-}
-
-TEST(FitStatusText, ExistingDirectoryIsShortenedAsAPath)
+TEST(FitStatusText, ShortensAnExistingDirectoryAsAPathAndCutsOtherText)
 {
   EXPECT_EQ(FitStatusText("D:\\Data\\Deep", 10, LengthWidth, AlwaysDirectory), "...\\Deep");
   EXPECT_EQ(FitStatusText("D:\\Data\\Deep", 11, LengthWidth, AlwaysDirectory), "D:\\...\\Deep");
-}
-
-TEST(FitStatusText, OtherTextIsCutAtTheEnd)
-{
   EXPECT_EQ(FitStatusText("D:\\Data\\Deep", 10, LengthWidth, NeverDirectory), "D:\\Data...");
   EXPECT_EQ(FitStatusText("Choose a folder", 9, LengthWidth, NeverDirectory), "Choose...");
-}
-
-TEST(FitStatusText, AsksTheDirectoryTestAboutTheWholeText)
-{
+  // The directory test is asked about the whole text.
   std::string asked;
-  const auto test = [&asked](const std::string& Value) {
+  FitStatusText("C:\\Some\\Where\\", 100, LengthWidth, [&asked](const std::string& Value) {
     asked = Value;
     return false;
-  };
-  FitStatusText("C:\\Some\\Where\\", 100, LengthWidth, test);
+  });
   EXPECT_EQ(asked, "C:\\Some\\Where\\");
 }

@@ -416,7 +416,9 @@ TEST_F(HintTest, ReplacedHintWindowShowsTheWholeHintOfTheControlUnderThePoint)
     Application->ActivateHint(OnScreen(form, at));
     EXPECT_EQ(hint, RecordingHint::lastHint);
     EXPECT_EQ(!hint.empty(), HintShown());
-    if (!hint.empty()) EXPECT_EQ(hint, Application->HintWindow()->Caption());
+    if (!hint.empty()) {
+      EXPECT_EQ(hint, Application->HintWindow()->Caption());
+    }
     Application->CancelHint();
     EXPECT_FALSE(HintShown());
   }

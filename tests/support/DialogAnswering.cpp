@@ -1,5 +1,8 @@
 #include "tests/support/DialogAnswering.h"
 
+#include <shlobj.h>
+#include <commctrl.h>
+
 #include "tests/support/WineTestSupport.h"
 
 namespace qvtest {
@@ -9,6 +12,16 @@ CbtDialogAnswerer* activeAnswerer = nullptr;
 constexpr UINT_PTR kAnswerTimer = 0x5A17;
 constexpr int kFileNameBox = 0x47c;
 constexpr int kFontSizeBox = 0x472;
+constexpr int kFolderTree = 0x3741;
+
+// The last name of a folder path, "" for a drive.
+std::string LeafName(const std::string& path)
+{
+  const std::string trimmed = path.substr(0, path.size() - (!path.empty() && path.back() == '\\'));
+  const size_t slash = trimmed.rfind('\\');
+  return slash == std::string::npos ? std::string() : trimmed.substr(slash + 1);
+}
+
 }  // namespace
 
 CbtDialogAnswerer::CbtDialogAnswerer()
@@ -84,10 +97,47 @@ CbtDialogAnswerer::Answer CbtDialogAnswerer::ChooseFontSize(const std::string& p
   };
 }
 
+CbtDialogAnswerer::Answer CbtDialogAnswerer::ChooseFolder(const std::string& path)
+{
+  return [path](HWND dialog) {
+    SelectFolder(dialog, path);
+    Press(IDOK)(dialog);
+  };
+}
+
 std::string MessageBoxText(HWND dialog)
 {
   HWND text = GetDlgItem(dialog, 0xFFFF);
   return text ? WindowText(text) : std::string();
+}
+
+std::string HighlightedFolder(HWND dialog)
+{
+  HWND tree = GetDlgItem(dialog, kFolderTree);
+  char text[MAX_PATH] = {};
+  TVITEMA item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  if (!item.hItem || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return "";
+  return text;
+}
+
+bool WaitForHighlight(HWND dialog, const std::string& path, DWORD timeoutMs)
+{
+  const std::string leaf = LeafName(path);
+  return PumpUntil([&] { return leaf.empty() || lstrcmpiA(HighlightedFolder(dialog).c_str(), leaf.c_str()) == 0; },
+                   timeoutMs);
+}
+
+bool SelectFolder(HWND dialog, const std::string& path)
+{
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    if (WaitForHighlight(dialog, path, 250)) return true;
+  }
+  return false;
 }
 
 }  // namespace qvtest

@@ -36,6 +36,8 @@ public:
   static Answer ChooseFile(const std::string& path);
   // Picks a size in the font dialog's size box and presses OK.
   static Answer ChooseFontSize(const std::string& points);
+  // Highlights a folder in the shell's browse dialog and presses OK.
+  static Answer ChooseFolder(const std::string& path);
 
 private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -50,5 +52,14 @@ private:
 
 // The static text of a message box (control id 0xFFFF).
 std::string MessageBoxText(HWND dialog);
+
+// The browse dialog's highlighted folder, and waiting (bounded) until that
+// is the last name of path (a drive always matches).
+std::string HighlightedFolder(HWND dialog);
+bool WaitForHighlight(HWND dialog, const std::string& path, DWORD timeoutMs = 10000);
+// Highlights path as a user does. The dialog fills its tree late and drops a
+// selection that arrives before (and sometimes later ones too under load),
+// so the selection is sent again until the tree shows it.
+bool SelectFolder(HWND dialog, const std::string& path);
 
 }  // namespace qvtest

@@ -5,6 +5,10 @@
 #include <iterator>
 #include <string>
 
+// In a namespace of their own, brought in with a using-directive: a global
+// ReadWholeFile would clash at link time with the persistence library's.
+namespace qvtest::files {
+
 // The DOS date-time of the given fields, built by hand.
 inline uint32_t DosDateTime(int Year, int Month, int Day, int Hour = 0, int Minute = 0, int Second = 0)
 {
@@ -18,3 +22,6 @@ inline std::string ReadWholeFile(const std::string& Path)
   std::ifstream in(Path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+}  // namespace qvtest::files
+using namespace qvtest::files;

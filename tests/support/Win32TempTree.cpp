@@ -119,7 +119,10 @@ SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, in
   return time;
 }
 
-bool FileExists(const std::string& Path) { return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool qvtest::files::FileExists(const std::string& Path)
+{
+  return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool Listed(const std::string& Path)
 {

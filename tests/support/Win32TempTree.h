@@ -37,7 +37,14 @@ void RemoveWin32Tree(const std::string& Dir);
 void SetLocalWriteTime(const std::string& Path, const SYSTEMTIME& Local);
 void SetUtcWriteTime(const std::string& Path, const SYSTEMTIME& Utc);
 SYSTEMTIME MakeSystemTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
+// In a namespace of its own, brought in with a using-directive: the
+// framework, which the program's tests link as well, has a FileExists of its
+// own, and a directive (unlike a declaration) lets that be declared beside
+// this one. Where both are seen, qualify the call.
+namespace qvtest::files {
 bool FileExists(const std::string& Path);
+}  // namespace qvtest::files
+using namespace qvtest::files;
 // True when the directory listing holds Path; unlike FileExists this also
 // sees Unix devices on Wine's Z: drive, whose attributes cannot be read.
 bool Listed(const std::string& Path);

@@ -26,43 +26,14 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
   }
 }
 
-namespace {
-struct FindRequest {
-  std::string className;
-  std::string title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
-{
-  auto* request = reinterpret_cast<FindRequest*>(param);
-  if (!IsWindowVisible(window)) return TRUE;
-  if (ClassName(window) != request->className) return TRUE;
-  if (!request->title.empty() && WindowText(window) != request->title) return TRUE;
-  request->found = window;
-  return FALSE;
-}
-}  // namespace
-
-HWND FindThreadWindow(const std::string& className, const std::string& title)
-{
-  FindRequest request{className, title};
-  EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&request));
-  return request.found;
-}
-
-HWND WaitForThreadWindow(const std::string& className, const std::string& title, DWORD timeoutMs)
-{
-  HWND found = nullptr;
-  PumpUntil([&] { return (found = FindThreadWindow(className, title)) != nullptr; }, timeoutMs);
-  return found;
-}
-
 std::string WindowText(HWND window)
 {
-  char buffer[512] = {};
-  GetWindowTextA(window, buffer, sizeof(buffer));
-  return buffer;
+  // Messages rather than GetWindowTextA, which reads only the caption of
+  // another process's window, never the text of its controls.
+  std::string text(static_cast<size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(
+      static_cast<size_t>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
 }
 
 std::string ClassName(HWND window)
@@ -72,7 +43,7 @@ std::string ClassName(HWND window)
   return buffer;
 }
 
-Pixels CaptureDC(HDC dc, int width, int height)
+Pixels CaptureDC(HDC dc, int width, int height, int x, int y)
 {
   Pixels pixels;
   if (width <= 0 || height <= 0) return pixels;
@@ -87,7 +58,7 @@ Pixels CaptureDC(HDC dc, int width, int height)
   HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC memory = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  BitBlt(memory, 0, 0, width, height, dc, x, y, SRCCOPY);
   GdiFlush();
   pixels.width = width;
   pixels.height = height;
@@ -160,29 +131,21 @@ void SaveScreenshot(HWND window, const std::string& path, int extra)
 {
   RECT r;
   GetWindowRect(window, &r);
-  r.right += extra;
-  r.bottom += extra;
-  const int w = r.right - r.left, h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + size), 0, 0,
-                      static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
+  const Pixels pixels = CaptureDC(screen, r.right - r.left + extra, r.bottom - r.top + extra, r.left, r.top);
   ReleaseDC(nullptr, screen);
+  // Top-down rows of 0x00RRGGBB, as a DIB holds them.
+  std::vector<DWORD> rows(pixels.data.size());
+  for (size_t i = 0; i < rows.size(); ++i)
+    rows[i] = RGB(GetBValue(pixels.data[i]), GetGValue(pixels.data[i]), GetRValue(pixels.data[i]));
+  const BITMAPINFOHEADER header{sizeof header, pixels.width, -pixels.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD size = static_cast<DWORD>(rows.size() * sizeof(DWORD));
+  const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof header + size), 0, 0,
+                              static_cast<DWORD>(sizeof file + sizeof header)};
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(reinterpret_cast<const char*>(rows.data()), size);
 }
 
 GuiCounts CurrentGuiCounts()

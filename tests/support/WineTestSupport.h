@@ -1,6 +1,6 @@
 #pragma once
 // Small helpers for Win32 tests under Wine: message pumping without spinning,
-// waiting for a window, reading pixels back and counting handles.
+// window texts, pixels read back, mouse input, screenshots and handle counts.
 #include <windows.h>
 
 #include <functional>
@@ -14,12 +14,7 @@ void PumpMessagesFor(DWORD ms);
 // Pumps until condition() holds or timeoutMs passes; returns condition().
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
-// First visible top-level window of this thread whose class is className
-// (and whose title is title when not empty); null when there is none.
-HWND FindThreadWindow(const std::string& className, const std::string& title = "");
-// Pumps until FindThreadWindow finds one.
-HWND WaitForThreadWindow(const std::string& className, const std::string& title, DWORD timeoutMs);
-
+// The text of any window, also of another process's controls.
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 
@@ -32,8 +27,8 @@ struct Pixels {
   COLORREF at(int x, int y) const { return data[static_cast<size_t>(y) * width + x]; }
 };
 Pixels CaptureClient(HWND window);
-// The same for any DC area (e.g. a memory DC a canvas drew on).
-Pixels CaptureDC(HDC dc, int width, int height);
+// The same for any DC area (e.g. a memory DC a canvas drew on), from (x, y).
+Pixels CaptureDC(HDC dc, int width, int height, int x = 0, int y = 0);
 
 // Real mouse input, as a user gives it: the system picks the window under
 // the pointer. The pointer is warped with SetCursorPos (which moves it under
@@ -43,7 +38,7 @@ void MovePointerTo(POINT screen);
 void LeftClickAt(POINT screen);
 
 // Saves what the screen shows of a window, Extra pixels wider and taller (an
-// open menu over it), as a 24-bit BMP file.
+// open menu over it), as a 32-bit BMP file.
 void SaveScreenshot(HWND window, const std::string& path, int extra = 0);
 
 struct GuiCounts {
