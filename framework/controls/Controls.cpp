@@ -44,7 +44,23 @@ void SetCaptureControl(TControl* Control)
 
 namespace {
 TControlHost* controlHost = nullptr;
+
+// The client-area mouse messages a control handles itself.
+bool IsMouseMessage(UINT Msg)
+{
+  switch (Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDBLCLK: return true;
+    default: return false;
+  }
 }
+}  // namespace
 
 TControlHost* ControlHost() { return controlHost; }
 
@@ -222,17 +238,10 @@ void TControl::DefaultHandler(TMessage& Message)
 
 void TControl::WndProc(TMessage& Message)
 {
-  switch (Message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDBLCLK: HandleMouse(Message); return;
-    default: DefaultHandler(Message);
-  }
+  if (IsMouseMessage(Message.Msg))
+    HandleMouse(Message);
+  else
+    DefaultHandler(Message);
 }
 
 void TControl::HandleMouse(TMessage& Message)
@@ -564,8 +573,22 @@ HWND DrawnControl(HWND Parent, const TMessage& Message)
 }
 }  // namespace
 
+bool TWinControl::ReflectToChild(HWND Item, TMessage& Message)
+{
+  TWinControl* child = Item ? FromHandle(Item) : nullptr;
+  if (!child) return false;
+  TMessage reflected{CN_BASE + Message.Msg, Message.WParam, Message.LParam, 0};
+  child->Notify(reflected);
+  Message.Result = reflected.Result;
+  return true;
+}
+
 void TWinControl::WndProc(TMessage& Message)
 {
+  if (IsMouseMessage(Message.Msg)) {
+    RouteMouse(Message);
+    return;
+  }
   switch (Message.Msg) {
     case WM_PAINT:
       if (WantsOwnPaint() || !FControls.empty()) {
@@ -576,35 +599,13 @@ void TWinControl::WndProc(TMessage& Message)
       }
       break;
     case WM_COMMAND:
-      if (Message.LParam) {
-        if (auto* child = FromHandle(reinterpret_cast<HWND>(Message.LParam))) {
-          TMessage reflected{CN_BASE + WM_COMMAND, Message.WParam, Message.LParam, 0};
-          child->Notify(reflected);
-          Message.Result = reflected.Result;
-          return;
-        }
-      }
+      if (ReflectToChild(reinterpret_cast<HWND>(Message.LParam), Message)) return;
       break;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
       // Our controls have no ids, so a drawn control is found by its window.
-      if (HWND item = DrawnControl(FHandle, Message); item) {
-        if (auto* child = FromHandle(item)) {
-          TMessage reflected{CN_BASE + Message.Msg, Message.WParam, Message.LParam, 0};
-          child->Notify(reflected);
-          Message.Result = reflected.Result;
-          return;
-        }
-      }
+      if (ReflectToChild(DrawnControl(FHandle, Message), Message)) return;
       break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDBLCLK: RouteMouse(Message); return;
     case WM_CAPTURECHANGED:
       if (captureControl && (captureControl == this || captureControl->Parent() == this) &&
           reinterpret_cast<HWND>(Message.LParam) != FHandle)

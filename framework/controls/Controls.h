@@ -265,6 +265,9 @@ protected:
   void PaintControls(HDC DC);
   // Reflected notifications from the parent (CN_BASE + message).
   virtual void Notify(TMessage& Message) { (void)Message; }
+  // Hands Message to the child control whose window is Item as CN_BASE plus
+  // the message; false when Item is no control of ours.
+  bool ReflectToChild(HWND Item, TMessage& Message);
   void UpdateFont();
   void FontChanged() override;
   void AlignControls();
