@@ -5,6 +5,7 @@
 #include "framework/objects/Exceptions.h"
 #include "framework/objects/Streams.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 using Strings = std::vector<std::string>;
 
@@ -169,12 +170,12 @@ TEST(ToxRegFile, FailedSaveLeavesPreviousFileIntact)
   ToxRegFile Store;
   Store.WriteString("Old", "1");
   Store.SaveToFile(FileName);
-  const std::string Before = ReadFileBytes(FileName);
+  const std::string Before = ReadWholeFile(FileName);
   // A directory where the temporary file would go makes the write fail.
   MakeDirectory(FileName + ".new");
   Store.WriteString("New", "2");
   EXPECT_THROW(Store.SaveToFile(FileName), EFCreateError);
-  EXPECT_EQ(Before, ReadFileBytes(FileName));
+  EXPECT_EQ(Before, ReadWholeFile(FileName));
   EXPECT_THROW(Store.SaveToFile(Dir.File("no-such-dir/prog.oxp")), EFCreateError);
 }
 

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -25,12 +24,6 @@ TTempDir::~TTempDir()
 }
 
 std::string TTempDir::File(const std::string& Name) const { return (fs::path(FPath) / Name).string(); }
-
-std::string ReadFileBytes(const std::string& FileName)
-{
-  std::ifstream In(FileName, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-}
 
 void WriteFileBytes(const std::string& FileName, const std::string& Bytes)
 {

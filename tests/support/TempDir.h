@@ -17,6 +17,5 @@ private:
   std::string FPath;
 };
 
-std::string ReadFileBytes(const std::string& FileName);
 void WriteFileBytes(const std::string& FileName, const std::string& Bytes);
 void MakeDirectory(const std::string& Path);
