@@ -91,10 +91,12 @@ TEST_F(CompareTest, UnreadableFileIsANoteAndACaseRenamedFileIsListedNewByTheWalk
             (Strings{"COLLECTION FOR D:\\Data\\ (05.12.1998 14:03:22)", "D:\\Data\\A.TXT - New", "DONE, 00:00"}));
 }
 
+// A drive root's files are recorded under the drive without a separator.
 TEST_F(CompareTest, DriveRootCollectionBuildsPathsWithOneSeparator)
 {
   Fs.AddFile("E:\\a.txt", 1, T);
   Engine.Scan("E:\\");
+  EXPECT_EQ(Engine.DirList(), (Strings{"E:\\", "E:"}));
   Engine.SaveCollection("C:\\Out\\s.qv");
   Fs.SetTime("C:\\Out\\s.qv", T);
   Fs.SetSize("E:\\a.txt", 2);

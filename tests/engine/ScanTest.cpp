@@ -59,13 +59,6 @@ TEST_F(ScanTest, ExcludedDirectoryInAnotherLetterCaseIsSkippedWithItsSubtree)
   EXPECT_EQ(Engine.Entries().size(), 3u);
 }
 
-TEST_F(ScanTest, DriveRootRecordsItsFilesUnderTheDriveWithoutSeparator)
-{
-  Fs.AddFile("D:\\a.txt", 1, T);
-  Engine.Scan("D:\\");
-  EXPECT_EQ(Engine.DirList(), (Strings{"D:\\", "D:"}));
-}
-
 TEST_F(ScanTest, DirectoriesDifferingInCaseShareOnePosition)
 {
   // The directory list compares the platform's way: one position for both spellings.

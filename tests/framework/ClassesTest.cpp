@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "framework/objects/Classes.h"
-#include "tests/framework/TestClasses.h"
+#include "tests/support/TestClasses.h"
 
 using namespace fwtest;
 

@@ -3,7 +3,7 @@
 #include "framework/objects/FormFile.h"
 #include "framework/objects/ObjectText.h"
 #include "framework/objects/Streams.h"
-#include "tests/framework/TestClasses.h"
+#include "tests/support/TestClasses.h"
 #include "tests/support/TempDir.h"
 
 using namespace fwtest;

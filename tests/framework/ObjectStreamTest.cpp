@@ -106,9 +106,9 @@ TEST(ObjectStream, EveryPropertyKindRoundTripsThroughBinaryAndText)
   EXPECT_EQ("it's", target->FShort);
   ASSERT_NE(nullptr, target->FPicture->Graphic());
   EXPECT_EQ("TBitmap", target->FPicture->Graphic()->ClassName());
-  EXPECT_EQ(SmallBitmap(), target->FPicture->Graphic()->Image());
+  EXPECT_EQ(SmallBitmapFile(), target->FPicture->Graphic()->Image());
   EXPECT_EQ(2, target->FPicture->Width());
-  EXPECT_EQ(SmallBitmap(), target->FGlyph->Image());
+  EXPECT_EQ(SmallBitmapFile(), target->FGlyph->Image());
   EXPECT_EQ(0x80000000u, target->FMask);
   EXPECT_EQ((TParts{ptA, ptAB}), target->FParts);
   ASSERT_EQ(2, target->FItems->Count());

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "framework/objects/ObjectText.h"
@@ -94,14 +95,10 @@ TEST(ObjectText, MalformedTextRaisesParserErrorWithLine)
       {"object A: T\nend\nextra", "Line 3: End of text expected"},
       {"object A: T\n  X = <\n    thing\n  >\nend", "Line 3: 'item' expected"},
   };
-  for (const auto& [text, message] : cases) {
-    try {
-      ObjectTextToBinary(text);
-      ADD_FAILURE() << text;
-    } catch (const EParserError& e) {
-      EXPECT_EQ(0u, std::string(e.what()).find(message)) << text << " gave " << e.what();
-    }
-  }
+  for (const auto& [text, message] : cases)
+    EXPECT_THAT([text = text] { ObjectTextToBinary(text); },
+                testing::ThrowsMessage<EParserError>(testing::StartsWith(message)))
+        << text;
 }
 
 TEST(ObjectText, DeepNestingIsRefused)

@@ -8,9 +8,20 @@
 #include "framework/objects/Reader.h"
 #include "framework/objects/Streams.h"
 #include "framework/objects/Writer.h"
-#include "tests/framework/TestClasses.h"
+#include "tests/support/TestClasses.h"
 
 namespace fwtest {
+
+// Carries any persistent object as its one property, like the persistence
+// layer's carrier (these tests do not link the persistence code).
+class TCarrier : public TComponent {
+  QV_CLASS(TCarrier, TComponent)
+public:
+  explicit TCarrier(TComponent* AOwner) : TComponent(AOwner) {}
+  TPersistent* FPersistent = nullptr;
+  TPersistent* GetPersistent() const { return FPersistent; }
+  void SetPersistent(TPersistent* Value) { FPersistent = Value; }
+};
 
 inline std::string Bytes(std::initializer_list<int> Values)
 {
@@ -33,13 +44,6 @@ inline void ReadRoot(const std::string& Data, TComponent* Root)
 {
   TReadOnlyMemoryStream stream(Data.data(), static_cast<int64_t>(Data.size()));
   ReadComponentFromStream(stream, Root);
-}
-
-// 2 x 1 pixels, 24 bits, core header: 14 + 12 + 8 bytes.
-inline std::string SmallBitmap()
-{
-  return Bytes(
-      {'B', 'M', 34, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 24, 0, 1, 2, 3, 4, 5, 6, 0, 0});
 }
 
 // Every property of a gadget away from its default, in values that need each
@@ -65,8 +69,8 @@ inline void FillGadget(TGadget& G)
   G.FFont->SetName("Arial");
   G.FLines->Add(std::string(300, 'L'));
   G.FLines->Add("");
-  G.FPicture->Bitmap()->SetImage(SmallBitmap());
-  G.FGlyph->SetImage(SmallBitmap());
+  G.FPicture->Bitmap()->SetImage(SmallBitmapFile());
+  G.FGlyph->SetImage(SmallBitmapFile());
   static_cast<TItem*>(G.FItems->Add())->FCaption = "one";
   static_cast<TItem*>(G.FItems->Add())->FWidth = -7;
 }

@@ -1,4 +1,4 @@
-#include "tests/framework/TestClasses.h"
+#include "tests/framework/StreamTestSupport.h"
 
 namespace fwtest {
 

@@ -3,7 +3,7 @@
 #include "framework/graphics/Font.h"
 #include "framework/objects/StdIdents.h"
 #include "framework/objects/TypInfo.h"
-#include "tests/framework/TestClasses.h"
+#include "tests/support/TestClasses.h"
 
 using namespace fwtest;
 

@@ -7,10 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/objects/Reader.h"
-#include "framework/objects/Writer.h"
-#include "framework/objects/Streams.h"
-#include "tests/framework/TestClasses.h"
+#include "tests/framework/StreamTestSupport.h"
 
 using namespace fwtest;
 
@@ -23,23 +20,15 @@ void Read(TStream& Stream, TComponent* Root, bool Skip)
   reader.ReadRootComponent(Root);
 }
 
-std::string Write(TComponent* Root)
-{
-  TMemoryStream out;
-  WriteComponentToStream(out, Root);
-  return out.DataString();
-}
-
 // A root read without an error must write back and read again to the same bytes.
 template <class T> void ReadStable(TStream& Stream, bool Skip)
 {
   T first(nullptr);
   Read(Stream, &first, Skip);
-  const std::string written = Write(&first);
+  const std::string written = WriteRoot(&first);
   T again(nullptr);
-  TReadOnlyMemoryStream in(written.data(), static_cast<int64_t>(written.size()));
-  Read(in, &again, false);
-  if (Write(&again) != written) std::abort();
+  ReadRoot(written, &again);
+  if (WriteRoot(&again) != written) std::abort();
 }
 
 template <class T> void ReadCarried(TStream& Stream, bool Skip)
@@ -48,7 +37,7 @@ template <class T> void ReadCarried(TStream& Stream, bool Skip)
   TCarrier carrier(nullptr);
   carrier.FPersistent = &target;
   Read(Stream, &carrier, Skip);
-  Write(&carrier);
+  WriteRoot(&carrier);
 }
 
 }  // namespace

@@ -52,23 +52,3 @@ TEST_F(ObjectManager, FirstStartKeepsTheFormsBoundsAndSavedTextsLoadBack)
   EXPECT_EQ(500, Form->Width());
   EXPECT_EQ(400, Form->Height());
 }
-
-TEST_F(ObjectManager, UnreadableTextOrABinaryValueLeavesOnlyThatValue)
-{
-  WriteRaw(TestKey, "FormLeft", REG_SZ, "abc");
-  WriteRaw(TestKey, "FormTop", REG_BINARY, "77");
-  WriteRaw(TestKey, "FormWidth", REG_SZ, "600");
-  Mgr->Load();
-  EXPECT_EQ(282, Form->Left());
-  EXPECT_EQ(111, Form->Top());
-  EXPECT_EQ(600, Form->Width());
-}
-
-TEST_F(ObjectManager, DefaultAppliesToTheFormNamedExactly)
-{
-  Mgr->Items()->Clear();
-  Mgr->Items()->Add("QVMain;Caption;" + TestKey + ";Caption;Stored caption;1");
-  Mgr->Items()->Add("qvmain;Caption;" + TestKey + ";Other;Not the form;1");
-  Mgr->Load();
-  EXPECT_EQ("Stored caption", Form->Caption());
-}

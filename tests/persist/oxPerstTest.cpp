@@ -109,28 +109,6 @@ TEST_F(PersistComponent, SavedStringsBooleansEnumerationsFontsAndListsLoadIntoAn
   EXPECT_EQ(0, B.ExcludedDirs->Items()->Count());
 }
 
-TEST_F(PersistComponent, ValueOfTheWrongRegistryTypeSkipsOnlyItsItemAndALoadOnlyItemIsNeverWritten)
-{
-  WriteRaw(TestKey, "EnableBeeps", REG_BINARY, "True");
-  WriteRaw(TestKey, "ExcludedDirs", REG_SZ, "C:\\Temp");
-  WriteRaw(TestKey, "RecurseDirs", REG_SZ, "True");
-  TTestForm A("TypeForm");
-  A.ExcludedDirs->Items()->Add("kept");
-  A.Persist->Load();
-  EXPECT_FALSE(A.EnableBeeps->Checked());
-  EXPECT_EQ(std::vector<std::string>{"kept"}, A.ExcludedDirs->Items()->ToVector());
-  EXPECT_TRUE(A.RecurseDirs->Checked());
-
-  A.Persist->Items()->Clear();
-  A.Persist->Items()->Add("EnableBeeps;Checked;3;EnableBeeps;;1;1;0;;");
-  DeleteTestKey(TestKey);
-  A.Persist->Save();
-  EXPECT_FALSE(ReadRaw(TestKey, "EnableBeeps").Exists);
-  WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");
-  A.Persist->Load();
-  EXPECT_TRUE(A.EnableBeeps->Checked());
-}
-
 TEST_F(PersistComponent, BeforeEventsCancelAndAfterEventsFollowOnlyADoneTransfer)
 {
   WriteRaw(TestKey, "EnableBeeps", REG_SZ, "True");

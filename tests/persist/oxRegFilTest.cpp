@@ -5,6 +5,7 @@
 #include "framework/objects/Exceptions.h"
 #include "framework/objects/Streams.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 using Strings = std::vector<std::string>;
 
@@ -16,9 +17,7 @@ std::string Field(const std::string& Text, size_t Size) { return Text + std::str
 
 std::string LE32(uint32_t V)
 {
-  std::string S;
-  for (int I = 0; I < 4; ++I) S += static_cast<char>((V >> (8 * I)) & 0xFF);
-  return S;
+  return {static_cast<char>(V), static_cast<char>(V >> 8), static_cast<char>(V >> 16), static_cast<char>(V >> 24)};
 }
 
 // One entry of a settings file, built by hand from the documented layout.
@@ -169,12 +168,12 @@ TEST(ToxRegFile, FailedSaveLeavesPreviousFileIntact)
   ToxRegFile Store;
   Store.WriteString("Old", "1");
   Store.SaveToFile(FileName);
-  const std::string Before = ReadFileBytes(FileName);
+  const std::string Before = ReadWholeFile(FileName);
   // A directory where the temporary file would go makes the write fail.
   MakeDirectory(FileName + ".new");
   Store.WriteString("New", "2");
   EXPECT_THROW(Store.SaveToFile(FileName), EFCreateError);
-  EXPECT_EQ(Before, ReadFileBytes(FileName));
+  EXPECT_EQ(Before, ReadWholeFile(FileName));
   EXPECT_THROW(Store.SaveToFile(Dir.File("no-such-dir/prog.oxp")), EFCreateError);
 }
 

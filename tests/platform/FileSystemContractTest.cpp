@@ -36,7 +36,7 @@ protected:
 // run as an ordinary user (run-unprivileged*.sh start one). The POSIX run
 // makes the tree itself; a program under Wine cannot set Unix modes, so the
 // Win32 run uses the tree its script made, passed in QV_DENIED_DIR.
-class FileSystemPermissions : public ::testing::Test {
+class FileSystemPermissions : public TNativeTreeTest {
 protected:
   void SetUp() override
   {
@@ -58,9 +58,7 @@ protected:
   }
   std::string Path(const std::string& Name) const { return FDir + NativeSeparator + Name; }
 
-  TNativeTree FTree;
   std::string FDir;
-  TNativeFileSystem FFs;
 };
 
 }  // namespace

@@ -15,8 +15,9 @@ constexpr char NativeSeparator = '\\';
 #else
 #include "platform/posix/PosixFileSystem.h"
 #include "tests/platform/PosixTempTree.h"
+#include "tests/support/TempDir.h"
 using TNativeFileSystem = TPosixFileSystem;
-using TNativeTree = TPosixTempTree;
+using TNativeTree = TTempDir;
 constexpr char NativeSeparator = '/';
 #endif
 

@@ -1,27 +1,10 @@
 #pragma once
-// A real directory tree under $TMPDIR (or /tmp) for the POSIX platform
-// tests, removed with everything in it when the object goes.
+// File times and the time zone for the POSIX platform tests.
 #include <cstdint>
 #include <ctime>
 #include <string>
 
 #include "tests/support/TestFiles.h"
-
-class TPosixTempTree {
-public:
-  TPosixTempTree();
-  ~TPosixTempTree();
-  TPosixTempTree(const TPosixTempTree&) = delete;
-  TPosixTempTree& operator=(const TPosixTempTree&) = delete;
-
-  // The root without a trailing slash, or Relative below it.
-  std::string Path(const std::string& Relative = "") const;
-  std::string AddFile(const std::string& Relative, const std::string& Bytes);
-  std::string AddDir(const std::string& Relative);
-
-private:
-  std::string FRoot;
-};
 
 // Sets the modification time of Path itself (a link is not followed).
 void SetModTime(const std::string& Path, time_t Time);

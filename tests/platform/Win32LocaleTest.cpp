@@ -1,10 +1,9 @@
-// Path comparison, path keys, the regional date-time text, the clock and the
-// time zone, through the Win32 seam.
+// Path comparison, path keys and the regional date-time text through the Win32
+// seam.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "platform/win32/Win32FileSystem.h"
@@ -109,25 +108,4 @@ TEST(Win32DateText, ShortDateSpaceLongTimeInTheUsersFormatsButNoTimeAtMidnight)
   if (!date.Set() || !time.Set()) GTEST_SKIP() << "the regional settings cannot be changed here";
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 14, 3, 22)), "05.12.1998 14:03:22");
   EXPECT_EQ(fs.DateTimeText(DosDateTime(1998, 12, 5, 0, 0, 0)), "05.12.1998");
-}
-
-// The ctest entry runs this program with TZ=Asia/Kolkata (UTC+5:30, no
-// daylight saving), so local and UTC times differ by a known amount.
-TEST(Win32TimeZone, FileTimesAreConvertedToLocalTime)
-{
-  const char* zone = std::getenv("TZ");
-  if (!zone || std::string(zone) != "Asia/Kolkata")
-    GTEST_SKIP() << "needs TZ=Asia/Kolkata, which the test's ctest entry sets";
-  TWin32TempTree tree;
-  TWin32FileSystem fs;
-  const std::string path = tree.AddFile("zone.txt", "x");
-  SetUtcWriteTime(path, MakeSystemTime(2021, 6, 15, 20, 0, 0));
-  const uint32_t expected = DosDateTime(2021, 6, 16, 1, 30, 0);
-  EXPECT_EQ(fs.Examine(path).Time, expected);
-  EXPECT_EQ(fs.OpenRead(path)->Time(), expected);
-  auto found = fs.FindFirst(tree.Path("*.*"), true);
-  TFindData entry;
-  while (found->Next(entry) && entry.Name != "zone.txt") {}
-  EXPECT_EQ(entry.Name, "zone.txt");
-  EXPECT_EQ(entry.Time, expected);
 }

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -20,22 +19,35 @@ TTempDir::TTempDir()
 
 TTempDir::~TTempDir()
 {
+  // Directories closed by a test are opened again so that they can be emptied.
   std::error_code Ignored;
+  fs::permissions(FPath, fs::perms::owner_all, fs::perm_options::add, Ignored);
+  for (auto It = fs::recursive_directory_iterator(FPath, fs::directory_options::skip_permission_denied, Ignored);
+       It != fs::recursive_directory_iterator(); It.increment(Ignored))
+    if (It->is_directory(Ignored) && !It->is_symlink(Ignored))
+      fs::permissions(It->path(), fs::perms::owner_all, fs::perm_options::add, Ignored);
   fs::remove_all(FPath, Ignored);
 }
 
 std::string TTempDir::File(const std::string& Name) const { return (fs::path(FPath) / Name).string(); }
 
-std::string ReadFileBytes(const std::string& FileName)
-{
-  std::ifstream In(FileName, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-}
-
 void WriteFileBytes(const std::string& FileName, const std::string& Bytes)
 {
   std::ofstream Out(FileName, std::ios::binary | std::ios::trunc);
   Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+  if (!Out) throw std::runtime_error("cannot write " + FileName);
+}
+
+std::string TTempDir::AddFile(const std::string& Relative, const std::string& Bytes)
+{
+  WriteFileBytes(Path(Relative), Bytes);
+  return Path(Relative);
+}
+
+std::string TTempDir::AddDir(const std::string& Relative)
+{
+  if (!fs::create_directory(Path(Relative))) throw std::runtime_error("cannot create " + Path(Relative));
+  return Path(Relative);
 }
 
 void MakeDirectory(const std::string& Path) { fs::create_directory(Path); }
