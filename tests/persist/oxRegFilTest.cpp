@@ -17,9 +17,7 @@ std::string Field(const std::string& Text, size_t Size) { return Text + std::str
 
 std::string LE32(uint32_t V)
 {
-  std::string S;
-  for (int I = 0; I < 4; ++I) S += static_cast<char>((V >> (8 * I)) & 0xFF);
-  return S;
+  return {static_cast<char>(V), static_cast<char>(V >> 8), static_cast<char>(V >> 16), static_cast<char>(V >> 24)};
 }
 
 // One entry of a settings file, built by hand from the documented layout.
