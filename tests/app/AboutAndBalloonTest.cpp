@@ -105,11 +105,13 @@ TEST_F(AboutAndBalloon, AboutBoxShowsTheTrueFiguresAndTheEmbossedNameAndDragsByI
   EXPECT_EQ(web, QuorvikHomePage);
   // Room for the whole address (the last slash of this font reaches past its advance).
   EXPECT_GT(webWidth, webExtent);
-  OSVERSIONINFOA v{sizeof v};
+  OSVERSIONINFOA v = {};
+  v.dwOSVersionInfoSize = sizeof v;
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   GetVersionExA(&v);
   EXPECT_EQ(os, OsVersionText(v.dwPlatformId, v.dwMajorVersion, v.dwMinorVersion, v.dwBuildNumber, v.szCSDVersion));
-  MEMORYSTATUSEX m{sizeof m};
+  MEMORYSTATUSEX m = {};
+  m.dwLength = sizeof m;
   GlobalMemoryStatusEx(&m);
   EXPECT_EQ(mem, KilobyteText(m.ullTotalPhys, ",") + " KB");
   // Past 4 GB the figures are the true ones, not their low 32 bits.

@@ -6,30 +6,10 @@
 
 #include "tests/app/SessionDriving.h"
 
+using qvtest::FocusOf;
+using qvtest::TapKey;
+
 namespace {
-
-HWND FocusOf(DWORD Thread)
-{
-  GUITHREADINFO info{sizeof info};
-  return GetGUIThreadInfo(Thread, &info) ? info.hwndFocus : nullptr;
-}
-
-// Presses Vk with the modifier held, then lets the dialog take it.
-void Tap(WORD Vk, WORD Modifier = 0)
-{
-  const WORD keys[] = {Modifier, Vk, Vk, Modifier};  // down, down, up, up
-  std::vector<INPUT> in;
-  for (int i = 0; i < 4; ++i) {
-    if (!keys[i]) continue;
-    INPUT key{};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wVk = keys[i];
-    key.ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    in.push_back(key);
-  }
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  Sleep(300);
-}
 
 bool IsChecked(HWND Box) { return SendMessageA(Box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -55,7 +35,7 @@ protected:
   }
   void TabTo(HWND Target)
   {
-    for (int i = 0; i < 8 && FocusOf(Ui) != Target; ++i) Tap(VK_TAB);
+    for (int i = 0; i < 8 && FocusOf(Ui) != Target; ++i) TapKey(VK_TAB);
   }
 };
 
@@ -66,20 +46,20 @@ TEST_F(DialogKeyboard, TabShiftTabSpaceAccessKeysAndEscape)
   const TModalResult result = WithKeys([&] {
     focus.push_back(FocusOf(Ui));  // the first control in tab order
     for (int i = 0; i < 5; ++i) {
-      Tap(VK_TAB);
+      TapKey(VK_TAB);
       focus.push_back(FocusOf(Ui));
     }
-    Tap(VK_TAB, VK_SHIFT);
+    TapKey(VK_TAB, VK_SHIFT);
     focus.push_back(FocusOf(Ui));
     TabTo(Recurse);
-    Tap(VK_SPACE);
+    TapKey(VK_SPACE);
     recurseAfterSpace = IsChecked(Recurse);
-    Tap('D', VK_MENU);
+    TapKey('D', VK_MENU);
     focus.push_back(FocusOf(Ui));
-    Tap('B', VK_MENU);
+    TapKey('B', VK_MENU);
     beepsAfterAltB = IsChecked(Beeps);
     focus.push_back(FocusOf(Ui));
-    Tap(VK_ESCAPE);
+    TapKey(VK_ESCAPE);
   });
   EXPECT_EQ(result, mrCancel);
   EXPECT_FALSE(IsWindowVisible(Dialog));
@@ -91,17 +71,17 @@ TEST_F(DialogKeyboard, TabShiftTabSpaceAccessKeysAndEscape)
 TEST_F(DialogKeyboard, EnterPressesTheFocusedOrTheDefaultButton)
 {
   // On the list, Enter is the default button's.
-  EXPECT_EQ(WithKeys([] { Tap(VK_RETURN); }), mrOk);
+  EXPECT_EQ(WithKeys([] { TapKey(VK_RETURN); }), mrOk);
   // On a focused button, Enter presses that button.
   EXPECT_EQ(WithKeys([&] {
               TabTo(Cancel);
-              Tap(VK_RETURN);
+              TapKey(VK_RETURN);
             }),
             mrCancel);
   // Space presses the focused button.
   EXPECT_EQ(WithKeys([&] {
               TabTo(Ok);
-              Tap(VK_SPACE);
+              TapKey(VK_SPACE);
             }),
             mrOk);
   // The main window has its keys back: focus returned to its list.

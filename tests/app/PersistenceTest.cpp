@@ -25,6 +25,7 @@
 using namespace persisttest;
 using qvsession::AppPumpUntil;
 using qvtest::CbtDialogAnswerer;
+using qvtest::TapKey;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -121,31 +122,9 @@ CbtDialogAnswerer::Answer ChooseFont(const std::string& Face, const std::string&
   };
 }
 
-// Real key presses, as the user gives them, from a second thread while the
-// dialog's modal loop runs on the test's own.
-void Tap(WORD Vk, WORD Modifier = 0)
-{
-  std::vector<INPUT> In;
-  auto Key = [&In](WORD Code, bool Up) {
-    INPUT I{};
-    I.type = INPUT_KEYBOARD;
-    I.ki.wVk = Code;
-    I.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-    In.push_back(I);
-  };
-  if (Modifier) Key(Modifier, false);
-  Key(Vk, false);
-  Key(Vk, true);
-  if (Modifier) Key(Modifier, true);
-  SendInput(static_cast<UINT>(In.size()), In.data(), sizeof(INPUT));
-  Sleep(300);
-}
-
 std::string FocusClass(DWORD Thread, int Up = 0)
 {
-  GUITHREADINFO Info{};
-  Info.cbSize = sizeof Info;
-  HWND W = GetGUIThreadInfo(Thread, &Info) ? Info.hwndFocus : nullptr;
+  HWND W = qvtest::FocusOf(Thread);
   for (; W && Up > 0; --Up) W = GetParent(W);
   return W ? qvtest::ClassName(W) : std::string();
 }
@@ -443,14 +422,14 @@ TEST_F(Persistence, SetupDialogAnswersTheKeyboardAndMovesTheFocusOffAPendingValu
     return std::thread([&, LastKey] {
       for (int I = 0; I < 100 && !FindWindowA(nullptr, Caption.c_str()); ++I) Sleep(50);
       Sleep(300);
-      Tap('P', VK_MENU);  // the item list
-      Tap(VK_DOWN);       // its first item, "Browser Root"
-      Tap('S', VK_MENU);  // the editor that the settings panel shows
+      TapKey('P', VK_MENU);  // the item list
+      TapKey(VK_DOWN);       // its first item, "Browser Root"
+      TapKey('S', VK_MENU);  // the editor that the settings panel shows
       AfterAltS = FocusClass(Ui, 1);
-      Tap(VK_DOWN);  // the next root
-      Tap(VK_TAB);   // the value box gives the focus to the list while the edit is pending
+      TapKey(VK_DOWN);  // the next root
+      TapKey(VK_TAB);   // the value box gives the focus to the list while the edit is pending
       AfterTab = FocusClass(Ui);
-      Tap(LastKey);
+      TapKey(LastKey);
     });
   };
   std::thread Escape = Drive(VK_ESCAPE);

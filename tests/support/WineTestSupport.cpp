@@ -97,6 +97,29 @@ void LeftClickAt(POINT screen)
   SendInput(2, inputs, sizeof(INPUT));
 }
 
+void TapKey(WORD vk, WORD modifier)
+{
+  const WORD keys[] = {modifier, vk, vk, modifier};  // down, down, up, up
+  std::vector<INPUT> in;
+  for (int i = 0; i < 4; ++i) {
+    if (!keys[i]) continue;
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = keys[i];
+    key.ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    in.push_back(key);
+  }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  Sleep(300);
+}
+
+HWND FocusOf(DWORD thread)
+{
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 namespace {
 // Wine 8 answers GetGuiResources with 0. Its GDI and USER handles are a 16-bit
 // table index plus a generation in the high word, and a handle with a zero

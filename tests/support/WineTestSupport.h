@@ -36,6 +36,12 @@ Pixels CaptureDC(HDC dc, int width, int height, int x = 0, int y = 0);
 // arrive on this thread's queue, so pump afterwards.
 void MovePointerTo(POINT screen);
 void LeftClickAt(POINT screen);
+// Real key presses from another thread while a modal loop runs on the UI
+// thread: Vk with Modifier held (0 for none), then 300 ms for the dialog to
+// take them.
+void TapKey(WORD vk, WORD modifier = 0);
+// The window that has the keyboard focus in thread's input state.
+HWND FocusOf(DWORD thread);
 
 // Saves what the screen shows of a window, Extra pixels wider and taller (an
 // open menu over it), as a 32-bit BMP file.
