@@ -24,6 +24,7 @@
 
 using namespace persisttest;
 using qvsession::AppPumpUntil;
+using qvsession::TSession;
 using qvtest::CbtDialogAnswerer;
 using qvtest::TapKey;
 using Strings = std::vector<std::string>;
@@ -86,8 +87,6 @@ ToxPersistEdit* ShownDialog()
       if (Dialog->HandleAllocated() && IsWindowVisible(Dialog->Handle())) return Dialog;
   return nullptr;
 }
-
-void Press(TButton* Button) { PostMessageA(Button->Handle(), BM_CLICK, 0, 0); }
 
 // A real click on a line of a list box.
 void ClickLine(TListBox* List, int Index)
@@ -175,14 +174,14 @@ TEST_F(Persistence, OkStoresAtOnceAndCancelRevertsToTheStoredValues)
   auto Scope = StartProgram();
   RunOptions([] {
     dlgOptions->RecurseDirs->SetChecked(false);
-    Press(dlgOptions->btnCancel);
+    TSession::Press(dlgOptions->btnCancel);
   });
   EXPECT_TRUE(AppPumpUntil([] { return dlgOptions->RecurseDirs->Checked(); }, 5000));
 
   RunOptions([] {
     dlgOptions->AddDirectory("C:\\Temp\\");
     dlgOptions->EnableBeeps->SetChecked(true);
-    Press(dlgOptions->btnOK);
+    TSession::Press(dlgOptions->btnOK);
   });
   EXPECT_EQ("True", ReadRaw(QV5, "EnableBeeps").Data);
   EXPECT_EQ("True", ReadRaw(QV5, "RecurseDirs").Data);
@@ -194,7 +193,7 @@ TEST_F(Persistence, OkStoresAtOnceAndCancelRevertsToTheStoredValues)
   RunOptions([] {
     dlgOptions->ExcludedDirs->Items()->Clear();
     dlgOptions->EnableBeeps->SetChecked(false);
-    Press(dlgOptions->btnCancel);
+    TSession::Press(dlgOptions->btnCancel);
   });
   EXPECT_TRUE(AppPumpUntil([] { return dlgOptions->EnableBeeps->Checked(); }, 5000));
   EXPECT_EQ(Strings{"C:\\Temp"}, dlgOptions->ExcludedDirs->Items()->ToVector());
@@ -213,7 +212,7 @@ TEST_F(Persistence, FirstRunDefaultsThenSettingsAndWindowBoundsComeBackAfterARes
     dlgOptions->AddDirectory("D:\\Backup\\");
     dlgOptions->EnableBeeps->SetChecked(true);
     dlgOptions->RecurseDirs->SetChecked(false);
-    Press(dlgOptions->btnOK);
+    TSession::Press(dlgOptions->btnOK);
   });
   QVMain->SetBounds(100, 120, 500, 400);
   QVMain->Changes->Font()->SetName("Arial");
@@ -277,7 +276,7 @@ TEST_F(Persistence, SetupDialogSettingsButtonEditsTheMainWindowAndApplyOutlivesC
            EXPECT_EQ("idPersonal", D->StatusValue->Text());
            EXPECT_TRUE(D->btnApply->Enabled());
            EXPECT_EQ(idDrives, QVMain->dlgBrowse->Root());  // not before Apply
-           Press(D->btnApply);
+           TSession::Press(D->btnApply);
          });
   S.Then([&] { return !D->btnApply->Enabled(); },
          [&] {
@@ -291,7 +290,7 @@ TEST_F(Persistence, SetupDialogSettingsButtonEditsTheMainWindowAndApplyOutlivesC
            EXPECT_FALSE(Shown(D->ComboBox1));
            EXPECT_EQ(D->FontPanel->Top() + D->FontPanel->Height() + 8, D->lblDescription->Top());
            Answers.Push(ChooseFont("DejaVu Sans", "20"));
-           Press(D->btnFont);
+           TSession::Press(D->btnFont);
          });
   S.Then([&] { return D->FontPanel->Font()->Size() == 20; },
          [&] {
@@ -301,7 +300,7 @@ TEST_F(Persistence, SetupDialogSettingsButtonEditsTheMainWindowAndApplyOutlivesC
            qvtest::PumpMessagesFor(100);
            CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
            qvtest::SaveScreenshot(D->Handle(), std::string(QV_SCREENSHOT_DIR) + "\\setup-dialog-font.bmp");
-           Press(D->btnCancel);
+           TSession::Press(D->btnCancel);
          });
   S.Start();
   dlgOptions->Settings->Click();  // hidden, so pressed from here
@@ -396,12 +395,12 @@ TEST_F(Persistence, SetupDialogSetsByContainmentEmptyListsMissingIconsAndDamaged
            EXPECT_EQ("(TBitmap)", D->StatusValue->Text());
            EXPECT_EQ(nullptr, D->Image1->Picture()->Graphic());  // the button has no glyph
            Answers.Push(CbtDialogAnswerer::ChooseFile(Picture));
-           Press(D->btnGraphic);
+           TSession::Press(D->btnGraphic);
          });
   S.Then([&] { return D->Image1->Picture()->Width() == 4; },
          [&] {
            EXPECT_TRUE(Button->Glyph()->Empty());
-           Press(D->btnOK);
+           TSession::Press(D->btnOK);
          });
   S.Start();
   EXPECT_TRUE(Persist->Execute());
