@@ -1,7 +1,8 @@
 #pragma once
 // What the tests of the menus, captions and balloons share: keys for an open
 // menu sent from a thread timer (the menu loop is modal), a window's pixels as
-// the screen shows them, and a failure's exact text.
+// the screen shows them, mouse buttons, handle counts over many cycles and a
+// failure's exact text.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,29 @@ inline qvtest::Pixels Shot(HWND Window)
   const qv::SelectionGuard selected(memory.get(), bitmap.get());
   BitBlt(memory.get(), 0, 0, w, h, screen.get(), r.left, r.top, SRCCOPY);
   return qvtest::CaptureDC(memory.get(), w, h);
+}
+
+// A mouse button pressed or released (MOUSEEVENTF_LEFTDOWN, ...) where the pointer is.
+inline void MouseButton(DWORD Flags)
+{
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = Flags;
+  SendInput(1, &in, sizeof in);
+}
+
+// Cycle(i) run Warm times and then Runs times more leaves the handle counts
+// the warm-up left, give or take Slack (what the system itself allocates late).
+inline void ExpectFlatHandleCounts(const std::function<void(int)>& Cycle, int Warm, int Runs, DWORD Slack)
+{
+  for (int i = 0; i < Warm; ++i) Cycle(i);
+  qvtest::PumpMessagesFor(100);
+  const qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
+  for (int i = 0; i < Runs; ++i) Cycle(i);
+  qvtest::PumpMessagesFor(100);
+  const qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
+  EXPECT_LE(after.gdi, before.gdi + Slack);
+  EXPECT_LE(after.user, before.user + Slack);
 }
 
 // Action fails with an E whose message is Text.

@@ -65,11 +65,11 @@ protected:
     form->SetBounds(100, 100, 300, 200);
     form->Show();
   }
-  TProbeHook* NewHook(const std::string& Name, int Add)
+  TProbeHook* NewHook(const std::string& Name, int Add, bool Enabled = true)
   {
     auto* hook = new TProbeHook(form, Name, Add);
     hook->SetForm(form);
-    hook->SetEnabled(true);
+    if (Enabled) hook->SetEnabled(true);
     return hook;
   }
   TApplicationScope scope;
@@ -112,8 +112,7 @@ TEST_F(SubClassTest, HooksComeOffInReverseOrderRestoringEachRecordedProcedure)
 
 TEST_F(SubClassTest, EnabledChangesRefreshOnlyWhenTheValueChangesAndANonWindowFailsWithEnabledSet)
 {
-  auto* hook = new TProbeHook(form, "A", 1);
-  hook->SetForm(form);
+  TProbeHook* hook = NewHook("A", 1, false);
   EXPECT_EQ(form->Handle(), hook->Handle());
   EXPECT_FALSE(hook->Enabled());
   hook->SetEnabled(true);
@@ -133,8 +132,7 @@ TEST_F(SubClassTest, NoProcedureLeftMeansWindowsResourcesExhausted)
   std::vector<WNDPROC> taken;
   while (WNDPROC p = MakeObjectInstance([](TMessage&) {})) taken.push_back(p);
   EXPECT_GT(taken.size(), 100u);
-  auto* hook = new TProbeHook(form, "A", 1);
-  hook->SetForm(form);
+  TProbeHook* hook = NewHook("A", 1, false);
   uitest::ExpectFailure<EOutOfResources>([&] { hook->SetEnabled(true); }, "Windows Resources Exhausted");
   for (WNDPROC p : taken) FreeObjectInstance(p);
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));

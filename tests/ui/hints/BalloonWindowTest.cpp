@@ -7,6 +7,7 @@
 
 #include "framework/forms/Forms.h"
 #include "tests/support/WineTestSupport.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/hints/Balloon.h"
 
 namespace {
@@ -129,17 +130,14 @@ TEST_F(BalloonTest, RegionIsBodyPointerAndShadowForEachPositionAndWithoutShadowB
   EXPECT_FALSE(InRegion(5, h - 14));
 }
 
+// Which edge flips which side is worked out natively; here the real screen's
+// size reaches the placement, on one side and on both.
 TEST_F(BalloonTest, ScreenEdgesFlipThePosition)
 {
   Balloon->SetPosition(bpAboveRight);
   RECT r = ShowAt({ScreenW - 10, 500});
   EXPECT_EQ(Window()->CurrentPosition(), bpAboveLeft);
   EXPECT_EQ(r.right, ScreenW - 10);
-  r = ShowAt({300, 10});
-  EXPECT_EQ(Window()->CurrentPosition(), bpBelowRight);
-  EXPECT_EQ(r.top, 11);
-  r = ShowAt({ScreenW - 10, 10});
-  EXPECT_EQ(Window()->CurrentPosition(), bpBelowLeft);
   Balloon->SetPosition(bpBelowLeft);
   r = ShowAt({5, ScreenH - 5});
   EXPECT_EQ(Window()->CurrentPosition(), bpAboveRight);
@@ -258,10 +256,7 @@ TEST_F(BalloonTest, NoBalloonWhileAMouseButtonIsHeld)
 {
   qvtest::MovePointerTo({300, 300});
   for (const bool down : {true, false}) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof in);
+    uitest::MouseButton(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(qvtest::PumpUntil([&] { return ((GetKeyState(VK_LBUTTON) & 0x8000) != 0) == down; }, 2000));
     Window()->ActivateHint(RECT{}, "Add");
     EXPECT_EQ(Shown(), !down);
@@ -278,13 +273,8 @@ TEST_F(BalloonTest, TwoHundredShowsLeaveNoHandlesBehind)
     qvtest::PumpMessagesFor(5);
     Application->CancelHint();
   };
-  for (int i = 0; i < 6; ++i) cycle(i);
-  const qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
   // 204 shows end in the same state as the warm-up's six.
-  for (int i = 0; i < 204; ++i) cycle(i);
-  const qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
-  EXPECT_EQ(before.gdi, after.gdi);
-  EXPECT_EQ(before.user, after.user);
+  uitest::ExpectFlatHandleCounts(cycle, 6, 204, 0);
   EXPECT_EQ(BalloonDismissHook(), nullptr);
 }
 

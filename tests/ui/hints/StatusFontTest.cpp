@@ -55,7 +55,7 @@ protected:
   }
 };
 
-TEST_F(StatusFont, SixteenBitRecordsAreWidenedWideAndNarrowLogFontsRead)
+TEST_F(StatusFont, SixteenBitRecordsAreWidenedWideAndNarrowLogFontsReadAndAMissingValueGivesNone)
 {
   BYTE record[50] = {};
   const int16_t ints[5] = {-9, 0, 0, 0, 700};
@@ -85,10 +85,8 @@ TEST_F(StatusFont, SixteenBitRecordsAreWidenedWideAndNarrowLogFontsRead)
   lf = Read();
   EXPECT_EQ(lf.lfHeight, 10);
   EXPECT_STREQ(lf.lfFaceName, "Courier New");
-}
 
-TEST_F(StatusFont, MissingValueLeavesTheFontAndSetsTheColours)
-{
+  // No value: no font, and the colours are set all the same.
   RegDeleteValueA(Key, "StatusFont");
   EXPECT_STREQ(Read().lfFaceName, "");
 }
