@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "framework/controls/Button.h"
 #include "framework/controls/Panel.h"
 #include "tests/support/DialogAnswering.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/common/Gradient.h"
 
 namespace {
 
@@ -48,14 +48,6 @@ bool TrayIconShown(HWND Window)
   return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
 }
 
-// Entry i of a 128-step ramp from End toward Start.
-COLORREF Ramp(COLORREF End, COLORREF Start, int I)
-{
-  auto ch = [&](int e, int s) { return e - static_cast<int>(std::trunc((e - s) / 128.0 * I)); };
-  return RGB(ch(GetRValue(End), GetRValue(Start)), ch(GetGValue(End), GetGValue(Start)),
-             ch(GetBValue(End), GetBValue(Start)));
-}
-
 // Pixels of one colour in the caption text's first 80 columns.
 int CountColour(const qvtest::Pixels& P, COLORREF Colour, const TCaptionMetrics& M)
 {
@@ -70,14 +62,6 @@ int CountColour(const qvtest::Pixels& P, COLORREF Colour, const TCaptionMetrics&
 int RolledUpHeight(const TCaptionMetrics& M)
 {
   return std::max(2 * M.FrameHeight + M.CaptionHeight, GetSystemMetrics(SM_CYMINTRACK));
-}
-
-void Input(DWORD Flags)
-{
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = Flags;
-  SendInput(1, &in, sizeof in);
 }
 
 POINT ScreenCentre(TNCButton* B)
@@ -129,8 +113,10 @@ TEST_F(CaptionFormTest, CaptionGradientRunsFromTheEndColourTowardTheCaptionColou
   // Left of the icon's column and below it, the first band: the end colour.
   EXPECT_EQ(RGB(255, 0, 0), p.at(m.FrameWidth, bottom));
   // The right end of the bar is the last band, one step short of the caption colour.
-  int right = ox->ButtonsLeft() + 1;
-  EXPECT_EQ(Ramp(RGB(255, 0, 0), GetSysColor(COLOR_ACTIVECAPTION), 127), p.at(right, bottom));
+  TGradient ramp;
+  ramp.SetEndColor(0x0000FF);
+  ramp.SetStartColor(clActiveCaption);
+  EXPECT_EQ(static_cast<COLORREF>(ramp.GetColor(127)), p.at(ox->ButtonsLeft() + 1, bottom));
   // The text is drawn in the inverse of the end colour.
   EXPECT_GT(CountColour(p, RGB(0, 255, 255), m), 10);
 
@@ -204,7 +190,7 @@ TEST_F(CaptionFormTest, RealPressesClickOnlyWhenReleasedInsideAndStayOnTopToggle
   auto press = [&] {
     qvtest::MovePointerTo(inside);
     qvtest::PumpMessagesFor(100);
-    Input(MOUSEEVENTF_LEFTDOWN);
+    uitest::MouseButton(MOUSEEVENTF_LEFTDOWN);
     qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
     EXPECT_TRUE(rollUp->Tracking());
   };
@@ -214,26 +200,20 @@ TEST_F(CaptionFormTest, RealPressesClickOnlyWhenReleasedInsideAndStayOnTopToggle
     qvtest::PumpUntil([&] { return rollUp->State() == Shows; }, 2000);
     EXPECT_EQ(Shows, rollUp->State());
   };
-  press();
-  EXPECT_EQ(bsDown, rollUp->State());
-  moveTo(outside, bsUp);
-  moveTo(inside, bsDown);
-  moveTo(outside, bsUp);
-  Input(MOUSEEVENTF_LEFTUP);
-  qvtest::PumpUntil([&] { return !rollUp->Tracking(); }, 2000);
-  EXPECT_FALSE(ox->RollUp());
-  EXPECT_EQ(height, Height());
-
-  // Press, leave, come back and release inside: that is a click.
-  press();
-  moveTo(outside, bsUp);
-  moveTo(inside, bsDown);
-  Input(MOUSEEVENTF_LEFTUP);
-  qvtest::PumpUntil([&] { return ox->RollUp(); }, 2000);
-  EXPECT_TRUE(ox->RollUp());
-  const TCaptionMetrics& m = ox->Metrics();
-  EXPECT_EQ(RolledUpHeight(m), Height());
-  EXPECT_EQ(nullptr, GetCapture());
+  // Press, leave and come back; released outside that is no click, inside it is.
+  for (const bool releasedInside : {false, true}) {
+    SCOPED_TRACE(releasedInside);
+    press();
+    EXPECT_EQ(bsDown, rollUp->State());
+    moveTo(outside, bsUp);
+    moveTo(inside, bsDown);
+    if (!releasedInside) moveTo(outside, bsUp);
+    uitest::MouseButton(MOUSEEVENTF_LEFTUP);
+    qvtest::PumpUntil([&] { return !rollUp->Tracking() && ox->RollUp() == releasedInside; }, 2000);
+    EXPECT_EQ(releasedInside, ox->RollUp());
+    EXPECT_EQ(releasedInside ? RolledUpHeight(ox->Metrics()) : height, Height());
+    EXPECT_EQ(nullptr, GetCapture());
+  }
 
   // The same button, clicked again, gives the exact height back.
   qvtest::LeftClickAt(ScreenCentre(rollUp));
@@ -384,14 +364,7 @@ TEST_F(CaptionFormTest, HandleCountsStayFlatOverActivationRollUpAndResizeCycles)
     ox->SetRollUp(false);
     form->SetWidth(449 + (i % 7));
   };
-  for (int i = 0; i < 10; ++i) cycle(i);
-  qvtest::PumpMessagesFor(100);
-  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
-  for (int i = 0; i < 200; ++i) cycle(i);
-  qvtest::PumpMessagesFor(100);
-  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
-  EXPECT_LE(after.gdi, before.gdi + 2);
-  EXPECT_LE(after.user, before.user + 2);
+  uitest::ExpectFlatHandleCounts(cycle, 10, 200, 2);
 }
 
 // An old-style system (before the 4.x generation), as the injected version reports it.
