@@ -222,35 +222,32 @@ TEST(CompareState, IsNewFileMatchesExactlyAndConsumesTheFirstUnmetMatchOnly)
   EXPECT_TRUE(state.Entries().empty());
 }
 
-TEST(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)
+// A Linux-like fake: slashes, letter case significant.
+struct CompareLinux : ::testing::Test, TEngineFixture {
+  CompareLinux() : TEngineFixture('/', false) { Fs.AddDir("/out"); }
+};
+
+TEST_F(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)
 {
-  TFakeFileSystem fs('/', false);
-  TRecordingHost host;
-  TQVEngine engine(fs, host);
-  fs.AddDir("/out");
-  fs.AddFile("/data/a.txt", 1, 0);
-  fs.AddFile("/data/A.txt", 2, 0);
-  engine.Scan("/data/");
-  engine.SaveCollection("/out/s.qv");
-  fs.Delete("/data/A.txt");
-  engine.Compare("/out/s.qv");
-  EXPECT_EQ(host.Texts()[1], "/data/A.txt - Missing");
-  EXPECT_EQ(host.Texts().size(), 3u);
+  Fs.AddFile("/data/a.txt", 1, 0);
+  Fs.AddFile("/data/A.txt", 2, 0);
+  Engine.Scan("/data/");
+  Engine.SaveCollection("/out/s.qv");
+  Fs.Delete("/data/A.txt");
+  Engine.Compare("/out/s.qv");
+  EXPECT_EQ(Host.Texts()[1], "/data/A.txt - Missing");
+  EXPECT_EQ(Host.Texts().size(), 3u);
 }
 
-TEST(CompareLinux, FileSystemRootWalksWithoutDoubleSeparators)
+TEST_F(CompareLinux, FileSystemRootWalksWithoutDoubleSeparators)
 {
-  TFakeFileSystem fs('/', false);
-  TRecordingHost host;
-  TQVEngine engine(fs, host);
-  fs.AddFile("/a.txt", 1, 0);
-  fs.AddDir("/out");
-  engine.Scan("/");
-  EXPECT_EQ(engine.DirList(), (Strings{"/", ""}));
-  engine.SaveCollection("/out/s.qv");
-  fs.AddFile("/b.txt", 1, 0);
-  engine.Compare("/out/s.qv");
-  EXPECT_EQ(host.Texts()[1], "/out/s.qv - New");
-  EXPECT_EQ(host.Texts()[2], "/out/s.qd - New");
-  EXPECT_EQ(host.Texts()[3], "/b.txt - New");
+  Fs.AddFile("/a.txt", 1, 0);
+  Engine.Scan("/");
+  EXPECT_EQ(Engine.DirList(), (Strings{"/", ""}));
+  Engine.SaveCollection("/out/s.qv");
+  Fs.AddFile("/b.txt", 1, 0);
+  Engine.Compare("/out/s.qv");
+  EXPECT_EQ(Host.Texts()[1], "/out/s.qv - New");
+  EXPECT_EQ(Host.Texts()[2], "/out/s.qd - New");
+  EXPECT_EQ(Host.Texts()[3], "/b.txt - New");
 }
