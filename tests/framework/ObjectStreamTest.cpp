@@ -199,10 +199,7 @@ TEST(ObjectStream, NestedObjectsCanBeRefused)
 {
   TPanelForm form(nullptr);
   const std::string data = Head("TPanelForm") + Bytes({0}) + Str("TGadget") + Str("A") + Bytes({0, 0, 0});
-  TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
-  TReader reader(s);
-  reader.AllowChildComponents = false;
-  EXPECT_THROW(reader.ReadRootComponent(&form), EReadError);
+  EXPECT_THROW(ReadRoot(data, &form, [](TReader& Reader) { Reader.AllowChildComponents = false; }), EReadError);
   EXPECT_EQ(0, form.ComponentCount());
 }
 
@@ -255,14 +252,13 @@ TEST(ObjectStream, ErrorHandlerMaySkipUnknownProperties)
   const std::string data = GadgetHead + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) + Str("Shade") + Ident("shWhat") +
                            Str("Number") + Bytes({2, 5, 0, 0});
   TGadget g(nullptr);
-  TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
-  TReader reader(s);
   std::vector<std::string> messages;
-  reader.OnError = [&](const std::string& m) {
-    messages.push_back(m);
-    return true;
-  };
-  reader.ReadRootComponent(&g);
+  ReadRoot(data, &g, [&](TReader& Reader) {
+    Reader.OnError = [&](const std::string& m) {
+      messages.push_back(m);
+      return true;
+    };
+  });
   EXPECT_EQ(5, g.FNumber);
   EXPECT_EQ(shLight, g.FShade);
   EXPECT_EQ((std::vector<std::string>{"Property Gone does not exist", "Invalid property value"}), messages);
