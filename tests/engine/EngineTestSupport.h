@@ -18,6 +18,8 @@ struct TEngineFixture {
   TQVEngine Engine{Fs, Host};
 };
 
+using Recs = std::vector<TQVRec>;
+
 // Expects Action to fail with an E whose text, the message the user sees, is Message.
 template <class E, class TAction> void ExpectFailure(TAction Action, const std::string& Message)
 {
