@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/QvCommands.h"
 #include "cli/QvOptions.h"
 #include "engine/FileSystem.h"
 #include "platform/PlatformFileSystem.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
@@ -35,30 +35,20 @@ Strings SplitLines(const std::string& Text)
 class QvTest : public ::testing::Test {
 protected:
   std::unique_ptr<TFileSystem> Fs = CreatePlatformFileSystem();
-  fs::path Dir;
+  TTempDir Dir;
   std::string Root, Sep = std::string(1, Fs->Separator());
 
   void SetUp() override
   {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    Dir = fs::temp_directory_path() / ("qv_test_" + std::string(info->name()));
-    fs::remove_all(Dir);
-    fs::create_directories(Dir / "tree" / "sub");
-    fs::create_directories(Dir / "tree" / "skip");
-    Write("tree/a.txt", "0123456789");
-    Write("tree/sub/b.txt", "b");
-    Write("tree/skip/c.txt", "c");
-    Root = Fs->FullPath((Dir / "tree").string()) + Sep;
+    for (const char* Sub : {"tree", "tree/sub", "tree/skip"}) Dir.AddDir(Sub);
+    Dir.AddFile("tree/a.txt", "0123456789");
+    Dir.AddFile("tree/sub/b.txt", "b");
+    Dir.AddFile("tree/skip/c.txt", "c");
+    Root = Fs->FullPath(P("tree")) + Sep;
   }
-  void TearDown() override { fs::remove_all(Dir); }
 
-  void Write(const std::string& Rel, const std::string& Data) { std::ofstream(Dir / Rel, std::ios::binary) << Data; }
-  std::string Read(const std::string& Rel)
-  {
-    std::ifstream in(Dir / Rel, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  std::string P(const std::string& Rel) { return (Dir / Rel).make_preferred().string(); }
+  std::string Read(const std::string& Rel) { return ReadWholeFile(P(Rel)); }
+  std::string P(const std::string& Rel) { return fs::path(Dir.File(Rel)).make_preferred().string(); }
   std::string Full(const std::string& Rel) { return Fs->FullPath(P(Rel)); }
 
   TRun Qv(Strings Args)
@@ -74,7 +64,7 @@ protected:
 
 // The root is made absolute with one trailing separator; an unchanged tree
 // compares clean with exit status 0.
-TEST_F(QvTest, UnchangedTreeComparesCleanWithExitZero)
+TEST_F(QvTest, UnchangedTreeComparesCleanWithExitZeroAndOneDifferenceGivesOne)
 {
   ASSERT_EQ(Qv({"scan", P("tree") + Sep + Sep, "-o", P("s.qv")}).Status, 0);
   const Strings dirs = SplitLines(Read("s.qd"));
@@ -88,14 +78,17 @@ TEST_F(QvTest, UnchangedTreeComparesCleanWithExitZero)
   EXPECT_EQ(lines[0].rfind("COLLECTION FOR " + Root + " (", 0), 0u) << lines[0];
   EXPECT_EQ(lines[1].rfind("DONE, 00:0", 0), 0u);
   EXPECT_EQ(run.Err, "");
+  // One difference is enough for exit status 1.
+  Dir.AddFile("tree/one.txt", "1");
+  EXPECT_EQ(Qv({"compare", P("s.qv")}).Status, 1);
 }
 
 TEST_F(QvTest, ChangesGiveExitOneAndTheReportFileHasCrLfLines)
 {
   ASSERT_EQ(Qv({"scan", P("tree"), "-o", P("s.qv")}).Status, 0);
-  Write("tree/a.txt", "01234567890123");
-  fs::remove(Dir / "tree" / "sub" / "b.txt");
-  Write("tree/new.txt", "n");
+  Dir.AddFile("tree/a.txt", "01234567890123");
+  fs::remove(P("tree/sub/b.txt"));
+  Dir.AddFile("tree/new.txt", "n");
   const TRun run = Qv({"compare", P("s.qv"), "-o", P("report.txt")});
   EXPECT_EQ(run.Status, 1) << run.Err;
   Strings lines = SplitLines(run.Out);
@@ -113,14 +106,14 @@ TEST_F(QvTest, ExcludeAndNoRecurseReachTheScanAndTheCompare)
 {
   ASSERT_EQ(Qv({"scan", "--exclude", P("tree/skip"), P("tree"), "-o", P("s.qv")}).Status, 0);
   EXPECT_EQ(Read("s.qd").find("skip"), std::string::npos);
-  Write("tree/skip/d.txt", "d");
+  Dir.AddFile("tree/skip/d.txt", "d");
   EXPECT_EQ(Qv({"compare", "--exclude", P("tree/skip"), P("s.qv")}).Status, 0);
   const TRun run = Qv({"compare", P("s.qv")});
   EXPECT_EQ(run.Status, 1);
   EXPECT_EQ(SplitLines(run.Out).size(), 4u);  // c.txt and d.txt are new
   ASSERT_EQ(Qv({"scan", "--no-recurse", P("tree"), "-o", P("s.qv")}).Status, 0);
   EXPECT_EQ(SplitLines(Read("s.qd")).size(), 3u);  // banner, root, root's own directory
-  Write("tree/sub/more.txt", "m");
+  Dir.AddFile("tree/sub/more.txt", "m");
   EXPECT_EQ(Qv({"compare", "--no-recurse", P("s.qv")}).Status, 0);
   // With recursion on, the subdirectories are walked and their files are new.
   EXPECT_EQ(Qv({"compare", P("s.qv")}).Status, 1);
@@ -130,7 +123,7 @@ TEST_F(QvTest, ExcludeAndNoRecurseReachTheScanAndTheCompare)
 TEST_F(QvTest, ErrorsGoToStderrWithExitTwo)
 {
   ASSERT_EQ(Qv({"scan", P("tree"), "-o", P("cut.qv")}).Status, 0);
-  Write("cut.qv", Read("cut.qv").substr(0, 7));
+  Dir.AddFile("cut.qv", Read("cut.qv").substr(0, 7));
   const struct {
     Strings Args;
     std::string Err;
@@ -147,7 +140,7 @@ TEST_F(QvTest, ErrorsGoToStderrWithExitTwo)
     EXPECT_EQ(run.Err, "qv: " + c.Err + "\n");
     EXPECT_EQ(run.Out, "");
   }
-  EXPECT_FALSE(fs::exists(Dir / "s.qv"));
+  EXPECT_FALSE(fs::exists(P("s.qv")));
 }
 
 TEST_F(QvTest, UsageErrorsPrintTheUsage)

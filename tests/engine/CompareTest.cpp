@@ -189,8 +189,7 @@ TEST_F(CompareTest, WalkConsumesMatchesSoTheCatalogueKeepsOnlyUnmetEntries)
   ScanAndSave();
   Fs.Delete("D:\\Data\\b.txt");
   Compare();
-  ASSERT_EQ(Engine.Entries().size(), 1u);
-  EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
+  EXPECT_EQ(Engine.Entries(), (Recs{{"b.txt", 1, T, 5}}));
   // A walk stopped after meeting a.txt (the loading pump, three checks, then
   // ".", ".." and a.txt) still leaves the unmet entries in the catalogue.
   Host.OnPump = [&] {
@@ -198,9 +197,7 @@ TEST_F(CompareTest, WalkConsumesMatchesSoTheCatalogueKeepsOnlyUnmetEntries)
   };
   Host.Pumped = 0;
   EXPECT_THROW(Engine.Compare("C:\\Out\\s.qv"), EWalkStopped);
-  ASSERT_EQ(Engine.Entries().size(), 2u);
-  EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
-  EXPECT_EQ(Engine.Entries()[1].Name, "c.txt");
+  EXPECT_EQ(Engine.Entries(), (Recs{{"b.txt", 1, T, 5}, {"c.txt", 2, T, 7}}));
   EXPECT_FALSE(Engine.Busy());
 }
 
@@ -208,7 +205,7 @@ TEST_F(CompareTest, WalkConsumesMatchesSoTheCatalogueKeepsOnlyUnmetEntries)
 // the entries handed back keep their order.
 TEST(CompareState, IsNewFileMatchesExactlyAndConsumesTheFirstUnmetMatchOnly)
 {
-  std::vector<TQVRec> entries{{"x.txt", 1, 0, 1}, {"y.txt", 1, 0, 2}, {"x.txt", 1, 0, 3}, {"z.txt", 1, 0, 4}};
+  Recs entries{{"x.txt", 1, 0, 1}, {"y.txt", 1, 0, 2}, {"x.txt", 1, 0, 3}, {"z.txt", 1, 0, 4}};
   TCompareState state(entries, [](const TQVRec& Rec) { return "D:\\Data\\" + Rec.Name; });
   EXPECT_EQ(state.Entries().size(), 4u);
   EXPECT_TRUE(state.IsNewFile("D:\\Data\\X.TXT"));
@@ -216,41 +213,36 @@ TEST(CompareState, IsNewFileMatchesExactlyAndConsumesTheFirstUnmetMatchOnly)
   EXPECT_FALSE(state.IsNewFile("D:\\Data\\z.txt"));
   EXPECT_FALSE(state.IsNewFile("D:\\Data\\x.txt"));
   EXPECT_TRUE(state.IsNewFile("D:\\Data\\x.txt"));
-  const std::vector<TQVRec> remaining = state.TakeRemaining();
-  ASSERT_EQ(remaining.size(), 1u);
-  EXPECT_EQ(remaining[0].Size, 2);
+  EXPECT_EQ(state.TakeRemaining(), (Recs{{"y.txt", 1, 0, 2}}));
   EXPECT_TRUE(state.Entries().empty());
 }
 
-TEST(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)
+// A Linux-like fake: slashes, letter case significant.
+struct CompareLinux : ::testing::Test, TEngineFixture {
+  CompareLinux() : TEngineFixture('/', false) { Fs.AddDir("/out"); }
+};
+
+TEST_F(CompareLinux, PathsCompareExactlySoCaseVariantsAreDifferentFiles)
 {
-  TFakeFileSystem fs('/', false);
-  TRecordingHost host;
-  TQVEngine engine(fs, host);
-  fs.AddDir("/out");
-  fs.AddFile("/data/a.txt", 1, 0);
-  fs.AddFile("/data/A.txt", 2, 0);
-  engine.Scan("/data/");
-  engine.SaveCollection("/out/s.qv");
-  fs.Delete("/data/A.txt");
-  engine.Compare("/out/s.qv");
-  EXPECT_EQ(host.Texts()[1], "/data/A.txt - Missing");
-  EXPECT_EQ(host.Texts().size(), 3u);
+  Fs.AddFile("/data/a.txt", 1, 0);
+  Fs.AddFile("/data/A.txt", 2, 0);
+  Engine.Scan("/data/");
+  Engine.SaveCollection("/out/s.qv");
+  Fs.Delete("/data/A.txt");
+  Engine.Compare("/out/s.qv");
+  EXPECT_EQ(Host.Texts()[1], "/data/A.txt - Missing");
+  EXPECT_EQ(Host.Texts().size(), 3u);
 }
 
-TEST(CompareLinux, FileSystemRootWalksWithoutDoubleSeparators)
+TEST_F(CompareLinux, FileSystemRootWalksWithoutDoubleSeparators)
 {
-  TFakeFileSystem fs('/', false);
-  TRecordingHost host;
-  TQVEngine engine(fs, host);
-  fs.AddFile("/a.txt", 1, 0);
-  fs.AddDir("/out");
-  engine.Scan("/");
-  EXPECT_EQ(engine.DirList(), (Strings{"/", ""}));
-  engine.SaveCollection("/out/s.qv");
-  fs.AddFile("/b.txt", 1, 0);
-  engine.Compare("/out/s.qv");
-  EXPECT_EQ(host.Texts()[1], "/out/s.qv - New");
-  EXPECT_EQ(host.Texts()[2], "/out/s.qd - New");
-  EXPECT_EQ(host.Texts()[3], "/b.txt - New");
+  Fs.AddFile("/a.txt", 1, 0);
+  Engine.Scan("/");
+  EXPECT_EQ(Engine.DirList(), (Strings{"/", ""}));
+  Engine.SaveCollection("/out/s.qv");
+  Fs.AddFile("/b.txt", 1, 0);
+  Engine.Compare("/out/s.qv");
+  EXPECT_EQ(Host.Texts()[1], "/out/s.qv - New");
+  EXPECT_EQ(Host.Texts()[2], "/out/s.qd - New");
+  EXPECT_EQ(Host.Texts()[3], "/b.txt - New");
 }

@@ -9,12 +9,16 @@
 #include "tests/engine/RecordingHost.h"
 #include "tests/support/TestFiles.h"
 
-// A Windows-like fake (backslashes, letter case ignored) with an engine on it.
+// A fake file system (by default Windows-like: backslashes, letter case
+// ignored) with an engine on it.
 struct TEngineFixture {
-  TFakeFileSystem Fs{'\\', true};
+  explicit TEngineFixture(char Separator = '\\', bool IgnoreCase = true) : Fs(Separator, IgnoreCase) {}
+  TFakeFileSystem Fs;
   TRecordingHost Host;
   TQVEngine Engine{Fs, Host};
 };
+
+using Recs = std::vector<TQVRec>;
 
 // Expects Action to fail with an E whose text, the message the user sees, is Message.
 template <class E, class TAction> void ExpectFailure(TAction Action, const std::string& Message)

@@ -15,17 +15,14 @@ TEST_F(ScanTest, TheDirectoryMetFirstTakesThePositionAfterTheRoot)
   Fs.AddFile("D:\\Data\\Sub\\b.txt", 20, T);
   Engine.Scan("D:\\Data\\");
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data", "D:\\Data\\Sub"}));
-  ASSERT_EQ(Engine.Entries().size(), 2u);
-  EXPECT_EQ(Engine.Entries()[0].DirIndex, 1);
-  EXPECT_EQ(Engine.Entries()[1].DirIndex, 2);
+  EXPECT_EQ(Engine.Entries(), (Recs{{"a.txt", 1, T, 10}, {"b.txt", 2, T, 20}}));
   EXPECT_EQ(Engine.Count(), 2);
   // The subdirectory met first takes the first free position.
   Fs.Delete("D:\\Data\\a.txt");
   Fs.AddFile("D:\\Data\\a.txt", 10, T);
   Engine.Scan("D:\\Data\\");
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data\\Sub", "D:\\Data"}));
-  EXPECT_EQ(Engine.Entries()[0].Name, "b.txt");
-  EXPECT_EQ(Engine.Entries()[1].DirIndex, 2);
+  EXPECT_EQ(Engine.Entries(), (Recs{{"b.txt", 1, T, 20}, {"a.txt", 2, T, 10}}));
 }
 
 TEST_F(ScanTest, WithoutRecursionSubdirectoriesAreEntriesOfTheRoot)
@@ -36,10 +33,7 @@ TEST_F(ScanTest, WithoutRecursionSubdirectoriesAreEntriesOfTheRoot)
   Host.Recurse = false;
   Engine.Scan("D:\\Data\\");
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data"}));
-  ASSERT_EQ(Engine.Entries().size(), 2u);
-  EXPECT_EQ(Engine.Entries()[1].Name, "Sub");
-  EXPECT_EQ(Engine.Entries()[1].Size, 0);
-  EXPECT_EQ(Engine.Entries()[1].Time, T);
+  EXPECT_EQ(Engine.Entries(), (Recs{{"a.txt", 1, T, 10}, {"Sub", 1, T, 0}}));
   EXPECT_EQ(Engine.Count(), 2);
 }
 
@@ -50,8 +44,7 @@ TEST_F(ScanTest, ExcludedDirectoryInAnotherLetterCaseIsSkippedWithItsSubtree)
   Fs.AddFile("D:\\Data\\Sub\\Deep\\c.txt", 1, T);
   Host.Excluded = {"d:\\data\\sub"};
   Engine.Scan("D:\\Data\\");
-  ASSERT_EQ(Engine.Entries().size(), 1u);
-  EXPECT_EQ(Engine.Entries()[0].Name, "a.txt");
+  EXPECT_EQ(Engine.Entries(), (Recs{{"a.txt", 1, T, 1}}));
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data"}));
   // A line with a trailing separator never matches.
   Host.Excluded = {"D:\\Data\\Sub\\"};
@@ -86,8 +79,7 @@ TEST_F(ScanTest, UnlistableDirectoryContributesNothingAndTheWalkGoesOn)
   Fs.AddFile("D:\\Data\\z.txt", 1, T);
   Fs.SetUnlistable("D:\\Data\\Locked");
   Engine.Scan("D:\\Data\\");
-  ASSERT_EQ(Engine.Entries().size(), 1u);
-  EXPECT_EQ(Engine.Entries()[0].Name, "z.txt");
+  EXPECT_EQ(Engine.Entries(), (Recs{{"z.txt", 1, T, 1}}));
 }
 
 TEST_F(ScanTest, EmptyRootIsRefusedBeforeAnythingIsCleared)

@@ -83,7 +83,7 @@ TEST_F(CanvasTest, ClearBrushTextLeavesBackgroundAndDrawsInFontColour)
   EXPECT_GT(c.TextHeight("y"), 10);
 }
 
-TEST_F(CanvasTest, BrushCopyLeavesOutTheTransparentColour)
+TEST_F(CanvasTest, CopiesLeaveOutTheTransparentColourOrCombineInAndMode)
 {
   TWinBitmap source;
   source.SetSize(4, 4);
@@ -99,19 +99,15 @@ TEST_F(CanvasTest, BrushCopyLeavesOutTheTransparentColour)
   EXPECT_EQ(RGB(0, 0, 255), px.at(10, 10));
   EXPECT_EQ(RGB(255, 0, 0), px.at(11, 11));
   EXPECT_EQ(RGB(255, 255, 255), px.at(14, 14));
-}
-
-TEST_F(CanvasTest, CopyRectWithAndModeCombines)
-{
-  TWinBitmap source;
-  source.SetSize(2, 1);
-  source.Canvas().SetPixel(0, 0, clBlack);
-  source.Canvas().SetPixel(1, 0, clWhite);
-  TCanvas& c = bitmap.Canvas();
+  // A copy in AND mode combines with what is there.
+  TWinBitmap bw;
+  bw.SetSize(2, 1);
+  bw.Canvas().SetPixel(0, 0, clBlack);
+  bw.Canvas().SetPixel(1, 0, clWhite);
   c.SetBrushColor(clRed);
   c.FillRect(RECT{0, 0, 2, 1});
   c.SetCopyMode(cmSrcAnd);
-  c.CopyRect(RECT{0, 0, 2, 1}, source.Canvas(), RECT{0, 0, 2, 1});
+  c.CopyRect(RECT{0, 0, 2, 1}, bw.Canvas(), RECT{0, 0, 2, 1});
   EXPECT_EQ(RGB(0, 0, 0), c.Pixel(0, 0));
   EXPECT_EQ(RGB(255, 0, 0), c.Pixel(1, 0));
 }

@@ -13,7 +13,10 @@ namespace {
 // reached it) and the removal notices it receives.
 class TWatcher : public TComponent {
 public:
-  TWatcher(TComponent* AOwner, std::vector<std::string>& Log) : TComponent(AOwner), FLog(Log) {}
+  TWatcher(TComponent* AOwner, std::vector<std::string>& Log, const char* AName) : TComponent(AOwner), FLog(Log)
+  {
+    SetName(AName);
+  }
   ~TWatcher() override
   {
     FLog.push_back("free " + Name() + (ComponentState().Contains(csDestroying) ? " destroying" : ""));
@@ -33,7 +36,7 @@ TEST(Component, FreeingTheOwnerFreesComponentsLastFirst)
 {
   std::vector<std::string> log;
   auto* owner = new TComponent(nullptr);
-  for (const char* name : {"A", "B", "C"}) (new TWatcher(owner, log))->SetName(name);
+  for (const char* name : {"A", "B", "C"}) new TWatcher(owner, log, name);
   EXPECT_EQ(3, owner->ComponentCount());
   delete owner;
   EXPECT_EQ((std::vector<std::string>{"free C destroying", "free B destroying", "free A destroying"}), log);
@@ -42,11 +45,8 @@ TEST(Component, FreeingTheOwnerFreesComponentsLastFirst)
 TEST(Component, FreeNotificationReachesTheOtherSideWhicheverGoesFirst)
 {
   std::vector<std::string> log;
-  TComponent form(nullptr);
-  auto* a = new TWatcher(nullptr, log);
-  a->SetName("A");
-  auto* b = new TWatcher(nullptr, log);
-  b->SetName("B");
+  auto* a = new TWatcher(nullptr, log, "A");
+  auto* b = new TWatcher(nullptr, log, "B");
   a->FreeNotification(b);
   delete b;
   // B's own destructor body runs before the notices go out.
@@ -71,10 +71,8 @@ TEST(Component, RemovingAComponentTellsTheOwnerAndItsComponents)
 {
   std::vector<std::string> log;
   TComponent owner(nullptr);
-  auto* a = new TWatcher(&owner, log);
-  a->SetName("A");
-  auto* b = new TWatcher(&owner, log);
-  b->SetName("B");
+  new TWatcher(&owner, log, "A");
+  auto* b = new TWatcher(&owner, log, "B");
   owner.RemoveComponent(b);
   EXPECT_EQ(nullptr, b->Owner());
   EXPECT_EQ(1, owner.ComponentCount());

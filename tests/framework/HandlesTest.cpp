@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(HandlesTest, GdiObjectIsDeletedOnceByItsLastOwner)
+TEST(HandlesTest, GdiObjectOrMenuIsFreedOnceByItsLastOwnerUnlessReleased)
 {
   qv::PenHandle a(CreatePen(PS_SOLID, 1, 0));
   HPEN raw = a.get();
@@ -22,6 +22,13 @@ TEST(HandlesTest, GdiObjectIsDeletedOnceByItsLastOwner)
   HBRUSH replaced = brush.get();
   brush = qv::BrushHandle();
   EXPECT_EQ(0u, GetObjectType(replaced));
+  // A menu goes with its owner unless released.
+  HMENU menu = CreatePopupMenu();
+  qv::OwnedMenu(menu).reset();
+  EXPECT_FALSE(IsMenu(menu));
+  HMENU released = qv::OwnedMenu(CreatePopupMenu()).release();
+  EXPECT_TRUE(IsMenu(released));
+  DestroyMenu(released);
 }
 
 TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue)
@@ -46,16 +53,6 @@ TEST(HandlesTest, SelectionGuardPutsOldObjectBack)
     EXPECT_EQ(static_cast<HGDIOBJ>(brush.get()), GetCurrentObject(dc.get(), OBJ_BRUSH));
   }
   EXPECT_EQ(original, GetCurrentObject(dc.get(), OBJ_BRUSH));
-}
-
-TEST(HandlesTest, OwnedMenuIsDestroyedUnlessReleased)
-{
-  HMENU raw = CreatePopupMenu();
-  qv::OwnedMenu(raw).reset();
-  EXPECT_FALSE(IsMenu(raw));
-  HMENU released = qv::OwnedMenu(CreatePopupMenu()).release();
-  EXPECT_TRUE(IsMenu(released));
-  DestroyMenu(released);
 }
 
 TEST(HandlesTest, RepeatedCreateAndReleaseKeepsGdiCountFlat)

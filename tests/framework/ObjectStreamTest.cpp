@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <functional>
 
 #include "framework/objects/ObjectText.h"
@@ -20,17 +19,21 @@ std::string CarrierBlob(TPersistent* Object)
 {
   TCarrier carrier(nullptr);
   carrier.FPersistent = Object;
-  std::string field(32, '\0');
-  std::memcpy(field.data(), Object->ClassName().data(), Object->ClassName().size());
-  return field + "03" + WriteRoot(&carrier);
+  const std::string name = Object->ClassName();
+  return name + std::string(32 - name.size(), '\0') + "03" + WriteRoot(&carrier);
 }
+
+// Hand-written stream pieces: a root's head, identifier and string values.
+std::string Head(const std::string& Class, const std::string& Name = "") { return "TPF0" + Str(Class) + Str(Name); }
+std::string Ident(const std::string& S) { return Bytes({7}) + Str(S); }
+std::string Text(const std::string& S) { return Bytes({6}) + Str(S); }
 
 std::string CarrierHead(const std::string& ClassName)
 {
-  return ClassName + std::string(32 - ClassName.size(), '\0') + "03" + "TPF0" + Str("TCarrier") + Str("");
+  return ClassName + std::string(32 - ClassName.size(), '\0') + "03" + Head("TCarrier");
 }
 
-const std::string GadgetHead = "TPF0" + Str("TGadget") + Str("");
+const std::string GadgetHead = Head("TGadget");
 
 }  // namespace
 
@@ -51,15 +54,13 @@ TEST(CarrierBlob, ExactBytesAndReadingBack)
       {&lines, CarrierHead("TStringList") + Str("Persistent.Strings") + Bytes({1, 6, 1, 'a', 6, 2, 'b', 'c', 0, 0, 0})},
       {&longLine, CarrierHead("TStringList") + Str("Persistent.Strings") + Bytes({1, 12, 0, 1, 0, 0}) +
                       std::string(256, 'x') + Bytes({0, 0, 0})},
-      {&plain, CarrierHead("TFont") + Str("Persistent.Charset") + Bytes({7}) + Str("DEFAULT_CHARSET") +
-                   Str("Persistent.Color") + Bytes({7}) + Str("clWindowText") + Str("Persistent.Height") +
-                   Bytes({2, 0xF5}) + Str("Persistent.Name") + Bytes({6}) + Str("MS Sans Serif") +
-                   Str("Persistent.Style") + Bytes({11, 0, 0, 0})},
+      {&plain, CarrierHead("TFont") + Str("Persistent.Charset") + Ident("DEFAULT_CHARSET") + Str("Persistent.Color") +
+                   Ident("clWindowText") + Str("Persistent.Height") + Bytes({2, 0xF5}) + Str("Persistent.Name") +
+                   Text("MS Sans Serif") + Str("Persistent.Style") + Bytes({11, 0, 0, 0})},
       {&font, CarrierHead("TFont") + Str("Persistent.Charset") + Bytes({3, 200, 0}) + Str("Persistent.Color") +
                   Bytes({4, 0x56, 0x34, 0x12, 0}) + Str("Persistent.Height") + Bytes({2, 0xF4}) +
-                  Str("Persistent.Name") + Bytes({6}) + Str("Courier New") + Str("Persistent.Style") + Bytes({11}) +
-                  Str("fsBold") + Str("fsItalic") + Str("") + Str("Persistent.Pitch") + Bytes({7}) + Str("fpFixed") +
-                  Bytes({0, 0})},
+                  Str("Persistent.Name") + Text("Courier New") + Str("Persistent.Style") + Bytes({11}) + Str("fsBold") +
+                  Str("fsItalic") + Str("") + Str("Persistent.Pitch") + Ident("fpFixed") + Bytes({0, 0})},
   };
   for (const auto& [object, expected] : cases) EXPECT_EQ(expected, CarrierBlob(object)) << object->ClassName();
 
@@ -129,7 +130,7 @@ TEST(ObjectStream, StoredPredicateDecidesOnEachWrite)
   g.FBanner = "hidden";
   EXPECT_EQ(std::string::npos, WriteRoot(&g).find("hidden"));
   g.FFlags.Include(flThree);
-  EXPECT_NE(std::string::npos, WriteRoot(&g).find(Str("Banner") + Bytes({6}) + Str("hidden")));
+  EXPECT_NE(std::string::npos, WriteRoot(&g).find(Str("Banner") + Text("hidden")));
 }
 
 TEST(ObjectStream, IntegerTagIsTheSmallestThatHoldsTheValue)
@@ -159,10 +160,9 @@ TEST(ObjectStream, ReaderTakesAnySubsetAnyLetterCaseAndCollectionOrderValues)
 {
   TGadget g(nullptr);
   g.FNumber = 42;
-  ReadRoot(GadgetHead + Str("SHADE") + Bytes({7}) + Str("ShDaRk") + Str("font.NAME") + Bytes({6}) + Str("Tahoma") +
-               Str("flags") + Bytes({11}) + Str("FLTWO") + Str("flone") + Bytes({0}) + Str("color") + Bytes({7}) +
-               Str("CLHIGHLIGHT") + Str("Items") + Bytes({14, 2, 3, 1}) + Str("Caption") + Bytes({6}) + Str("x") +
-               Bytes({0, 1, 0, 0, 0, 0}),
+  ReadRoot(GadgetHead + Str("SHADE") + Ident("ShDaRk") + Str("font.NAME") + Text("Tahoma") + Str("flags") +
+               Bytes({11}) + Str("FLTWO") + Str("flone") + Bytes({0}) + Str("color") + Ident("CLHIGHLIGHT") +
+               Str("Items") + Bytes({14, 2, 3, 1}) + Str("Caption") + Text("x") + Bytes({0, 1, 0, 0, 0, 0}),
            &g);
   EXPECT_EQ(shDark, g.FShade);
   EXPECT_EQ("Tahoma", g.FFont->Name());
@@ -178,8 +178,7 @@ TEST(ObjectStream, ExistingComponentOfTheSameNameIsReusedNotDuplicated)
   TPanelForm form(nullptr);
   auto* existing = new TGadget(&form);
   existing->SetName("Box");
-  ReadRoot("TPF0" + Str("TPanelForm") + Str("F") + Bytes({0}) + Str("TGadget") + Str("Box") + Str("Number") +
-               Bytes({2, 9, 0, 0, 0}),
+  ReadRoot(Head("TPanelForm", "F") + Bytes({0}) + Str("TGadget") + Str("Box") + Str("Number") + Bytes({2, 9, 0, 0, 0}),
            &form);
   ASSERT_EQ(1, form.ComponentCount());
   EXPECT_EQ(9, existing->FNumber);
@@ -188,8 +187,8 @@ TEST(ObjectStream, ExistingComponentOfTheSameNameIsReusedNotDuplicated)
 TEST(ObjectStream, ChildOfUnregisteredClassFailsAndLeavesNothingBehind)
 {
   TPanelForm form(nullptr);
-  const std::string data = "TPF0" + Str("TPanelForm") + Str("") + Bytes({0}) + Str("TGadget") + Str("A") +
-                           Bytes({0, 0}) + Str("TNoSuchThing") + Str("B") + Bytes({0, 0, 0});
+  const std::string data = Head("TPanelForm") + Bytes({0}) + Str("TGadget") + Str("A") + Bytes({0, 0}) +
+                           Str("TNoSuchThing") + Str("B") + Bytes({0, 0, 0});
   EXPECT_THAT([&] { ReadRoot(data, &form); }, ThrowsMessage<EReadError>(StrEq("Class TNoSuchThing not found")));
   EXPECT_EQ(1, form.ComponentCount());  // A was read completely
   EXPECT_FALSE(form.ComponentState().Contains(csLoading));
@@ -199,12 +198,8 @@ TEST(ObjectStream, ChildOfUnregisteredClassFailsAndLeavesNothingBehind)
 TEST(ObjectStream, NestedObjectsCanBeRefused)
 {
   TPanelForm form(nullptr);
-  const std::string data =
-      "TPF0" + Str("TPanelForm") + Str("") + Bytes({0}) + Str("TGadget") + Str("A") + Bytes({0, 0, 0});
-  TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
-  TReader reader(s);
-  reader.AllowChildComponents = false;
-  EXPECT_THROW(reader.ReadRootComponent(&form), EReadError);
+  const std::string data = Head("TPanelForm") + Bytes({0}) + Str("TGadget") + Str("A") + Bytes({0, 0, 0});
+  EXPECT_THROW(ReadRoot(data, &form, [](TReader& Reader) { Reader.AllowChildComponents = false; }), EReadError);
   EXPECT_EQ(0, form.ComponentCount());
 }
 
@@ -213,7 +208,7 @@ TEST(ObjectStream, DamagedStreamsRaiseReadErrors)
   const std::string& head = GadgetHead;
   const std::pair<const char*, std::string> cases[] = {
       {"bad signature", "TPF1" + Str("TGadget") + Str("") + Bytes({0, 0})},
-      {"wrong class", "TPF0" + Str("TCarrier") + Str("") + Bytes({0, 0})},
+      {"wrong class", Head("TCarrier") + Bytes({0, 0})},
       {"unknown tag", head + Str("Number") + Bytes({15})},
       {"unknown tag 200", head + Str("Number") + Bytes({200})},
       {"unknown property", head + Str("Nothing") + Bytes({2, 1, 0, 0})},
@@ -223,11 +218,11 @@ TEST(ObjectStream, DamagedStreamsRaiseReadErrors)
       {"binary beyond end", head + Str("Picture.Data") + Bytes({10, 9, 0, 0, 0, 1, 2})},
       {"string beyond end", head + Str("Caption") + Bytes({6, 9, 'a'})},
       {"wrong value kind", head + Str("Caption") + Bytes({2, 1})},
-      {"unknown enum name", head + Str("Shade") + Bytes({7}) + Str("shPurple")},
+      {"unknown enum name", head + Str("Shade") + Ident("shPurple")},
       {"unknown set member", head + Str("Flags") + Bytes({11}) + Str("flFour") + Bytes({0})},
       {"integer out of range", head + Str("Small") + Bytes({4, 0, 0, 1, 0})},
-      {"unknown colour name", head + Str("Color") + Bytes({7}) + Str("clPlaid")},
-      {"unknown method", head + Str("OnClick") + Bytes({7}) + Str("Nowhere")},
+      {"unknown colour name", head + Str("Color") + Ident("clPlaid")},
+      {"unknown method", head + Str("OnClick") + Ident("Nowhere")},
       {"missing end", head + Str("Number") + Bytes({2, 1})},
       {"short string too long", head + Str("Short") + Bytes({12, 0, 1, 0, 0}) + std::string(256, 's') + Bytes({0, 0})},
       {"child in a list of items", head + Str("Items") + Bytes({14, 1}) + Str("Caption") + Bytes({9, 0, 0})},
@@ -254,17 +249,16 @@ TEST(ObjectStream, EveryCutOfAValidStreamFailsCleanly)
 
 TEST(ObjectStream, ErrorHandlerMaySkipUnknownProperties)
 {
-  const std::string data = GadgetHead + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) + Str("Shade") + Bytes({7}) +
-                           Str("shWhat") + Str("Number") + Bytes({2, 5, 0, 0});
+  const std::string data = GadgetHead + Str("Gone") + Bytes({1, 6, 1, 'x', 0}) + Str("Shade") + Ident("shWhat") +
+                           Str("Number") + Bytes({2, 5, 0, 0});
   TGadget g(nullptr);
-  TReadOnlyMemoryStream s(data.data(), static_cast<int64_t>(data.size()));
-  TReader reader(s);
   std::vector<std::string> messages;
-  reader.OnError = [&](const std::string& m) {
-    messages.push_back(m);
-    return true;
-  };
-  reader.ReadRootComponent(&g);
+  ReadRoot(data, &g, [&](TReader& Reader) {
+    Reader.OnError = [&](const std::string& m) {
+      messages.push_back(m);
+      return true;
+    };
+  });
   EXPECT_EQ(5, g.FNumber);
   EXPECT_EQ(shLight, g.FShade);
   EXPECT_EQ((std::vector<std::string>{"Property Gone does not exist", "Invalid property value"}), messages);

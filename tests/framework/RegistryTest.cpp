@@ -35,13 +35,14 @@ TEST_F(RegistryTest, OpenCreatesOnlyWhenAskedAndGoesRelativeOrFromTheRoot)
   EXPECT_FALSE(reg.OpenKey(kTestKey, false));
 }
 
-TEST_F(RegistryTest, StringsAndBinaryDataRoundTripAndMissingValuesReadEmpty)
+TEST_F(RegistryTest, StringsAndBinaryDataEvenEmptyRoundTripAndMissingValuesReadEmpty)
 {
   ASSERT_TRUE(reg.OpenKey(kTestKey, true));
   reg.WriteString("OpenFileName", "Z:\\tmp\\a b.qv");
   reg.WriteString("Empty", "");
   const unsigned char data[] = {1, 2, 0, 0xFF, 7};
   reg.WriteBinaryData("Font", data, sizeof(data));
+  reg.WriteBinaryData("ExcludedDirs", nullptr, 0);
   reg.CloseKey();
   ASSERT_TRUE(reg.OpenKey(kTestKey, false));
   EXPECT_EQ("Z:\\tmp\\a b.qv", reg.ReadString("OpenFileName"));
@@ -53,24 +54,18 @@ TEST_F(RegistryTest, StringsAndBinaryDataRoundTripAndMissingValuesReadEmpty)
   unsigned char back[5] = {};
   EXPECT_EQ(5, reg.ReadBinaryData("Font", back, sizeof(back)));
   EXPECT_EQ(0, std::memcmp(data, back, sizeof(data)));
-  EXPECT_FALSE(reg.ValueExists("Nothing"));
-  EXPECT_EQ(-1, reg.GetDataSize("Nothing"));
-  EXPECT_EQ("", reg.ReadString("Nothing"));
-}
-
-TEST_F(RegistryTest, ZeroLengthBinaryValueIsStoredAsBinary)
-{
-  ASSERT_TRUE(reg.OpenKey(kTestKey, true));
-  reg.WriteBinaryData("ExcludedDirs", nullptr, 0);
+  // A zero-length binary value stays binary and leaves the buffer alone.
   EXPECT_TRUE(reg.ValueExists("ExcludedDirs"));
   EXPECT_EQ(0, reg.GetDataSize("ExcludedDirs"));
-  unsigned char buffer[4] = {9, 9, 9, 9};
-  EXPECT_EQ(0, reg.ReadBinaryData("ExcludedDirs", buffer, sizeof(buffer)));
-  EXPECT_EQ(9, buffer[0]);
+  EXPECT_EQ(0, reg.ReadBinaryData("ExcludedDirs", back, sizeof(back)));
+  EXPECT_EQ(1, back[0]);
   DWORD type = 0, size = 99;
   RegQueryValueExA(reg.CurrentKey(), "ExcludedDirs", nullptr, &type, nullptr, &size);
   EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
   EXPECT_EQ(0u, size);
+  EXPECT_FALSE(reg.ValueExists("Nothing"));
+  EXPECT_EQ(-1, reg.GetDataSize("Nothing"));
+  EXPECT_EQ("", reg.ReadString("Nothing"));
 }
 
 TEST_F(RegistryTest, WrongTypeShortBufferAndNoOpenKeyThrowInsteadOfGuessing)

@@ -2,6 +2,7 @@
 // Building object streams by hand and moving components through them, for the
 // object stream, object text and form file tests.
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -40,10 +41,13 @@ inline std::string WriteRoot(TComponent* Root)
   return stream.DataString();
 }
 
-inline void ReadRoot(const std::string& Data, TComponent* Root)
+// SetUp, when given, prepares the reader first (an error handler, refusals).
+inline void ReadRoot(const std::string& Data, TComponent* Root, const std::function<void(TReader&)>& SetUp = {})
 {
   TReadOnlyMemoryStream stream(Data.data(), static_cast<int64_t>(Data.size()));
-  ReadComponentFromStream(stream, Root);
+  TReader reader(stream);
+  if (SetUp) SetUp(reader);
+  reader.ReadRootComponent(Root);
 }
 
 // Every property of a gadget away from its default, in values that need each

@@ -89,9 +89,7 @@ TEST(StringList, IndexErrorsNameTheIndex)
 TEST(StringList, SortedListsFindIgnoringCaseAndHandleDuplicates)
 {
   TStringList list;
-  list.Add("pear");
-  list.Add("Apple");
-  list.Add("fig");
+  for (const char* s : {"pear", "Apple", "fig"}) list.Add(s);
   list.SetSorted(true);
   EXPECT_EQ((std::vector<std::string>{"Apple", "fig", "pear"}), list.ToVector());
   EXPECT_EQ(1, list.IndexOf("FIG"));

@@ -50,14 +50,12 @@ struct TEditFixture : TMainForm {
 TEST(PersistEditModel, ListsItemsInUseMarkedForTheDialogAndCopiesTheirLiveValues)
 {
   TEditFixture F;
-  Strings Names;
-  std::vector<int> Lines;
-  for (const TListedItem& Listed : F.Model.Listed()) {
-    Names.push_back(Listed.Item.ValueName);
-    Lines.push_back(Listed.Line);
-  }
-  EXPECT_EQ((Strings{"Browser Root", "Font", "Lines", "Glyph", "Parts", "Gone", "Color"}), Names);
-  EXPECT_EQ((std::vector<int>{0, 1, 3, 5, 6, 7, 8}), Lines);
+  // Each value name with the position of its item line.
+  std::vector<std::pair<std::string, int>> Listed;
+  for (const TListedItem& L : F.Model.Listed()) Listed.emplace_back(L.Item.ValueName, L.Line);
+  EXPECT_EQ((std::vector<std::pair<std::string, int>>{
+                {"Browser Root", 0}, {"Font", 1}, {"Lines", 3}, {"Glyph", 5}, {"Parts", 6}, {"Gone", 7}, {"Color", 8}}),
+            Listed);
 
   // The scratch store holds the live values' texts and blobs under the empty key.
   const ToxRegFile& S = F.Model.Scratch();

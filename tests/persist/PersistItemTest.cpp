@@ -4,22 +4,29 @@
 
 #include "persist/ObjMgrItem.h"
 
+using Strings = std::vector<std::string>;
+
+namespace {
+
+// Every field of an item, in order.
+Strings Fields(const ToxPersistItem& I)
+{
+  return {I.Component, I.Property, I.IconCode, I.ValueName,   I.Reserved4,
+          I.Reserved5, I.LoadOnly, I.InSetup,  I.Description, I.Reserved9};
+}
+Strings Fields(const TObjMgrItem& I) { return {I.Target, I.Property, I.Key, I.ValueName, I.Default, I.Reserved5}; }
+
+}  // namespace
+
 TEST(PersistItem, ParsesTrimmedFieldsAndFormatsTheTen)
 {
   ToxPersistItem Item = ToxPersistItem::Parse("Changes;Font;104;Font;;1;0;1;;");
-  EXPECT_EQ("Changes", Item.Component);
-  EXPECT_EQ("Font", Item.Property);
-  EXPECT_EQ("104", Item.IconCode);
-  EXPECT_EQ("Font", Item.ValueName);
-  EXPECT_EQ("1", Item.Reserved5);
+  EXPECT_EQ((Strings{"Changes", "Font", "104", "Font", "", "1", "0", "1", "", ""}), Fields(Item));
   EXPECT_FALSE(Item.IsLoadOnly());
   EXPECT_TRUE(Item.IsInSetup());
   EXPECT_EQ("Changes;Font;104;Font;;1;0;1;;", Item.Format());
   Item = ToxPersistItem::Parse("  dlgBrowse\t; Root ;3; Browser Root \r");  // missing fields read empty
-  EXPECT_EQ("dlgBrowse", Item.Component);
-  EXPECT_EQ("Root", Item.Property);
-  EXPECT_EQ("Browser Root", Item.ValueName);
-  EXPECT_EQ("", Item.LoadOnly);
+  EXPECT_EQ((Strings{"dlgBrowse", "Root", "3", "Browser Root", "", "", "", "", "", ""}), Fields(Item));
   EXPECT_EQ("", ItemField("a;b", 5));
 }
 
@@ -43,15 +50,15 @@ TEST(PersistItem, ReplacingAFieldKeepsTheRestAndFixUpRewritesTheExactFormNameOnl
   EXPECT_EQ("a;b;c;;X", ReplaceItemField("a;b;c", 4, "X"));
   EXPECT_EQ("X", ReplaceItemField("", 0, "X"));
 
-  std::vector<std::string> Items = {
+  Strings Items = {
       "QVMain;WindowState;3;WindowState;;1;0;0;;",
       "qvmain;Caption;10;Caption;;1;0;0;;",
       "(TForm);Left;1;Left;;1;0;0;;",
       " QVMain ",
   };
   EXPECT_TRUE(FixUpFormItems(Items, "QVMain"));
-  EXPECT_EQ((std::vector<std::string>{"(TForm);WindowState;3;WindowState;;1;0;0;;",
-                                      "qvmain;Caption;10;Caption;;1;0;0;;", "(TForm);Left;1;Left;;1;0;0;;", "(TForm)"}),
+  EXPECT_EQ((Strings{"(TForm);WindowState;3;WindowState;;1;0;0;;", "qvmain;Caption;10;Caption;;1;0;0;;",
+                     "(TForm);Left;1;Left;;1;0;0;;", "(TForm)"}),
             Items);
   EXPECT_FALSE(FixUpFormItems(Items, "QVMain"));
   Items = {";Caption;10;Caption"};
@@ -79,12 +86,7 @@ TEST(PersistItem, KeyAndFileNames)
 TEST(ObjMgrItem, ParsesWindowPositionItemAndIsInUseWhenAnyOfTheFirstFourFieldsIsSet)
 {
   TObjMgrItem Item = TObjMgrItem::Parse("QVMain;Left;Software\\Halbrand\\QV5;FormLeft;;1");
-  EXPECT_EQ("QVMain", Item.Target);
-  EXPECT_EQ("Left", Item.Property);
-  EXPECT_EQ("Software\\Halbrand\\QV5", Item.Key);
-  EXPECT_EQ("FormLeft", Item.ValueName);
-  EXPECT_EQ("", Item.Default);
-  EXPECT_EQ("1", Item.Reserved5);
+  EXPECT_EQ((Strings{"QVMain", "Left", "Software\\Halbrand\\QV5", "FormLeft", "", "1"}), Fields(Item));
   EXPECT_TRUE(Item.InUse());
   EXPECT_TRUE(Item.TargetsForm("QVMain"));
   EXPECT_FALSE(Item.TargetsForm("qvmain"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "framework/objects/Exceptions.h"
 #include "framework/objects/Streams.h"
 #include "tests/support/TempDir.h"
@@ -20,16 +22,13 @@ std::string LE32(uint32_t V)
   return {static_cast<char>(V), static_cast<char>(V >> 8), static_cast<char>(V >> 16), static_cast<char>(V >> 24)};
 }
 
-// One entry of a settings file, built by hand from the documented layout.
+// One entry of a settings file, built by hand from the documented layout;
+// its size field is the data's own size unless Size says otherwise.
 std::string EntryBytes(const std::string& Name, const std::string& Key, char Kind, const std::string& Data,
-                       uint32_t Size)
+                       std::optional<uint32_t> Size = std::nullopt)
 {
-  return "||++" + Field(Name, 24) + Field(Key, 64) + std::string(1, Kind) + LE32(Size) + "||->" + Data;
-}
-
-std::string EntryBytes(const std::string& Name, const std::string& Key, char Kind, const std::string& Data)
-{
-  return EntryBytes(Name, Key, Kind, Data, static_cast<uint32_t>(Data.size()));
+  return "||++" + Field(Name, 24) + Field(Key, 64) + std::string(1, Kind) +
+         LE32(Size.value_or(static_cast<uint32_t>(Data.size()))) + "||->" + Data;
 }
 
 Strings Names(const ToxRegFile& Store)

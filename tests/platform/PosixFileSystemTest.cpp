@@ -20,23 +20,13 @@ class PosixFileSystemTest : public TNativeTreeTest {};
 
 }  // namespace
 
-TEST(PosixPaths, OnlySlashEndsADirectoryPart)
+TEST(PosixPaths, OnlySlashEndsADirectoryPartAndComparisonIsExactIncludingLetterCase)
 {
   TPosixFileSystem fs;
   EXPECT_TRUE(fs.IsPathDelimiter('/'));
-  EXPECT_FALSE(fs.IsPathDelimiter('\\'));
-  EXPECT_FALSE(fs.IsPathDelimiter(':'));
-  EXPECT_TRUE(fs.ValidEntryName("a\\b"));
-  EXPECT_TRUE(fs.ValidEntryName("C:a"));
-  EXPECT_FALSE(fs.ValidEntryName(""));
-  EXPECT_FALSE(fs.ValidEntryName("."));
-  EXPECT_FALSE(fs.ValidEntryName(".."));
-  EXPECT_FALSE(fs.ValidEntryName("../etc"));
-}
-
-TEST(PosixPaths, ComparisonIsExactIncludingLetterCase)
-{
-  TPosixFileSystem fs;
+  for (char c : {'\\', ':'}) EXPECT_FALSE(fs.IsPathDelimiter(c)) << c;
+  for (const char* name : {"a\\b", "C:a"}) EXPECT_TRUE(fs.ValidEntryName(name)) << name;
+  for (const char* name : {"", ".", "..", "../etc"}) EXPECT_FALSE(fs.ValidEntryName(name)) << name;
   EXPECT_TRUE(fs.SamePath("/data/Sub", "/data/Sub"));
   EXPECT_FALSE(fs.SamePath("/data/Sub", "/data/sub"));
   EXPECT_FALSE(fs.SamePath("/data/\xc9t\xe9", "/data/\xe9t\xe9"));
