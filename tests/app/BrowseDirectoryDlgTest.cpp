@@ -166,20 +166,6 @@ TEST(BrowseDirectoryDlgProps, DeclaredInOrderWithDefaults)
   EXPECT_EQ(GetOrdProp(browse, "Options"), 0);
 }
 
-TEST(BrowseDirectoryDlgProps, TypesAreNamedForStorage)
-{
-  TBrowseDirectoryDlg browse(nullptr);
-  const TPropInfo& root = FindPropInfo(browse, "Root");
-  EXPECT_EQ(root.PropType->Name, "TRootID");
-  EXPECT_EQ(FindPropInfo(browse, "Options").PropType->Name, "TBrowseFlags");
-  EXPECT_EQ(FindPropInfo(browse, "OnSelChanged").PropType->Name, "TBDSelChangedEvent");
-  browse.SetRoot(idDrives);
-  EXPECT_EQ(GetEnumName(root.PropType, GetOrdProp(browse, root)), "idDrives");
-  SetOrdProp(browse, root, GetEnumValue(root.PropType, "idNetwork"));
-  EXPECT_EQ(browse.Root(), idNetwork);
-  EXPECT_FALSE(FindPropInfo(browse, "ImageIndex").IsWritable());
-}
-
 TEST(BrowseDirectoryDlgProps, FormFileSetsThemAndWritesThemBack)
 {
   TComponent holder(nullptr);

@@ -25,6 +25,7 @@
 using namespace persisttest;
 using qvsession::AppPumpUntil;
 using qvsession::TSession;
+using qvsession::TWhen;
 using qvtest::CbtDialogAnswerer;
 using qvtest::TapKey;
 using Strings = std::vector<std::string>;
@@ -32,53 +33,6 @@ using Strings = std::vector<std::string>;
 namespace {
 
 const std::string QV5 = "Software\\Halbrand\\QV5";
-
-// The steps run in turn inside the dialog's modal loop, each once its
-// condition holds; a step that never becomes ready cancels the dialog.
-class TScript {
-public:
-  using TReady = std::function<bool()>;
-  using TAction = std::function<void()>;
-  void Then(TReady Ready, TAction Action) { FSteps.emplace_back(std::move(Ready), std::move(Action)); }
-  void Start()
-  {
-    Current() = this;
-    FStart = GetTickCount();
-    FTimer = SetTimer(nullptr, 0, 40, Tick);
-  }
-  ~TScript()
-  {
-    KillTimer(nullptr, FTimer);
-    Current() = nullptr;
-  }
-  bool Finished() const { return FNext == FSteps.size(); }
-
-private:
-  static TScript*& Current()
-  {
-    static TScript* Script = nullptr;
-    return Script;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-  {
-    TScript* S = Current();
-    if (!S || S->Finished() || S->FBusy) return;
-    if (!S->FSteps[S->FNext].first()) {
-      if (GetTickCount() - S->FStart > 8000 && Screen->ActiveForm()) Screen->ActiveForm()->SetModalResult(mrAbort);
-      return;
-    }
-    S->FBusy = true;
-    S->FStart = GetTickCount();
-    TAction Action = S->FSteps[S->FNext++].second;
-    Action();
-    S->FBusy = false;
-  }
-  std::vector<std::pair<TReady, TAction>> FSteps;
-  size_t FNext = 0;
-  DWORD FStart = 0;
-  UINT_PTR FTimer = 0;
-  bool FBusy = false;
-};
 
 ToxPersistEdit* ShownDialog()
 {
@@ -128,15 +82,6 @@ std::string FocusClass(DWORD Thread, int Up = 0)
   return W ? qvtest::ClassName(W) : std::string();
 }
 
-// Runs an action inside the options dialog's modal loop once it shows.
-void RunOptions(std::function<void()> Action)
-{
-  TScript S;
-  S.Then([] { return dlgOptions->HandleAllocated() && IsWindowVisible(dlgOptions->Handle()); }, std::move(Action));
-  S.Start();
-  QVMain->mnuFileOptionsClick(nullptr);
-}
-
 // A 4 x 1 white 24-bit bitmap file with an info header, as the open dialog loads it.
 std::string WhiteBitmapFile()
 {
@@ -164,7 +109,11 @@ std::unique_ptr<TApplicationScope> StartProgram()
 class Persistence : public ::testing::Test {
 protected:
   void SetUp() override { DeleteTestKey(QV5); }
-  void TearDown() override { DeleteTestKey(QV5); }
+  void TearDown() override
+  {
+    TWhen::Clear();
+    DeleteTestKey(QV5);
+  }
 };
 
 }  // namespace
@@ -172,17 +121,17 @@ protected:
 TEST_F(Persistence, OkStoresAtOnceAndCancelRevertsToTheStoredValues)
 {
   auto Scope = StartProgram();
-  RunOptions([] {
+  ASSERT_TRUE(TSession::OpenOptions([] {
     dlgOptions->RecurseDirs->SetChecked(false);
     TSession::Press(dlgOptions->btnCancel);
-  });
+  }));
   EXPECT_TRUE(AppPumpUntil([] { return dlgOptions->RecurseDirs->Checked(); }, 5000));
 
-  RunOptions([] {
+  ASSERT_TRUE(TSession::OpenOptions([] {
     dlgOptions->AddDirectory("C:\\Temp\\");
     dlgOptions->EnableBeeps->SetChecked(true);
     TSession::Press(dlgOptions->btnOK);
-  });
+  }));
   EXPECT_EQ("True", ReadRaw(QV5, "EnableBeeps").Data);
   EXPECT_EQ("True", ReadRaw(QV5, "RecurseDirs").Data);
   EXPECT_EQ(BlobHead("TStringList") + Str("Persistent.Strings") + "\x01" + "\x06" + Str("C:\\Temp") +
@@ -190,11 +139,11 @@ TEST_F(Persistence, OkStoresAtOnceAndCancelRevertsToTheStoredValues)
             ReadRaw(QV5, "ExcludedDirs").Data);
 
   // Cancel goes back to what OK stored, not to the first run's values.
-  RunOptions([] {
+  ASSERT_TRUE(TSession::OpenOptions([] {
     dlgOptions->ExcludedDirs->Items()->Clear();
     dlgOptions->EnableBeeps->SetChecked(false);
     TSession::Press(dlgOptions->btnCancel);
-  });
+  }));
   EXPECT_TRUE(AppPumpUntil([] { return dlgOptions->EnableBeeps->Checked(); }, 5000));
   EXPECT_EQ(Strings{"C:\\Temp"}, dlgOptions->ExcludedDirs->Items()->ToVector());
 }
@@ -207,13 +156,13 @@ TEST_F(Persistence, FirstRunDefaultsThenSettingsAndWindowBoundsComeBackAfterARes
   EXPECT_TRUE(dlgOptions->RecurseDirs->Checked());
   EXPECT_EQ(282, QVMain->Left());
   EXPECT_EQ(449, QVMain->Width());
-  RunOptions([] {
+  ASSERT_TRUE(TSession::OpenOptions([] {
     dlgOptions->AddDirectory("C:\\Windows");
     dlgOptions->AddDirectory("D:\\Backup\\");
     dlgOptions->EnableBeeps->SetChecked(true);
     dlgOptions->RecurseDirs->SetChecked(false);
     TSession::Press(dlgOptions->btnOK);
-  });
+  }));
   QVMain->SetBounds(100, 120, 500, 400);
   QVMain->Changes->Font()->SetName("Arial");
   SetStrProp(*QVMain->dlgOpen, "FileName", "C:\\Data\\compare.qv");
@@ -257,54 +206,52 @@ TEST_F(Persistence, SetupDialogSettingsButtonEditsTheMainWindowAndApplyOutlivesC
   const int ListFontHeight = QVMain->Changes->Font()->Height();
   CbtDialogAnswerer Answers;
   ToxPersistEdit* D = nullptr;
-  TScript S;
-  S.Then([&] { return (D = ShownDialog()) != nullptr; },
-         [&] {
-           EXPECT_EQ(QVMain->Caption() + " Setup Dialog", D->Caption());
-           EXPECT_EQ((Strings{"Browser Root", "Font"}), D->lbValues->Items()->ToVector());
-           EXPECT_FALSE(D->btnApply->Enabled());
-           ClickLine(D->lbValues, 0);
-         });
-  S.Then([&] { return Shown(D->ComboBox1); },
-         [&] {
-           EXPECT_EQ("idDrives", D->ComboBox1->Text());
-           EXPECT_EQ("idDrives", D->StatusValue->Text());
-           EXPECT_EQ("enum", D->Label1->Caption());
-           EXPECT_FALSE(Shown(D->Edit1) || Shown(D->Memo1) || Shown(D->FontPanel));
-           EXPECT_EQ(12, D->ComboBox1->Top());
-           Choose(D->ComboBox1, "idPersonal");
-           EXPECT_EQ("idPersonal", D->StatusValue->Text());
-           EXPECT_TRUE(D->btnApply->Enabled());
-           EXPECT_EQ(idDrives, QVMain->dlgBrowse->Root());  // not before Apply
-           TSession::Press(D->btnApply);
-         });
-  S.Then([&] { return !D->btnApply->Enabled(); },
-         [&] {
-           EXPECT_EQ(idPersonal, QVMain->dlgBrowse->Root());
-           ClickLine(D->lbValues, 1);
-         });
-  S.Then([&] { return Shown(D->FontPanel); },
-         [&] {
-           EXPECT_EQ("(TFont)", D->StatusValue->Text());
-           EXPECT_EQ("TFont", D->Label1->Caption());
-           EXPECT_FALSE(Shown(D->ComboBox1));
-           EXPECT_EQ(D->FontPanel->Top() + D->FontPanel->Height() + 8, D->lblDescription->Top());
-           Answers.Push(ChooseFont("DejaVu Sans", "20"));
-           TSession::Press(D->btnFont);
-         });
-  S.Then([&] { return D->FontPanel->Font()->Size() == 20; },
-         [&] {
-           EXPECT_EQ("DejaVu Sans", D->FontPanel->Font()->Name());
-           EXPECT_TRUE(D->btnApply->Enabled());
-           EXPECT_EQ(ListFontHeight, QVMain->Changes->Font()->Height());
-           qvtest::PumpMessagesFor(100);
-           CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
-           qvtest::SaveScreenshot(D->Handle(), std::string(QV_SCREENSHOT_DIR) + "\\setup-dialog-font.bmp");
-           TSession::Press(D->btnCancel);
-         });
-  S.Start();
+  TWhen::Schedule([&] { return (D = ShownDialog()) != nullptr; },
+                  [&] {
+                    EXPECT_EQ(QVMain->Caption() + " Setup Dialog", D->Caption());
+                    EXPECT_EQ((Strings{"Browser Root", "Font"}), D->lbValues->Items()->ToVector());
+                    EXPECT_FALSE(D->btnApply->Enabled());
+                    ClickLine(D->lbValues, 0);
+                  });
+  TWhen::Schedule([&] { return Shown(D->ComboBox1); },
+                  [&] {
+                    EXPECT_EQ("idDrives", D->ComboBox1->Text());
+                    EXPECT_EQ("idDrives", D->StatusValue->Text());
+                    EXPECT_EQ("enum", D->Label1->Caption());
+                    EXPECT_FALSE(Shown(D->Edit1) || Shown(D->Memo1) || Shown(D->FontPanel));
+                    EXPECT_EQ(12, D->ComboBox1->Top());
+                    Choose(D->ComboBox1, "idPersonal");
+                    EXPECT_EQ("idPersonal", D->StatusValue->Text());
+                    EXPECT_TRUE(D->btnApply->Enabled());
+                    EXPECT_EQ(idDrives, QVMain->dlgBrowse->Root());  // not before Apply
+                    TSession::Press(D->btnApply);
+                  });
+  TWhen::Schedule([&] { return !D->btnApply->Enabled(); },
+                  [&] {
+                    EXPECT_EQ(idPersonal, QVMain->dlgBrowse->Root());
+                    ClickLine(D->lbValues, 1);
+                  });
+  TWhen::Schedule([&] { return Shown(D->FontPanel); },
+                  [&] {
+                    EXPECT_EQ("(TFont)", D->StatusValue->Text());
+                    EXPECT_EQ("TFont", D->Label1->Caption());
+                    EXPECT_FALSE(Shown(D->ComboBox1));
+                    EXPECT_EQ(D->FontPanel->Top() + D->FontPanel->Height() + 8, D->lblDescription->Top());
+                    Answers.Push(ChooseFont("DejaVu Sans", "20"));
+                    TSession::Press(D->btnFont);
+                  });
+  TWhen::Schedule([&] { return D->FontPanel->Font()->Size() == 20; },
+                  [&] {
+                    EXPECT_EQ("DejaVu Sans", D->FontPanel->Font()->Name());
+                    EXPECT_TRUE(D->btnApply->Enabled());
+                    EXPECT_EQ(ListFontHeight, QVMain->Changes->Font()->Height());
+                    qvtest::PumpMessagesFor(100);
+                    CreateDirectoryA(QV_SCREENSHOT_DIR, nullptr);
+                    qvtest::SaveScreenshot(D->Handle(), std::string(QV_SCREENSHOT_DIR) + "\\setup-dialog-font.bmp");
+                    TSession::Press(D->btnCancel);
+                  });
   dlgOptions->Settings->Click();  // hidden, so pressed from here
-  EXPECT_TRUE(S.Finished());
+  EXPECT_TRUE(TWhen::Idle());
   EXPECT_EQ(idPersonal, QVMain->dlgBrowse->Root());              // applied before Cancel
   EXPECT_EQ(ListFontHeight, QVMain->Changes->Font()->Height());  // cancelled
   EXPECT_EQ(nullptr, ShownDialog());
@@ -340,71 +287,70 @@ TEST_F(Persistence, SetupDialogSetsByContainmentEmptyListsMissingIconsAndDamaged
   Persist->SetItems(&Items);
 
   ToxPersistEdit* D = nullptr;
-  TScript S;
-  S.Then([&] { return (D = ShownDialog()) != nullptr; },
-         [&] {
-           EXPECT_EQ("Holder Setup Dialog", D->Caption());
-           EXPECT_EQ((Strings{"Parts", "Lines", "No icon", "Glyph"}), D->lbValues->Items()->ToVector());
-           // The icon frame is drawn for "PROP_6"; "PROP_99" does not exist and leaves the line plain.
-           UpdateWindow(D->lbValues->Handle());
-           const qvtest::Pixels P = qvtest::CaptureClient(D->lbValues->Handle());
-           EXPECT_EQ(RGB(128, 128, 128), P.at(2, 2));
-           EXPECT_EQ(RGB(128, 128, 0), P.at(3, 3));
-           EXPECT_EQ(GetSysColor(COLOR_WINDOW), P.at(2, 36 + 2));
-           EXPECT_EQ(GetSysColor(COLOR_WINDOW), P.at(8, 36 + 8));
-           ClickLine(D->lbValues, 0);
-         });
-  S.Then([&] { return Shown(D->ListBox1); },
-         [&] {
-           EXPECT_EQ("Members A and AB", D->lblDescription->Caption());
-           EXPECT_EQ("[AB]", D->StatusValue->Text());
-           EXPECT_EQ((Strings{"A", "AB", "C"}), D->ListBox1->Items()->ToVector());
-           EXPECT_TRUE(D->ListBox1->Selected(0));  // "A" occurs within "[AB]"
-           EXPECT_TRUE(D->ListBox1->Selected(1));
-           EXPECT_FALSE(D->ListBox1->Selected(2));
-           EXPECT_FALSE(D->Model()->Pending());
-           ClickLine(D->ListBox1, 2);
-         });
-  S.Then([&] { return D->StatusValue->Text() == "[A,AB,C]"; },
-         [&] {
-           EXPECT_TRUE(D->Model()->Pending());
-           EXPECT_EQ(fwtest::TParts{fwtest::ptAB}, Parts->FParts);
-           ClickLine(D->lbValues, 1);
-         });
-  S.Then([&] { return Shown(D->Memo1); },
-         [&] {
-           EXPECT_EQ("", D->Memo1->Text());  // the empty list's blob is "EMPTY"
-           EXPECT_EQ("TStringList", D->Label1->Caption());
-           // Typed: a multi-line edit reports no change for a text set from outside.
-           SetFocus(D->Memo1->Handle());
-           for (char C : std::string("one\rtwo")) SendMessageA(D->Memo1->Handle(), WM_CHAR, static_cast<WPARAM>(C), 1);
-           EXPECT_TRUE(D->Model()->Pending());
-           // A blob where a text belongs shows the default instead of failing.
-           D->Model()->Scratch().WriteBinaryData("No icon", "\x01\x02", 2);
-           ClickLine(D->lbValues, 2);
-         });
-  S.Then([&] { return Shown(D->Edit1); },
-         [&] {
-           EXPECT_EQ("", D->Edit1->Text());
-           EXPECT_EQ("string", D->Label1->Caption());
-           ClickLine(D->lbValues, 3);
-         });
+  TWhen::Schedule([&] { return (D = ShownDialog()) != nullptr; },
+                  [&] {
+                    EXPECT_EQ("Holder Setup Dialog", D->Caption());
+                    EXPECT_EQ((Strings{"Parts", "Lines", "No icon", "Glyph"}), D->lbValues->Items()->ToVector());
+                    // The icon frame is drawn for "PROP_6"; "PROP_99" does not exist and leaves the line plain.
+                    UpdateWindow(D->lbValues->Handle());
+                    const qvtest::Pixels P = qvtest::CaptureClient(D->lbValues->Handle());
+                    EXPECT_EQ(RGB(128, 128, 128), P.at(2, 2));
+                    EXPECT_EQ(RGB(128, 128, 0), P.at(3, 3));
+                    EXPECT_EQ(GetSysColor(COLOR_WINDOW), P.at(2, 36 + 2));
+                    EXPECT_EQ(GetSysColor(COLOR_WINDOW), P.at(8, 36 + 8));
+                    ClickLine(D->lbValues, 0);
+                  });
+  TWhen::Schedule([&] { return Shown(D->ListBox1); },
+                  [&] {
+                    EXPECT_EQ("Members A and AB", D->lblDescription->Caption());
+                    EXPECT_EQ("[AB]", D->StatusValue->Text());
+                    EXPECT_EQ((Strings{"A", "AB", "C"}), D->ListBox1->Items()->ToVector());
+                    EXPECT_TRUE(D->ListBox1->Selected(0));  // "A" occurs within "[AB]"
+                    EXPECT_TRUE(D->ListBox1->Selected(1));
+                    EXPECT_FALSE(D->ListBox1->Selected(2));
+                    EXPECT_FALSE(D->Model()->Pending());
+                    ClickLine(D->ListBox1, 2);
+                  });
+  TWhen::Schedule([&] { return D->StatusValue->Text() == "[A,AB,C]"; },
+                  [&] {
+                    EXPECT_TRUE(D->Model()->Pending());
+                    EXPECT_EQ(fwtest::TParts{fwtest::ptAB}, Parts->FParts);
+                    ClickLine(D->lbValues, 1);
+                  });
+  TWhen::Schedule([&] { return Shown(D->Memo1); },
+                  [&] {
+                    EXPECT_EQ("", D->Memo1->Text());  // the empty list's blob is "EMPTY"
+                    EXPECT_EQ("TStringList", D->Label1->Caption());
+                    // Typed: a multi-line edit reports no change for a text set from outside.
+                    SetFocus(D->Memo1->Handle());
+                    for (char C : std::string("one\rtwo"))
+                      SendMessageA(D->Memo1->Handle(), WM_CHAR, static_cast<WPARAM>(C), 1);
+                    EXPECT_TRUE(D->Model()->Pending());
+                    // A blob where a text belongs shows the default instead of failing.
+                    D->Model()->Scratch().WriteBinaryData("No icon", "\x01\x02", 2);
+                    ClickLine(D->lbValues, 2);
+                  });
+  TWhen::Schedule([&] { return Shown(D->Edit1); },
+                  [&] {
+                    EXPECT_EQ("", D->Edit1->Text());
+                    EXPECT_EQ("string", D->Label1->Caption());
+                    ClickLine(D->lbValues, 3);
+                  });
   CbtDialogAnswerer Answers;
-  S.Then([&] { return Shown(D->GraphicPanel); },
-         [&] {
-           EXPECT_EQ("(TBitmap)", D->StatusValue->Text());
-           EXPECT_EQ(nullptr, D->Image1->Picture()->Graphic());  // the button has no glyph
-           Answers.Push(CbtDialogAnswerer::ChooseFile(Picture));
-           TSession::Press(D->btnGraphic);
-         });
-  S.Then([&] { return D->Image1->Picture()->Width() == 4; },
-         [&] {
-           EXPECT_TRUE(Button->Glyph()->Empty());
-           TSession::Press(D->btnOK);
-         });
-  S.Start();
+  TWhen::Schedule([&] { return Shown(D->GraphicPanel); },
+                  [&] {
+                    EXPECT_EQ("(TBitmap)", D->StatusValue->Text());
+                    EXPECT_EQ(nullptr, D->Image1->Picture()->Graphic());  // the button has no glyph
+                    Answers.Push(CbtDialogAnswerer::ChooseFile(Picture));
+                    TSession::Press(D->btnGraphic);
+                  });
+  TWhen::Schedule([&] { return D->Image1->Picture()->Width() == 4; },
+                  [&] {
+                    EXPECT_TRUE(Button->Glyph()->Empty());
+                    TSession::Press(D->btnOK);
+                  });
   EXPECT_TRUE(Persist->Execute());
-  EXPECT_TRUE(S.Finished());
+  EXPECT_TRUE(TWhen::Idle());
   EXPECT_EQ((fwtest::TParts{fwtest::ptA, fwtest::ptAB, fwtest::ptC}), Parts->FParts);
   EXPECT_EQ((Strings{"one", "two"}), List->Items()->ToVector());
   EXPECT_EQ("live", Edit->Text());  // the damaged value was not applied

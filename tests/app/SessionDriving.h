@@ -92,7 +92,10 @@ public:
   static void Schedule(std::function<bool()> Ready, std::function<void()> Action)
   {
     Steps.push_back({std::move(Ready), std::move(Action)});
-    if (!TimerId) TimerId = SetTimer(nullptr, 0, 50, Tick);
+    if (!TimerId) {
+      TimerId = SetTimer(nullptr, 0, 50, Tick);
+      Since = GetTickCount();
+    }
   }
   static bool Idle() { return Steps.empty(); }
   // Drops what a failed test left scheduled.
@@ -105,6 +108,8 @@ private:
   };
   static inline std::vector<TStep> Steps;
   static inline UINT_PTR TimerId = 0;
+  static inline DWORD Since = 0;
+  static inline bool Busy = false;
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
   {
@@ -113,10 +118,20 @@ private:
       TimerId = 0;
       return;
     }
-    if (!Steps.front().Ready()) return;
+    if (Busy) return;  // an action's own modal loop
+    if (!Steps.front().Ready()) {
+      // A step that never becomes ready ends the modal form it waits in, so
+      // that the test fails instead of hanging.
+      TCustomForm* form = Screen->ActiveForm();
+      if (GetTickCount() - Since > Timeout && form && form->Modal()) form->SetModalResult(mrAbort);
+      return;
+    }
     TStep step = std::move(Steps.front());
     Steps.erase(Steps.begin());
+    Busy = true;
     step.Action();
+    Busy = false;
+    Since = GetTickCount();
     // A modal loop looks at a result set by the action only when its next
     // message arrives.
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
@@ -203,7 +218,7 @@ public:
   }
   // Opens the options dialog from the menu; its own modal loop runs
   // InDialog, which closes it. False when it did not run or did not close.
-  bool OpenOptions(std::function<void()> InDialog)
+  static bool OpenOptions(std::function<void()> InDialog)
   {
     bool ran = false;
     TWhen::Schedule([] { return dlgOptions->HandleAllocated() && IsWindowVisible(dlgOptions->Handle()); },
