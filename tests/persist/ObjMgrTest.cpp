@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/forms/Forms.h"
 #include "tests/persist/RegTestKey.h"
 
@@ -37,9 +39,9 @@ protected:
 
 TEST_F(ObjectManager, FirstStartKeepsTheFormsBoundsAndSavedTextsLoadBack)
 {
+  auto Bounds = [&] { return std::vector<int>{Form->Left(), Form->Top(), Form->Width(), Form->Height()}; };
   Mgr->Load();
-  EXPECT_EQ(282, Form->Left());
-  EXPECT_EQ(387, Form->Height());
+  EXPECT_EQ((std::vector<int>{282, 111, 449, 387}), Bounds());
   Form->SetBounds(-20, 30, 500, 400);
   Mgr->Save();
   EXPECT_EQ("-20", ReadRaw(TestKey, "FormLeft").Data);
@@ -47,8 +49,5 @@ TEST_F(ObjectManager, FirstStartKeepsTheFormsBoundsAndSavedTextsLoadBack)
   EXPECT_EQ("400", ReadRaw(TestKey, "FormHeight").Data);
   Form->SetBounds(1, 2, 300, 200);
   Mgr->Load();
-  EXPECT_EQ(-20, Form->Left());
-  EXPECT_EQ(30, Form->Top());
-  EXPECT_EQ(500, Form->Width());
-  EXPECT_EQ(400, Form->Height());
+  EXPECT_EQ((std::vector<int>{-20, 30, 500, 400}), Bounds());
 }
