@@ -70,7 +70,6 @@ TEST_F(ScanTest, EmptyRootRecordsNothingAndTitlesFormatMinutesAndSeconds)
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Empty\\"}));
   EXPECT_EQ(TQVEngine::ScanTitle(Engine.Count(), seconds), "0 files processed - 00:00 - Save As");
   EXPECT_EQ(TQVEngine::ScanTitle(1532, 127), "1532 files processed - 02:07 - Save As");
-  EXPECT_EQ(TQVEngine::ScanTitle(1, 6000), "1 files processed - 100:00 - Save As");
 }
 
 TEST_F(ScanTest, UnlistableDirectoryContributesNothingAndTheWalkGoesOn)
