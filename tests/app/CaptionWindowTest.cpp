@@ -30,14 +30,6 @@ RECT WindowRect(HWND Window)
   return r;
 }
 
-void Mouse(DWORD Flags)
-{
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = Flags;
-  SendInput(1, &in, sizeof in);
-}
-
 }  // namespace
 
 class CaptionWindowTest : public ::testing::Test, protected TSession {
@@ -105,14 +97,14 @@ TEST_F(CaptionWindowTest, MainWindowStillDragsByItsClientArea)
   std::thread drag([client] {
     SetCursorPos(client.x, client.y);
     Sleep(200);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
+    qvtest::MouseButton(MOUSEEVENTF_LEFTDOWN);
     Sleep(200);
     for (int i = 1; i <= 8; ++i) {
       SetCursorPos(client.x + 10 * i, client.y + 5 * i);
       Sleep(50);
     }
     Sleep(200);
-    Mouse(MOUSEEVENTF_LEFTUP);
+    qvtest::MouseButton(MOUSEEVENTF_LEFTUP);
   });
   qvtest::PumpUntil([&] { return WindowRect(window).left == before.left + 80; }, 5000);
   drag.join();

@@ -458,7 +458,7 @@ TEST_F(FormsTest, HelpGoesThroughOnHelp)
 
 TEST(FormsLeakTest, CreatePaintDestroyKeepsHandleCountsFlat)
 {
-  auto cycle = [] {
+  auto cycle = [](int) {
     TApplicationScope scope;
     TTestMainForm* f = nullptr;
     Application->CreateForm(f);
@@ -467,12 +467,7 @@ TEST(FormsLeakTest, CreatePaintDestroyKeepsHandleCountsFlat)
     RedrawWindow(f->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Application->ProcessMessages();
   };
-  cycle();  // first run registers classes and loads fonts
-  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
-  for (int i = 0; i < 10; ++i) cycle();
-  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
-  EXPECT_EQ(before.gdi, after.gdi);
-  EXPECT_EQ(before.user, after.user);
+  qvtest::ExpectFlatHandleCounts(cycle, 1, 10);  // the first run registers classes and loads fonts
 }
 
 }  // namespace

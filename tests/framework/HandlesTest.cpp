@@ -57,15 +57,14 @@ TEST(HandlesTest, SelectionGuardPutsOldObjectBack)
 
 TEST(HandlesTest, RepeatedCreateAndReleaseKeepsGdiCountFlat)
 {
-  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
-  for (int i = 0; i < 200; ++i) {
-    qv::MemoryDC dc(CreateCompatibleDC(nullptr));
-    qv::BitmapHandle bitmap(CreateCompatibleBitmap(dc.get(), 8, 8));
-    qv::SelectionGuard guard(dc.get(), bitmap.get());
-    qv::FontHandle font(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
-  }
-  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
-  EXPECT_EQ(before.gdi, after.gdi);
+  qvtest::ExpectFlatHandleCounts(
+      [](int) {
+        qv::MemoryDC dc(CreateCompatibleDC(nullptr));
+        qv::BitmapHandle bitmap(CreateCompatibleBitmap(dc.get(), 8, 8));
+        qv::SelectionGuard guard(dc.get(), bitmap.get());
+        qv::FontHandle font(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
+      },
+      0, 200);
 }
 
 TEST(HandlesTest, TimerIsKilledOnDestruction)

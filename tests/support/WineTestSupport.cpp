@@ -1,5 +1,7 @@
 #include "tests/support/WineTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 
 namespace qvtest {
@@ -89,12 +91,28 @@ void MovePointerTo(POINT screen) { SetCursorPos(screen.x, screen.y); }
 void LeftClickAt(POINT screen)
 {
   MovePointerTo(screen);
-  INPUT inputs[2] = {};
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+void MouseButton(DWORD flags)
+{
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
+void ExpectFlatHandleCounts(const std::function<void(int)>& cycle, int warm, int runs, DWORD slack)
+{
+  for (int i = 0; i < warm; ++i) cycle(i);
+  PumpMessagesFor(100);
+  const GuiCounts before = CurrentGuiCounts();
+  for (int i = 0; i < runs; ++i) cycle(i);
+  PumpMessagesFor(100);
+  const GuiCounts after = CurrentGuiCounts();
+  EXPECT_LE(after.gdi, before.gdi + slack);
+  EXPECT_LE(after.user, before.user + slack);
 }
 
 void TapKey(WORD vk, WORD modifier)

@@ -36,6 +36,8 @@ Pixels CaptureDC(HDC dc, int width, int height, int x = 0, int y = 0);
 // arrive on this thread's queue, so pump afterwards.
 void MovePointerTo(POINT screen);
 void LeftClickAt(POINT screen);
+// A mouse button pressed or released (MOUSEEVENTF_LEFTDOWN, ...) where the pointer is.
+void MouseButton(DWORD flags);
 // Real key presses from another thread while a modal loop runs on the UI
 // thread: Vk with Modifier held (0 for none), then 300 ms for the dialog to
 // take them.
@@ -52,5 +54,8 @@ struct GuiCounts {
   DWORD user = 0;
 };
 GuiCounts CurrentGuiCounts();
+// cycle(i) run warm times and then runs times more leaves the handle counts
+// the warm-up left, give or take slack (what the system allocates late).
+void ExpectFlatHandleCounts(const std::function<void(int)>& cycle, int warm, int runs, DWORD slack = 0);
 
 }  // namespace qvtest

@@ -71,29 +71,6 @@ inline qvtest::Pixels Shot(HWND Window)
   return qvtest::CaptureDC(memory.get(), w, h);
 }
 
-// A mouse button pressed or released (MOUSEEVENTF_LEFTDOWN, ...) where the pointer is.
-inline void MouseButton(DWORD Flags)
-{
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = Flags;
-  SendInput(1, &in, sizeof in);
-}
-
-// Cycle(i) run Warm times and then Runs times more leaves the handle counts
-// the warm-up left, give or take Slack (what the system itself allocates late).
-inline void ExpectFlatHandleCounts(const std::function<void(int)>& Cycle, int Warm, int Runs, DWORD Slack)
-{
-  for (int i = 0; i < Warm; ++i) Cycle(i);
-  qvtest::PumpMessagesFor(100);
-  const qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
-  for (int i = 0; i < Runs; ++i) Cycle(i);
-  qvtest::PumpMessagesFor(100);
-  const qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
-  EXPECT_LE(after.gdi, before.gdi + Slack);
-  EXPECT_LE(after.user, before.user + Slack);
-}
-
 // Action fails with an E whose message is Text.
 template <class E, class F> void ExpectFailure(F Action, const char* Text)
 {

@@ -190,7 +190,7 @@ TEST_F(CaptionFormTest, RealPressesClickOnlyWhenReleasedInsideAndStayOnTopToggle
   auto press = [&] {
     qvtest::MovePointerTo(inside);
     qvtest::PumpMessagesFor(100);
-    uitest::MouseButton(MOUSEEVENTF_LEFTDOWN);
+    qvtest::MouseButton(MOUSEEVENTF_LEFTDOWN);
     qvtest::PumpUntil([&] { return rollUp->Tracking(); }, 2000);
     EXPECT_TRUE(rollUp->Tracking());
   };
@@ -208,7 +208,7 @@ TEST_F(CaptionFormTest, RealPressesClickOnlyWhenReleasedInsideAndStayOnTopToggle
     moveTo(outside, bsUp);
     moveTo(inside, bsDown);
     if (!releasedInside) moveTo(outside, bsUp);
-    uitest::MouseButton(MOUSEEVENTF_LEFTUP);
+    qvtest::MouseButton(MOUSEEVENTF_LEFTUP);
     qvtest::PumpUntil([&] { return !rollUp->Tracking() && ox->RollUp() == releasedInside; }, 2000);
     EXPECT_EQ(releasedInside, ox->RollUp());
     EXPECT_EQ(releasedInside ? RolledUpHeight(ox->Metrics()) : height, Height());
@@ -364,7 +364,7 @@ TEST_F(CaptionFormTest, HandleCountsStayFlatOverActivationRollUpAndResizeCycles)
     ox->SetRollUp(false);
     form->SetWidth(449 + (i % 7));
   };
-  uitest::ExpectFlatHandleCounts(cycle, 10, 200, 2);
+  qvtest::ExpectFlatHandleCounts(cycle, 10, 200, 2);
 }
 
 // An old-style system (before the 4.x generation), as the injected version reports it.

@@ -256,7 +256,7 @@ TEST_F(BalloonTest, NoBalloonWhileAMouseButtonIsHeld)
 {
   qvtest::MovePointerTo({300, 300});
   for (const bool down : {true, false}) {
-    uitest::MouseButton(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    qvtest::MouseButton(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(qvtest::PumpUntil([&] { return ((GetKeyState(VK_LBUTTON) & 0x8000) != 0) == down; }, 2000));
     Window()->ActivateHint(RECT{}, "Add");
     EXPECT_EQ(Shown(), !down);
@@ -274,7 +274,7 @@ TEST_F(BalloonTest, TwoHundredShowsLeaveNoHandlesBehind)
     Application->CancelHint();
   };
   // 204 shows end in the same state as the warm-up's six.
-  uitest::ExpectFlatHandleCounts(cycle, 6, 204, 0);
+  qvtest::ExpectFlatHandleCounts(cycle, 6, 204, 0);
   EXPECT_EQ(BalloonDismissHook(), nullptr);
 }
 

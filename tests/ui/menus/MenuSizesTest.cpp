@@ -69,7 +69,7 @@ TEST_F(MenuFixture, OpeningAndClosingBothMenus200TimesLeavesNoHandlesBehind)
     SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
     qvtest::PumpMessagesFor(5);
   };
-  uitest::ExpectFlatHandleCounts(cycle, 1, 200, 2);
+  qvtest::ExpectFlatHandleCounts(cycle, 1, 200, 2);
   EXPECT_EQ(201, barOpened);
   EXPECT_EQ(201, popupOpened);
 }
