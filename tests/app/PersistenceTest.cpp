@@ -276,7 +276,7 @@ TEST_F(Persistence, SetupDialogSetsByContainmentEmptyListsMissingIconsAndDamaged
   auto* Button = new TSpeedButton(Form);
   Button->SetName("Button");
   TTempDir Dir;
-  const std::string Picture = Dir.File("glyph.bmp");
+  const std::string Picture = Dir.Path("glyph.bmp");
   WriteFileBytes(Picture, WhiteBitmapFile());
   auto* Persist = new ToxPersist(Form);
   TStringList Items;

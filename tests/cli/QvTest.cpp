@@ -48,7 +48,7 @@ protected:
   }
 
   std::string Read(const std::string& Rel) { return ReadWholeFile(P(Rel)); }
-  std::string P(const std::string& Rel) { return fs::path(Dir.File(Rel)).make_preferred().string(); }
+  std::string P(const std::string& Rel) { return Dir.Path(Rel); }
   std::string Full(const std::string& Rel) { return Fs->FullPath(P(Rel)); }
 
   TRun Qv(Strings Args)

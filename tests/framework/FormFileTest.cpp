@@ -74,11 +74,11 @@ TEST(FormFile, ResourcesAreFoundByClassNameAndBinaryFormIsAccepted)
 TEST(FormFile, FileOnDiskInTextOrBinaryForm)
 {
   TTempDir dir;
-  WriteFileBytes(dir.File("text.dfm"), PanelText);
-  WriteFileBytes(dir.File("binary.dfm"), ObjectTextToBinary(PanelText));
+  WriteFileBytes(dir.Path("text.dfm"), PanelText);
+  WriteFileBytes(dir.Path("binary.dfm"), ObjectTextToBinary(PanelText));
   for (const char* name : {"text.dfm", "binary.dfm"}) {
     TPanelForm form(nullptr);
-    ReadFormFile(&form, dir.File(name));
+    ReadFormFile(&form, dir.Path(name));
     EXPECT_EQ(282, form.FLeft) << name;
     EXPECT_EQ(2, form.ComponentCount()) << name;
   }

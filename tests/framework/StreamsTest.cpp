@@ -47,7 +47,7 @@ TEST(ReadOnlyMemoryStream, NeverWritesAndStopsAtTheEnd)
 TEST(FileStream, CreateWriteReopenAndRead)
 {
   TTempDir dir;
-  const std::string name = dir.File("data.bin");
+  const std::string name = dir.Path("data.bin");
   {
     TFileStream f(name, fmCreate);
     f.WriteBuffer("0123456789", 10);
@@ -67,15 +67,15 @@ TEST(FileStream, CreateWriteReopenAndRead)
 TEST(FileStream, FailuresNameTheFile)
 {
   TTempDir dir;
-  const std::string missing = dir.File("missing.txt");
+  const std::string missing = dir.Path("missing.txt");
   EXPECT_THAT([&] { TFileStream f(missing, fmOpenRead); },
               testing::ThrowsMessage<EFOpenError>(testing::StrEq("Cannot open file " + missing)));
-  const std::string bad = dir.File("no/such/dir/file.txt");
+  const std::string bad = dir.Path("no/such/dir/file.txt");
   EXPECT_THAT([&] { TFileStream f(bad, fmCreate); },
               testing::ThrowsMessage<EFCreateError>(testing::StrEq("Cannot create file " + bad)));
   EXPECT_FALSE(FileExists(missing));
   // A directory is no file, whichever way it is opened.
-  const std::string folder = dir.File("folder");
+  const std::string folder = dir.Path("folder");
   MakeDirectory(folder);
   EXPECT_FALSE(FileExists(folder));
   EXPECT_THROW(TFileStream(folder, fmOpenRead), EFOpenError);
@@ -84,7 +84,7 @@ TEST(FileStream, FailuresNameTheFile)
 TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
 {
   TTempDir dir;
-  const std::string name = dir.File("locked.txt");
+  const std::string name = dir.Path("locked.txt");
   WriteFileBytes(name, "");
   {
     TFileStream first(name, fmOpenReadWrite | fmShareExclusive);
@@ -99,7 +99,7 @@ TEST(FileStream, ExclusiveOpenShutsOutOtherOpens)
 TEST(StringList, SavesAndLoadsFiles)
 {
   TTempDir dir;
-  const std::string name = dir.File("dirs.qd");
+  const std::string name = dir.Path("dirs.qd");
   TStringList list;
   list.Add("C:\\");
   list.Add("C:\\Windows");

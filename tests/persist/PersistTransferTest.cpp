@@ -95,7 +95,7 @@ TEST(PersistTransfer, ValueOfWrongTypeOrUnknownNameSkipsOnlyItsItemAndLoadNeverC
 TEST(PersistTransfer, SettingsFileKeepsOtherFormsEntriesAndSkipsEntriesOfTheOtherKind)
 {
   TTempDir Dir;
-  const std::string FileName = Dir.File("prog.oxp");
+  const std::string FileName = Dir.Path("prog.oxp");
   ToxRegFile Other;
   Other.SetCurrentKey("dlgOptions\\oxPersist");
   Other.WriteString("EnableBeeps", "True");

@@ -199,7 +199,7 @@ TEST_F(PersistComponent, RegistryKeyIsNormalisedAndAutomaticKeysNameFormAndCompo
 TEST_F(PersistComponent, FileStorageRoundTripsThroughTheSettingsFile)
 {
   TTempDir Dir;
-  const std::string File = Dir.File("prog.oxp");
+  const std::string File = Dir.Path("prog.oxp");
   TTestForm A("FileForm"), B("FileForm2");
   for (ToxPersist* Persist : {A.Persist, B.Persist}) {
     Persist->SetStorageType(oxpFile);

@@ -124,7 +124,7 @@ TEST(ToxRegFile, ReadsOfTheOtherKindOrBeyondTheBufferAreSafe)
 TEST(ToxRegFile, SaveAndLoadRoundTripKeepsOrderAndLeavesLastKeyCurrent)
 {
   TTempDir Dir;
-  const std::string FileName = Dir.File("prog.oxp");
+  const std::string FileName = Dir.Path("prog.oxp");
   WriteFileBytes(FileName, std::string(100, 'z'));
   ToxRegFile Store;
   Store.SetCurrentKey("QVMain\\oxPersist");
@@ -150,20 +150,20 @@ TEST(ToxRegFile, WrongHeaderOrEmptyFileLoadsEmptyAndAMissingFileFails)
   TTempDir Dir;
   for (const std::string& Bytes :
        {"04" + std::string(14, '\0') + EntryBytes("V", "", 1, "x") + Header(), std::string()}) {
-    WriteFileBytes(Dir.File("bad.oxp"), Bytes);
+    WriteFileBytes(Dir.Path("bad.oxp"), Bytes);
     ToxRegFile Store;
     Store.WriteString("Stale", "1");
-    Store.LoadFromFile(Dir.File("bad.oxp"));
+    Store.LoadFromFile(Dir.Path("bad.oxp"));
     EXPECT_TRUE(Store.Entries().empty());
   }
   ToxRegFile Store;
-  EXPECT_THROW(Store.LoadFromFile(Dir.File("none.oxp")), EFOpenError);
+  EXPECT_THROW(Store.LoadFromFile(Dir.Path("none.oxp")), EFOpenError);
 }
 
 TEST(ToxRegFile, FailedSaveLeavesPreviousFileIntact)
 {
   TTempDir Dir;
-  const std::string FileName = Dir.File("keep.oxp");
+  const std::string FileName = Dir.Path("keep.oxp");
   ToxRegFile Store;
   Store.WriteString("Old", "1");
   Store.SaveToFile(FileName);
@@ -173,7 +173,7 @@ TEST(ToxRegFile, FailedSaveLeavesPreviousFileIntact)
   Store.WriteString("New", "2");
   EXPECT_THROW(Store.SaveToFile(FileName), EFCreateError);
   EXPECT_EQ(Before, ReadWholeFile(FileName));
-  EXPECT_THROW(Store.SaveToFile(Dir.File("no-such-dir/prog.oxp")), EFCreateError);
+  EXPECT_THROW(Store.SaveToFile(Dir.Path("no-such-dir/prog.oxp")), EFCreateError);
 }
 
 TEST(ToxRegFile, DamagedFileKeepsTheEntriesBeforeTheDamage)

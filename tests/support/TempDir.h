@@ -14,8 +14,6 @@ public:
   TTempDir(const TTempDir&) = delete;
   TTempDir& operator=(const TTempDir&) = delete;
 
-  // Full path of a file named Name inside the directory.
-  std::string File(const std::string& Name) const { return Path(Name); }
   // The directory without a trailing separator, or Relative below it ('/' in
   // Relative becomes '\\' under Windows, so that tests can share paths).
   std::string Path(const std::string& Relative = "") const;
