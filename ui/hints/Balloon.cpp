@@ -432,12 +432,12 @@ void TBalloonHintWindow::ApplyStyle()
       FBorderColor = FSettings->BorderColor;
       break;
     case hsSystem: {
-      HFONT status = nullptr;
+      qv::FontHandle status;
       COLORREF background = 0, text = 0;
       ReadStatusFont(status, font.PixelsPerInch(), background, text);
       // The colour first: a later change of the font would drop the handle.
       font.SetColor(static_cast<TColor>(text));
-      if (status) Canvas().SetFontHandle(status);
+      if (status) Canvas().SetFontHandle(status.release());
       FFillColor = static_cast<TColor>(background);
       FBorderColor = clWindowFrame;
       break;

@@ -3,8 +3,6 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/win32/Handles.h"
-
 const TTypeInfo* TypeInfo_THintStyle()
 {
   static const TTypeInfo* t = NewEnumType("THintStyle", {"hsDefault", "hsCustom", "hsSystem"});
@@ -76,7 +74,7 @@ bool DecodeStatusFont(const BYTE* Data, DWORD Size, LOGFONTA& Font)
   return true;
 }
 
-void ReadStatusFont(HFONT& Font, int PixelsPerInch, COLORREF& Background, COLORREF& Text)
+void ReadStatusFont(qv::FontHandle& Font, int PixelsPerInch, COLORREF& Background, COLORREF& Text)
 {
   HKEY opened = nullptr;
   if (RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", &opened) == ERROR_SUCCESS) {
@@ -90,7 +88,7 @@ void ReadStatusFont(HFONT& Font, int PixelsPerInch, COLORREF& Background, COLORR
         RegQueryValueExA(key.get(), "StatusFont", nullptr, nullptr, data.data(), &size) == ERROR_SUCCESS &&
         DecodeStatusFont(data.data(), size, lf)) {
       lf.lfHeight = -lf.lfHeight * PixelsPerInch / 72;
-      Font = CreateFontIndirectA(&lf);
+      if (HFONT made = CreateFontIndirectA(&lf)) Font.reset(made);
     }
   }
   Text = GetSysColor(COLOR_INFOTEXT);

@@ -123,6 +123,7 @@ void DrawText3D(TCanvas& Canvas, const RECT& R, const std::string& Text, T3DEffe
 {
   Canvas.Prepare();
   HDC dc = Canvas.Handle();
+  const TSavedDC saved(dc);  // gives the text colour back, also when a pass throws
   const COLORREF k = GetTextColor(dc);
   for (const TEffectPass& pass :
        Effect3DDraws(E, static_cast<TColor>(k), static_cast<TColor>(ColorToRGB(clBtnHighlight)),
@@ -131,7 +132,6 @@ void DrawText3D(TCanvas& Canvas, const RECT& R, const std::string& Text, T3DEffe
     SetTextColor(dc, static_cast<COLORREF>(pass.Color));
     DrawTextA(dc, Text.c_str(), -1, &r, DT_NOCLIP);
   }
-  SetTextColor(dc, k);
 }
 
 void DrawText3DAt(TCanvas& Canvas, int X, int Y, const std::string& Text, T3DEffect E)
@@ -139,10 +139,33 @@ void DrawText3DAt(TCanvas& Canvas, int X, int Y, const std::string& Text, T3DEff
   DrawText3D(Canvas, RECT{X, Y, X + 1, Y + 1}, Text, E);
 }
 
+namespace {
+// Gives a canvas back the font colour, brush colour and copy mode it had, on every exit.
+class TStampColours {
+public:
+  explicit TStampColours(TCanvas& Canvas)
+      : FCanvas(Canvas), FText(Canvas.Font().Color()), FBrush(Canvas.BrushColor()), FMode(Canvas.CopyMode())
+  {}
+  ~TStampColours()
+  {
+    FCanvas.Font().SetColor(FText);
+    FCanvas.SetCopyMode(FMode);
+    FCanvas.SetBrushColor(FBrush);
+  }
+  TStampColours(const TStampColours&) = delete;
+  TStampColours& operator=(const TStampColours&) = delete;
+
+private:
+  TCanvas& FCanvas;
+  TColor FText;
+  TColor FBrush;
+  TCopyMode FMode;
+};
+}  // namespace
+
 void Stamp(TCanvas& Canvas, int X, int Y, HBITMAP Monochrome)
 {
-  const TColor brush = Canvas.BrushColor();
-  const TCopyMode mode = Canvas.CopyMode();
+  const TStampColours restore(Canvas);
   Canvas.SetBrushColor(clWhite);
   Canvas.SetCopyMode(cmSrcAnd);
   Canvas.Prepare();
@@ -151,29 +174,24 @@ void Stamp(TCanvas& Canvas, int X, int Y, HBITMAP Monochrome)
   Canvas.SetCopyMode(cmSrcPaint);
   Canvas.Prepare();
   BlitMonochrome(Canvas, X, Y, Monochrome, SRCPAINT);
-  Canvas.SetBrushColor(brush);
-  Canvas.SetCopyMode(mode);
 }
 
 void DrawCheck(const ToxMenuData& Data, TCanvas& Canvas, int X, int Y, const TMenuItem& Item, bool Selected)
 {
   if (!Item.Checked()) return;
-  const TColor text = Canvas.Font().Color();
-  const TCopyMode mode = Canvas.CopyMode();
-  const TColor brush = Canvas.BrushColor();
-  Canvas.SetBrushStyle(bsSolid);
-  HBITMAP mark = Item.RadioItem() ? Marks().Bullet() : Marks().Check();
-  if (!Item.Enabled()) {
-    if (!Selected || Data.Style == oxmWin97) {
-      Canvas.Font().SetColor(clBtnHighlight);
-      Stamp(Canvas, X + 1, Y + 1, mark);
+  {
+    const TStampColours restore(Canvas);
+    Canvas.SetBrushStyle(bsSolid);
+    HBITMAP mark = Item.RadioItem() ? Marks().Bullet() : Marks().Check();
+    if (!Item.Enabled()) {
+      if (!Selected || Data.Style == oxmWin97) {
+        Canvas.Font().SetColor(clBtnHighlight);
+        Stamp(Canvas, X + 1, Y + 1, mark);
+      }
+      Canvas.Font().SetColor(clBtnShadow);
     }
-    Canvas.Font().SetColor(clBtnShadow);
+    Stamp(Canvas, X, Y, mark);
   }
-  Stamp(Canvas, X, Y, mark);
-  Canvas.Font().SetColor(text);
-  Canvas.SetCopyMode(mode);
-  Canvas.SetBrushColor(brush);
   Canvas.SetBrushStyle(bsClear);
 }
 

@@ -78,25 +78,20 @@ protected:
 
 }  // namespace
 
-TEST_F(SubClassTest, TheFormAnswersFirstHooksSeeItsResultNewestLastAndTheFrameworkStillDrivesIt)
+TEST_F(SubClassTest, TheFormAnswersFirstHooksSeeItsResultNewestLastAndComeOffInReverseOrder)
 {
-  NewHook("A", 10);
-  NewHook("B", 100);
+  const WNDPROC original = CurrentProc(form->Handle());
+  TProbeHook* a = NewHook("A", 10);
+  TProbeHook* b = NewHook("B", 100);
   EXPECT_EQ(117, SendMessageA(form->Handle(), kProbe, 0, 0));
   EXPECT_EQ((std::vector<std::string>{"form", "A saw 7", "B saw 17"}), trail);
+  // The framework still finds and drives its form.
   EXPECT_EQ(form, TWinControl::FromHandle(form->Handle()));
   form->SetCaption("Hooked twice");
   EXPECT_EQ("Hooked twice", qvtest::WindowText(form->Handle()));
   SetWindowPos(form->Handle(), nullptr, 120, 130, 333, 222, SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(333, form->Width());
   EXPECT_EQ(130, form->Top());
-}
-
-TEST_F(SubClassTest, HooksComeOffInReverseOrderRestoringEachRecordedProcedure)
-{
-  const WNDPROC original = CurrentProc(form->Handle());
-  TProbeHook* a = NewHook("A", 10);
-  TProbeHook* b = NewHook("B", 100);
   EXPECT_EQ(original, a->OldProc());
   EXPECT_EQ(a->NewProc(), b->OldProc());
   EXPECT_EQ(b->NewProc(), CurrentProc(form->Handle()));

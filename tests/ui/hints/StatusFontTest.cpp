@@ -43,10 +43,9 @@ protected:
   // The font ReadStatusFont makes at 96 pixels per inch, read back (all zero: none).
   LOGFONTA Read()
   {
-    HFONT made = nullptr;
+    qv::FontHandle font;
     COLORREF bk = 1, text = 1;
-    ReadStatusFont(made, 96, bk, text);
-    const qv::FontHandle font(made);
+    ReadStatusFont(font, 96, bk, text);
     EXPECT_EQ(bk, GetSysColor(COLOR_INFOBK));
     EXPECT_EQ(text, GetSysColor(COLOR_INFOTEXT));
     LOGFONTA lf{};
