@@ -203,24 +203,4 @@ TEST(ImageListTest, CountDrawAndMask)
   EXPECT_EQ(RGB(255, 255, 255), mask.Canvas().Pixel(3, 1));
 }
 
-TEST(GuiCountTest, BrushesWindowsAndMenusAreCounted)
-{
-  // The first window of a thread brings helper windows with it; warm up.
-  DestroyWindow(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-  qvtest::GuiCounts before = qvtest::CurrentGuiCounts();
-  HBRUSH brush = CreateSolidBrush(RGB(1, 1, 1));
-  EXPECT_EQ(before.gdi + 1, qvtest::CurrentGuiCounts().gdi);
-  HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-  HMENU menu = CreatePopupMenu();
-  // Wine makes a helper object with the first window of a class, so the
-  // rise is at least the two objects made here.
-  EXPECT_GE(qvtest::CurrentGuiCounts().user, before.user + 2);
-  DeleteObject(brush);
-  DestroyMenu(menu);
-  DestroyWindow(window);
-  qvtest::GuiCounts after = qvtest::CurrentGuiCounts();
-  EXPECT_EQ(before.gdi, after.gdi);
-  EXPECT_EQ(before.user, after.user);
-}
-
 }  // namespace

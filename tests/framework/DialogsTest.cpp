@@ -105,17 +105,13 @@ TEST(FontDialogTest, RealFontDialogReturnsChosenSize)
 {
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFontSize("20"));
-  const int dpi = [] {
-    qv::WindowDC screen(nullptr);
-    return GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }();
+  const int dpi = GetDeviceCaps(qv::WindowDC(nullptr).get(), LOGPIXELSY);
   LOGFONTA font{};
   font.lfHeight = -MulDiv(9, dpi, 72);
   lstrcpyA(font.lfFaceName, "Courier New");
   COLORREF color = 0;
   ASSERT_TRUE(qv::RunFontDialog(font, color, CF_EFFECTS, nullptr));
-  const int expected = -MulDiv(20, dpi, 72);
-  EXPECT_EQ(expected, font.lfHeight);
+  EXPECT_EQ(-MulDiv(20, dpi, 72), font.lfHeight);
 }
 
 }  // namespace

