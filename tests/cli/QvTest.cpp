@@ -63,35 +63,30 @@ protected:
 };
 
 // The root is made absolute with one trailing separator; an unchanged tree
-// compares clean with exit status 0.
-TEST_F(QvTest, UnchangedTreeComparesCleanWithExitZeroAndOneDifferenceGivesOne)
+// compares clean with exit status 0, one difference is enough for 1, and the
+// report file has the printed lines with CR LF ends.
+TEST_F(QvTest, UnchangedTreeComparesCleanWithExitZeroAndChangesGiveOneAndACrLfReport)
 {
   ASSERT_EQ(Qv({"scan", P("tree") + Sep + Sep, "-o", P("s.qv")}).Status, 0);
   const Strings dirs = SplitLines(Read("s.qd"));
   ASSERT_GE(dirs.size(), 2u);
   EXPECT_EQ(dirs[0], std::string("*** DO NOT MODIFY THIS FILE UNLESS YOU KNOW WHAT YOU ARE DOING!!! ***\r"));
   EXPECT_EQ(dirs[1], Root + "\r");
-  const TRun run = Qv({"compare", P("s.qv")});
+  TRun run = Qv({"compare", P("s.qv")});
   EXPECT_EQ(run.Status, 0) << run.Err;
-  const Strings lines = SplitLines(run.Out);
+  Strings lines = SplitLines(run.Out);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].rfind("COLLECTION FOR " + Root + " (", 0), 0u) << lines[0];
   EXPECT_EQ(lines[1].rfind("DONE, 00:0", 0), 0u);
   EXPECT_EQ(run.Err, "");
-  // One difference is enough for exit status 1.
-  Dir.AddFile("tree/one.txt", "1");
+  Dir.AddFile("tree/new.txt", "n");
   EXPECT_EQ(Qv({"compare", P("s.qv")}).Status, 1);
-}
 
-TEST_F(QvTest, ChangesGiveExitOneAndTheReportFileHasCrLfLines)
-{
-  ASSERT_EQ(Qv({"scan", P("tree"), "-o", P("s.qv")}).Status, 0);
   Dir.AddFile("tree/a.txt", "01234567890123");
   fs::remove(P("tree/sub/b.txt"));
-  Dir.AddFile("tree/new.txt", "n");
-  const TRun run = Qv({"compare", P("s.qv"), "-o", P("report.txt")});
+  run = Qv({"compare", P("s.qv"), "-o", P("report.txt")});
   EXPECT_EQ(run.Status, 1) << run.Err;
-  Strings lines = SplitLines(run.Out);
+  lines = SplitLines(run.Out);
   ASSERT_EQ(lines.size(), 5u);
   const Strings middle(lines.begin() + 1, lines.end() - 1);
   EXPECT_NE(std::find(middle.begin(), middle.end(), Root + "a.txt - Size: 4"), middle.end());

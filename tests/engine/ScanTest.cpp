@@ -9,16 +9,11 @@ protected:
   const uint32_t T = DosDateTime(1998, 12, 5, 14, 3, 22);
 };
 
+// Positions go in the order directories are met, not the root's own first
+// (the root met first is in the collection's byte test).
 TEST_F(ScanTest, TheDirectoryMetFirstTakesThePositionAfterTheRoot)
 {
-  Fs.AddFile("D:\\Data\\a.txt", 10, T);
   Fs.AddFile("D:\\Data\\Sub\\b.txt", 20, T);
-  Engine.Scan("D:\\Data\\");
-  EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data", "D:\\Data\\Sub"}));
-  EXPECT_EQ(Engine.Entries(), (Recs{{"a.txt", 1, T, 10}, {"b.txt", 2, T, 20}}));
-  EXPECT_EQ(Engine.Count(), 2);
-  // The subdirectory met first takes the first free position.
-  Fs.Delete("D:\\Data\\a.txt");
   Fs.AddFile("D:\\Data\\a.txt", 10, T);
   Engine.Scan("D:\\Data\\");
   EXPECT_EQ(Engine.DirList(), (Strings{"D:\\Data\\", "D:\\Data\\Sub", "D:\\Data"}));

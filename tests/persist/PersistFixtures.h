@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 
@@ -33,11 +35,11 @@ inline std::string BlobHead(const std::string& Class)
   return NameField(Class) + "03" + "TPF0" + Str("TCarrier") + Str("");
 }
 
-// The blob of an object-valued property.
+// The blob of an object-valued property; the writer reports its size.
 inline std::string BlobOf(TObject& Instance, const char* Name)
 {
   TMemoryStream Stream;
-  WriteObjectProp(Instance, FindPropInfo(Instance, Name), Stream);
+  EXPECT_EQ(Stream.Size(), WriteObjectProp(Instance, FindPropInfo(Instance, Name), Stream)) << Name;
   return Stream.DataString();
 }
 

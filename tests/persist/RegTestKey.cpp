@@ -12,11 +12,12 @@ TRawValue ReadRaw(const std::string& Key, const std::string& Name)
 {
   TRawValue Result;
   DWORD Size = 0;
-  if (RegGetValueA(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_ANY, &Result.Type, nullptr, &Size) !=
-      ERROR_SUCCESS)
+  if (RegGetValueA(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &Result.Type, nullptr,
+                   &Size) != ERROR_SUCCESS)
     return Result;
   Result.Data.resize(Size);
-  RegGetValueA(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_ANY, nullptr, Result.Data.data(), &Size);
+  RegGetValueA(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, Result.Data.data(),
+               &Size);
   Result.Exists = true;
   Result.Data.resize(Size);
   if (Result.Type == REG_SZ && !Result.Data.empty() && Result.Data.back() == '\0') Result.Data.pop_back();

@@ -56,10 +56,7 @@ TEST(ToxRegFile, FileLayoutMatchesFieldOffsets)
                                EntryBytes("OpenFileName", "QVMain\\oxPersist", 1, std::string("C:\\a.qv") + '\0') +
                                EntryBytes("Font", "QVMain\\oxPersist", 2, std::string(Blob, 3)) +
                                EntryBytes("Caption", "", 1, std::string(1, '\0')) + Header();
-  const std::string Bytes = Store.SaveToBytes();
-  EXPECT_EQ(Expected, Bytes);
-  EXPECT_EQ(16u + 3 * (4 + 93 + 4) + 8 + 3 + 1 + 16, Bytes.size());
-  EXPECT_EQ('\x08', Bytes[16 + 4 + 89]);  // size field of the first entry
+  EXPECT_EQ(Expected, Store.SaveToBytes());
 }
 
 TEST(ToxRegFile, NamesIgnoreCaseAgreeInTheirFirst23CharactersAndMoveToTheEndWhenRewritten)
@@ -140,9 +137,6 @@ TEST(ToxRegFile, SaveAndLoadRoundTripKeepsOrderAndLeavesLastKeyCurrent)
   Loaded.LoadFromFile(FileName);
   EXPECT_EQ("dlgOptions\\oxPersist", Loaded.CurrentKey());
   EXPECT_EQ(Store.SaveToBytes(), Loaded.SaveToBytes());
-  EXPECT_EQ("False", Loaded.ReadString("EnableBeeps"));
-  Loaded.SetCurrentKey("QVMain\\oxPersist");
-  EXPECT_EQ("C:\\", Loaded.ReadString("browser root"));
 }
 
 TEST(ToxRegFile, WrongHeaderOrEmptyFileLoadsEmptyAndAMissingFileFails)

@@ -14,6 +14,7 @@
 
 #include "engine/Errors.h"
 #include "platform/PlatformFileSystem.h"
+#include "tests/engine/EngineTestSupport.h"
 #include "tests/platform/NativeTree.h"
 
 namespace {
@@ -215,12 +216,7 @@ TEST_F(FileSystemContract, WriteToAFullDeviceAndAReadErrorFail)
   auto in = path.empty() ? nullptr : FFs.OpenRead(path);
   if (!in) GTEST_SKIP() << "no file that opens but cannot be read";
   char buffer[16];
-  try {
-    in->Read(buffer, sizeof buffer);
-    FAIL() << "no read error";
-  } catch (const EQVError& error) {
-    EXPECT_EQ(error.what(), "Cannot read file " + path);
-  }
+  ExpectFailure<EQVError>([&] { in->Read(buffer, sizeof buffer); }, "Cannot read file " + path);
 }
 
 TEST_F(FileSystemContract, ReplaceMovesOverOrCreatesTheTargetAndRemoveIgnoresAMissingFile)

