@@ -33,6 +33,8 @@ std::array<int, 6> Sizes(const TCaptionMetrics& M)
   return {M.FrameWidth, M.FrameHeight, M.CaptionHeight, M.ButtonWidth, M.IconWidth, M.IconHeight};
 }
 
+std::array<int, 4> Box(const TButtonPlace& P) { return {P.Left, P.Top, P.Width, P.Height}; }
+
 int SevenPerChar(const std::string& s) { return static_cast<int>(s.size()) * 7; }
 
 }  // namespace
@@ -91,10 +93,7 @@ TEST(CaptionButtonLayout, ButtonsRunLeftFromTheSystemStripWithTheirGapsHiddenOne
   std::vector<TButtonSlot> slots{{true, 0}, {true, 1}, {true, 1}, {true, 1}};
   TButtonLayout l = LayoutCaptionButtons(m, true, 449, 56, slots);
   ASSERT_EQ(l.Places.size(), 4u);
-  EXPECT_EQ(l.Places[0].Left, 449 - 58 - 16);
-  EXPECT_EQ(l.Places[0].Top, 7);
-  EXPECT_EQ(l.Places[0].Width, 16);
-  EXPECT_EQ(l.Places[0].Height, 14);
+  EXPECT_EQ(Box(l.Places[0]), (std::array<int, 4>{449 - 58 - 16, 7, 16, 14}));
   EXPECT_EQ(l.Places[1].Left, l.Places[0].Left - 16);  // touching, no gap
   EXPECT_EQ(l.Places[2].Left, l.Places[1].Left - 2 - 16);
   EXPECT_EQ(l.Places[3].Left, l.Places[2].Left - 2 - 16);
@@ -104,9 +103,7 @@ TEST(CaptionButtonLayout, ButtonsRunLeftFromTheSystemStripWithTheirGapsHiddenOne
   EXPECT_EQ(none.LeftEdge, 449 - 58);
 
   TButtonLayout rollUpOnly = LayoutCaptionButtons(m, false, 449, 56, {{false, 0}, {true, 1}});
-  EXPECT_EQ(rollUpOnly.Places[1].Left, 449 - 58 - 19);
-  EXPECT_EQ(rollUpOnly.Places[1].Top, 5);
-  EXPECT_EQ(rollUpOnly.Places[1].Height, 19);
+  EXPECT_EQ(Box(rollUpOnly.Places[1]), (std::array<int, 4>{449 - 58 - 19, 5, 19, 19}));
   EXPECT_EQ(rollUpOnly.LeftEdge, 449 - 58 - 19 - 2);
 }
 

@@ -103,32 +103,25 @@ TEST_F(SubClassTest, TheFormAnswersFirstHooksSeeItsResultNewestLastAndComeOffInR
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
 }
 
-TEST_F(SubClassTest, EnabledChangesRefreshOnlyWhenTheValueChangesAndANonWindowFailsWithEnabledSet)
+TEST_F(SubClassTest, EnabledChangesRefreshOnlyWhenTheValueChangesAndFailWhenNoProcedureIsLeftOrOnANonWindow)
 {
   TProbeHook* hook = NewHook("A", 1, false);
-  EXPECT_EQ(form->Handle(), hook->Handle());
-  EXPECT_FALSE(hook->Enabled());
   hook->SetEnabled(true);
   hook->SetEnabled(true);
   EXPECT_EQ(1, hook->Refreshes);
   hook->SetEnabled(false);
   EXPECT_EQ(2, hook->Refreshes);
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
+  std::vector<WNDPROC> taken;
+  while (WNDPROC p = MakeObjectInstance([](TMessage&) {})) taken.push_back(p);
+  EXPECT_GT(taken.size(), 100u);
+  uitest::ExpectFailure<EOutOfResources>([&] { hook->SetEnabled(true); }, "Windows Resources Exhausted");
+  for (WNDPROC p : taken) FreeObjectInstance(p);
+  EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
   hook->SetWindow(reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7654)));
   uitest::ExpectFailure<ENotOwnerError>([&] { hook->SetEnabled(true); }, "Not a valid Window");
   EXPECT_TRUE(hook->Enabled());
   EXPECT_EQ(nullptr, hook->NewProc());
-}
-
-TEST_F(SubClassTest, NoProcedureLeftMeansWindowsResourcesExhausted)
-{
-  std::vector<WNDPROC> taken;
-  while (WNDPROC p = MakeObjectInstance([](TMessage&) {})) taken.push_back(p);
-  EXPECT_GT(taken.size(), 100u);
-  TProbeHook* hook = NewHook("A", 1, false);
-  uitest::ExpectFailure<EOutOfResources>([&] { hook->SetEnabled(true); }, "Windows Resources Exhausted");
-  for (WNDPROC p : taken) FreeObjectInstance(p);
-  EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));
 }
 
 TEST_F(SubClassTest, ARecreatedWindowIsHookedAgainOneTickLaterInTheSameOrder)

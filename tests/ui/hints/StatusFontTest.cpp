@@ -36,13 +36,11 @@ protected:
       RegDeleteValueA(Key, "StatusFont");
     RegCloseKey(Key);
   }
-  void Store(const void* Data, DWORD Size)
+  // The font ReadStatusFont makes at 96 pixels per inch from the stored Data
+  // (none: what is there), read back (all zero: no font).
+  LOGFONTA Read(const void* Data = nullptr, DWORD Size = 0)
   {
-    RegSetValueExA(Key, "StatusFont", 0, REG_BINARY, static_cast<const BYTE*>(Data), Size);
-  }
-  // The font ReadStatusFont makes at 96 pixels per inch, read back (all zero: none).
-  LOGFONTA Read()
-  {
+    if (Data) RegSetValueExA(Key, "StatusFont", 0, REG_BINARY, static_cast<const BYTE*>(Data), Size);
     qv::FontHandle font;
     COLORREF bk = 1, text = 1;
     ReadStatusFont(font, 96, bk, text);
@@ -62,8 +60,7 @@ TEST_F(StatusFont, SixteenBitRecordsAreWidenedWideAndNarrowLogFontsReadAndAMissi
   record[10] = 1;  // italic
   record[13] = ANSI_CHARSET;
   std::strcpy(reinterpret_cast<char*>(record + 18), "Arial");
-  Store(record, sizeof record);
-  LOGFONTA lf = Read();
+  LOGFONTA lf = Read(record, sizeof record);
   EXPECT_EQ(lf.lfHeight, 12);  // 9 points at 96 pixels per inch
   EXPECT_EQ(lf.lfWeight, 700);
   EXPECT_EQ(lf.lfItalic, 1);
@@ -72,16 +69,14 @@ TEST_F(StatusFont, SixteenBitRecordsAreWidenedWideAndNarrowLogFontsReadAndAMissi
   wide.lfHeight = -11;
   wide.lfWeight = 400;
   wcscpy(wide.lfFaceName, L"Tahoma");
-  Store(&wide, sizeof wide);
-  lf = Read();
+  lf = Read(&wide, sizeof wide);
   EXPECT_EQ(lf.lfHeight, 14);  // truncated: 11 * 96 / 72 = 14.67
   EXPECT_STREQ(lf.lfFaceName, "Tahoma");
 
   LOGFONTA narrow{};
   narrow.lfHeight = -8;
   std::strcpy(narrow.lfFaceName, "Courier New");
-  Store(&narrow, sizeof narrow);
-  lf = Read();
+  lf = Read(&narrow, sizeof narrow);
   EXPECT_EQ(lf.lfHeight, 10);
   EXPECT_STREQ(lf.lfFaceName, "Courier New");
 
