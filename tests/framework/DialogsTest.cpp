@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <cstdio>
+#include <fstream>
 
 #include "framework/win32/Handles.h"
 #include "tests/support/DialogAnswering.h"
@@ -67,9 +68,7 @@ TEST(FileDialogTest, FilterBecomesNulSeparated)
 TEST(FileDialogTest, RealDialogAddsTheExtensionAsksBeforeOverwritingAndCancelKeepsTheName)
 {
   const char* existing = "Z:\\tmp\\qv_dialog_test_existing.qv";
-  FILE* f = std::fopen(existing, "w");
-  ASSERT_NE(nullptr, f);
-  std::fclose(f);
+  ASSERT_TRUE(std::ofstream(existing));
   qvtest::CbtDialogAnswerer answerer;
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFile("Z:\\tmp\\qv_dialog_test_new"));
   answerer.Push(qvtest::CbtDialogAnswerer::ChooseFile(existing));

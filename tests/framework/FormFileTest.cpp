@@ -36,8 +36,7 @@ TEST(FormFile, TextFormBuildsTheFormAndItsComponents)
   ASSERT_EQ(2, form.ComponentCount());
   auto* first = dynamic_cast<TGadget*>(form.Components(0));
   auto* second = dynamic_cast<TGadget*>(form.Components(1));
-  ASSERT_NE(nullptr, first);
-  ASSERT_NE(nullptr, second);
+  ASSERT_TRUE(first && second);
   EXPECT_EQ("First", first->Name());
   EXPECT_EQ(second, first->FBuddy);
   EXPECT_EQ("Courier New", first->FFont->Name());

@@ -22,6 +22,7 @@ public:
   TStatusBar* StatusBar = nullptr;
   TCheckBox* Beeps = nullptr;
   TButton* btnOK = nullptr;
+  TSpeedButton* AddButton = nullptr;
   int Scans = 0, Clears = 0, Popups = 0, Adds = 0, Resizes = 0, TextChanges = 0;
   std::vector<std::string> Events;
   void Loaded() override
@@ -32,6 +33,7 @@ public:
     StatusBar = dynamic_cast<TStatusBar*>(FindComponent("StatusBar"));
     Beeps = dynamic_cast<TCheckBox*>(FindComponent("Beeps"));
     btnOK = dynamic_cast<TButton*>(FindComponent("btnOK"));
+    AddButton = dynamic_cast<TSpeedButton*>(FindComponent("Add"));
   }
   void WndProc(TMessage& Message) override
   {
@@ -72,7 +74,7 @@ protected:
   TTestMainForm* form = nullptr;
 };
 
-TEST(FormLoading, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBeforeOnCreate)
+TEST(FormLoading, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBeforeOnCreateAndCaptionChangesNotify)
 {
   TApplicationScope scope;
   TTestMainForm* form = nullptr;
@@ -88,6 +90,12 @@ TEST(FormLoading, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBef
   EXPECT_EQ(1, form->btnOK->ModalResult());
   form->Show();
   EXPECT_EQ("Quorvik V5.0", qvtest::WindowText(form->Handle()));
+  // Each change of the caption, and only a change, notifies the form.
+  const int loaded = form->TextChanges;
+  form->SetCaption("One");
+  form->SetCaption("Two");
+  form->SetCaption("Two");
+  EXPECT_EQ(loaded + 2, form->TextChanges);
   EXPECT_EQ(2, SendMessageA(form->Changes->Handle(), LB_GETCOUNT, 0, 0));
   EXPECT_EQ(BST_CHECKED, SendMessageA(form->Beeps->Handle(), BM_GETCHECK, 0, 0));
   RECT r;
@@ -193,33 +201,27 @@ POINT OnScreen(TCustomForm* form, POINT client)
 
 class SpeedButtonTest : public FormsTest {
 protected:
-  void SetUp() override
-  {
-    FormsTest::SetUp();
-    add = dynamic_cast<TSpeedButton*>(form->FindComponent("Add"));
-  }
   // A mouse message as the form gets it; the button is held except on release.
   void Mouse(UINT Msg, POINT At, WPARAM Keys = MK_LBUTTON)
   {
     SendMessageA(form->Handle(), Msg, Msg == WM_LBUTTONUP ? 0 : Keys, MAKELPARAM(At.x, At.y));
   }
-  TSpeedButton* add = nullptr;
 };
 
 TEST_F(SpeedButtonTest, ClicksOnlyWhenReleasedOverItAndFreesTheMouse)
 {
   Mouse(WM_LBUTTONDOWN, kOnAdd);
-  EXPECT_EQ(add, GetCaptureControl());
+  EXPECT_EQ(form->AddButton, GetCaptureControl());
   EXPECT_EQ(form->Handle(), GetCapture());
-  EXPECT_EQ(bsDown, add->State());
+  EXPECT_EQ(bsDown, form->AddButton->State());
   // While the form holds the capture, moves far outside the button still reach it.
   Mouse(WM_MOUSEMOVE, POINT{-40, -30});
-  EXPECT_EQ(bsUp, add->State());
+  EXPECT_EQ(bsUp, form->AddButton->State());
   Mouse(WM_MOUSEMOVE, kOnAdd);
-  EXPECT_EQ(bsDown, add->State());
+  EXPECT_EQ(bsDown, form->AddButton->State());
   Mouse(WM_LBUTTONUP, kOnAdd);
   EXPECT_EQ(1, form->Adds);
-  EXPECT_EQ(bsUp, add->State());
+  EXPECT_EQ(bsUp, form->AddButton->State());
   EXPECT_EQ(nullptr, GetCaptureControl());
   EXPECT_EQ(nullptr, GetCapture());
   // A move and a release after the release are no longer held by the button.
@@ -231,7 +233,7 @@ TEST_F(SpeedButtonTest, ClicksOnlyWhenReleasedOverItAndFreesTheMouse)
   Mouse(WM_MOUSEMOVE, POINT{-40, -30});
   Mouse(WM_LBUTTONUP, POINT{-40, -30});
   EXPECT_EQ(1, form->Adds);
-  EXPECT_EQ(bsUp, add->State());
+  EXPECT_EQ(bsUp, form->AddButton->State());
   EXPECT_EQ(nullptr, GetCaptureControl());
   EXPECT_EQ(nullptr, GetCapture());
 }
@@ -239,29 +241,29 @@ TEST_F(SpeedButtonTest, ClicksOnlyWhenReleasedOverItAndFreesTheMouse)
 TEST_F(SpeedButtonTest, DoubleClickCountsAsTwoClicksAndADisabledButtonIgnoresPresses)
 {
   int doubleClicks = 0;
-  add->OnDblClick = [&](TObject*) { ++doubleClicks; };
+  form->AddButton->OnDblClick = [&](TObject*) { ++doubleClicks; };
   // A quick second click arrives as WM_LBUTTONDBLCLK in place of its press (CS_DBLCLKS).
   Mouse(WM_LBUTTONDOWN, kOnAdd);
   Mouse(WM_LBUTTONUP, kOnAdd);
   Mouse(WM_LBUTTONDBLCLK, kOnAdd);
-  EXPECT_EQ(add, GetCaptureControl());
-  EXPECT_EQ(bsDown, add->State());
+  EXPECT_EQ(form->AddButton, GetCaptureControl());
+  EXPECT_EQ(bsDown, form->AddButton->State());
   Mouse(WM_LBUTTONUP, kOnAdd);
   EXPECT_EQ(2, form->Adds);
   EXPECT_EQ(1, doubleClicks);
   EXPECT_EQ(nullptr, GetCaptureControl());
 
-  add->SetEnabled(false);
+  form->AddButton->SetEnabled(false);
   Mouse(WM_LBUTTONDOWN, kOnAdd);
   EXPECT_EQ(nullptr, GetCaptureControl());
-  EXPECT_EQ(bsUp, add->State());
+  EXPECT_EQ(bsUp, form->AddButton->State());
   Mouse(WM_LBUTTONUP, kOnAdd);
   // Delivered to the button itself (as caption buttons deliver), a press is ignored too.
-  add->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  form->AddButton->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   EXPECT_EQ(nullptr, GetCaptureControl());
-  add->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  form->AddButton->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(2, form->Adds);
-  add->SetEnabled(true);
+  form->AddButton->SetEnabled(true);
   Mouse(WM_LBUTTONDOWN, kOnAdd);
   Mouse(WM_LBUTTONUP, kOnAdd);
   EXPECT_EQ(3, form->Adds);
@@ -282,15 +284,6 @@ TEST_F(FormsTest, RealMouseClicksOnButtonControlsAndSpeedButtonClickOnce)
   for (const auto& [at, clicks] : targets) EXPECT_EQ(1, *clicks) << at.x;
   EXPECT_FALSE(form->Beeps->Checked());
   EXPECT_EQ(nullptr, GetCaptureControl());
-}
-
-TEST_F(FormsTest, TextChangedNotificationReachesTheForm)
-{
-  const int loaded = form->TextChanges;
-  form->SetCaption("One");
-  form->SetCaption("Two");
-  form->SetCaption("Two");
-  EXPECT_EQ(loaded + 2, form->TextChanges);
 }
 
 TEST_F(FormsTest, OwnerDrawnListsFocusEventsAndFreeingListsWithWindows)

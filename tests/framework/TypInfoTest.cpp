@@ -7,19 +7,12 @@
 
 using namespace fwtest;
 
-namespace {
-std::vector<std::string> Names(const TObject& o)
-{
-  std::vector<std::string> r;
-  for (const TPropInfo* p : GetPropList(o)) r.push_back(p->Name);
-  return r;
-}
-}  // namespace
-
 TEST(TypInfo, PropertiesAreInheritedInDeclarationOrder)
 {
   TPanelForm form(nullptr);
-  EXPECT_EQ((std::vector<std::string>{"Name", "Tag", "Caption", "Left"}), Names(form));
+  std::vector<std::string> names;
+  for (const TPropInfo* p : GetPropList(form)) names.push_back(p->Name);
+  EXPECT_EQ((std::vector<std::string>{"Name", "Tag", "Caption", "Left"}), names);
 }
 
 TEST(TypInfo, KindsAndTypeNamesFoundIgnoringCase)
