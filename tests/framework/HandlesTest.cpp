@@ -36,10 +36,8 @@ TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue)
 {
   EXPECT_FALSE(TFindHandle());
   WIN32_FIND_DATAA data;
-  TFindHandle missing(FindFirstFileA("Z:\\no\\such\\dir\\*", &data));
-  EXPECT_FALSE(missing);
-  TFindHandle found(FindFirstFileA("C:\\windows\\*", &data));
-  EXPECT_TRUE(found);
+  EXPECT_FALSE(TFindHandle(FindFirstFileA("Z:\\no\\such\\dir\\*", &data)));
+  EXPECT_TRUE(TFindHandle(FindFirstFileA("C:\\windows\\*", &data)));
 }
 
 TEST(HandlesTest, SelectionGuardPutsOldObjectBack)
