@@ -37,7 +37,6 @@ TEST(Component, FreeingTheOwnerFreesComponentsLastFirst)
   std::vector<std::string> log;
   auto* owner = new TComponent(nullptr);
   for (const char* name : {"A", "B", "C"}) new TWatcher(owner, log, name);
-  EXPECT_EQ(3, owner->ComponentCount());
   delete owner;
   EXPECT_EQ((std::vector<std::string>{"free C destroying", "free B destroying", "free A destroying"}), log);
 }

@@ -59,23 +59,6 @@ void TTestMainForm::DeclareProperties(TClassBuilder<TTestMainForm>& c)
 
 namespace {
 
-// Timer procedures run inside the modal loops (menu tracking, ShowModal).
-void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-  KillTimer(nullptr, id);
-  HWND menu = FindWindowA("#32768", nullptr);
-  if (menu) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-}
-
-void CALLBACK ClickOkOfModalForm(HWND, UINT, UINT_PTR id, DWORD)
-{
-  KillTimer(nullptr, id);
-  for (int i = 0; i < Screen->FormCount(); ++i) {
-    auto* f = dynamic_cast<TTestMainForm*>(Screen->Forms(i));
-    if (f && f->Modal()) f->btnOK->Click();
-  }
-}
-
 // The test form, shown and on top, so that nothing else lies under the points tests click or look up.
 class FormsTest : public ::testing::Test {
 protected:
@@ -118,7 +101,7 @@ TEST(FormLoading, FormFileBuildsControlsOfAnyStandardClassWithTheirPropertiesBef
     EXPECT_NE(nullptr, FindClassInfo(name)) << name;
 }
 
-TEST_F(FormsTest, MenuCommandDispatchedByIdAndByShortcutAndSelectionSetsTheHint)
+TEST_F(FormsTest, MenuCommandDispatchedByIdAndByShortcutSelectionSetsTheHintAndExceptionsAreReported)
 {
   EXPECT_EQ(nullptr, form->Menu()->FindItem(0, fkCommand));
   auto* item = dynamic_cast<TMenuItem*>(form->FindComponent("mnuFileScan"));
@@ -140,6 +123,18 @@ TEST_F(FormsTest, MenuCommandDispatchedByIdAndByShortcutAndSelectionSetsTheHint)
     Sleep(10);
   }
   EXPECT_EQ(2, form->Scans);
+
+  // A handler's exception is shown in a box, and the program goes on.
+  qvtest::CbtDialogAnswerer answerer;
+  answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
+  Application->SetTitle("Quorvik V5.0");
+  item->OnClick = [](TObject*) { throw EFOpenError("Cannot open file Z:\\x.qv"); };
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+  ASSERT_EQ(1u, answerer.Texts().size());
+  EXPECT_EQ("Cannot open file Z:\\x.qv.", answerer.Texts()[0]);
+  EXPECT_EQ("Quorvik V5.0", answerer.Captions()[0]);
+  EXPECT_TRUE(IsWindow(form->Handle()));
+  EXPECT_FALSE(Application->Terminated());
 }
 
 TEST_F(FormsTest, PopupMenuDispatchThroughPopupList)
@@ -151,8 +146,8 @@ TEST_F(FormsTest, PopupMenuDispatchThroughPopupList)
   ASSERT_NE(nullptr, list);
   SendMessageA(list, WM_COMMAND, MAKEWPARAM(clear->Command(), 0), 0);
   EXPECT_EQ(1, form->Clears);
-  // A real TrackPopupMenu: the menu is answered with Escape from a thread timer.
-  SetTimer(nullptr, 0, 300, CloseOpenMenu);
+  // A real TrackPopupMenu: its loop takes the Escape waiting in the queue.
+  PostMessageA(form->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   popup->Popup(50, 50);
   EXPECT_EQ(1, form->Popups);
 }
@@ -161,7 +156,9 @@ TEST_F(FormsTest, ButtonModalResultEndsShowModal)
 {
   // Owned by nobody: a second component named TestMain cannot join the application.
   std::unique_ptr<TTestMainForm> dialog(TCustomForm::Create<TTestMainForm>(nullptr));
-  SetTimer(nullptr, 0, 200, ClickOkOfModalForm);
+  // The button's click, as the system reports it, waits for the modal loop.
+  PostMessageA(dialog->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(dialog->btnOK->Handle()));
   EXPECT_EQ(mrOk, dialog->ShowModal());
   EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
   EXPECT_TRUE(IsWindowEnabled(form->Handle()));
@@ -326,21 +323,6 @@ TEST_F(FormsTest, OwnerDrawnListsFocusEventsAndFreeingListsWithWindows)
   EXPECT_EQ("red", changed);  // the chosen line, not the edit box's old text
   delete list;                // with its window: the list's messages were pure calls in the base destructor
   delete combo;
-}
-
-TEST_F(FormsTest, ExceptionInHandlerIsReportedAndProgramGoesOn)
-{
-  qvtest::CbtDialogAnswerer answerer;
-  answerer.Push(qvtest::CbtDialogAnswerer::Press(IDOK));
-  Application->SetTitle("Quorvik V5.0");
-  auto* item = dynamic_cast<TMenuItem*>(form->FindComponent("mnuFileScan"));
-  item->OnClick = [](TObject*) { throw EFOpenError("Cannot open file Z:\\x.qv"); };
-  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
-  ASSERT_EQ(1u, answerer.Texts().size());
-  EXPECT_EQ("Cannot open file Z:\\x.qv.", answerer.Texts()[0]);
-  EXPECT_EQ("Quorvik V5.0", answerer.Captions()[0]);
-  EXPECT_TRUE(IsWindow(form->Handle()));
-  EXPECT_FALSE(Application->Terminated());
 }
 
 class RecordingHint : public THintWindow {

@@ -4,7 +4,6 @@
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/ListBox.h"
 #include "framework/forms/Forms.h"
-#include "framework/win32/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,36 +12,19 @@
 
 namespace {
 
-// Counts the messages sent to one window, through a thread hook.
-class TSentMessages {
+// A list or combo box that counts the messages its window procedure gets,
+// and notes each switch of drawing in its order.
+template <class T> class TCounted : public T {
 public:
-  explicit TSentMessages(HWND Window)
-      : FWindow(Window), FHook(SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()))
-  {
-    Active = this;
-  }
-  ~TSentMessages() { Active = nullptr; }
-  int operator[](UINT Msg) const
-  {
-    auto it = FCounts.find(Msg);
-    return it == FCounts.end() ? 0 : it->second;
-  }
+  using T::T;
+  std::map<UINT, int> Sent;
   std::vector<WPARAM> Redraws;
-
-private:
-  static LRESULT CALLBACK Hook(int Code, WPARAM WParam, LPARAM LParam)
+  void WndProc(TMessage& Message) override
   {
-    auto* m = reinterpret_cast<CWPSTRUCT*>(LParam);
-    if (Code == HC_ACTION && Active && m->hwnd == Active->FWindow) {
-      ++Active->FCounts[m->message];
-      if (m->message == WM_SETREDRAW) Active->Redraws.push_back(m->wParam);
-    }
-    return CallNextHookEx(nullptr, Code, WParam, LParam);
+    ++Sent[Message.Msg];
+    if (Message.Msg == WM_SETREDRAW) Redraws.push_back(Message.WParam);
+    T::WndProc(Message);
   }
-  static inline TSentMessages* Active = nullptr;
-  HWND FWindow;
-  qv::HookHandle FHook;
-  std::map<UINT, int> FCounts;
 };
 
 std::vector<std::string> WindowLines(HWND List, UINT GetCount, UINT GetText)
@@ -61,8 +43,8 @@ class ListControlTest : public ::testing::Test {
 protected:
   TApplicationScope Scope;
   std::unique_ptr<TForm> Form{TCustomForm::Create<TForm>(nullptr)};
-  TListBox* List = new TListBox(Form.get());
-  TComboBox* Combo = new TComboBox(Form.get());
+  TCounted<TListBox>* List = new TCounted<TListBox>(Form.get());
+  TCounted<TComboBox>* Combo = new TCounted<TComboBox>(Form.get());
 
   void SetUp() override
   {
@@ -70,6 +52,10 @@ protected:
     Combo->SetParent(Form.get());
     Combo->SetTop(120);
     Form->Show();
+    // Only what a test does counts.
+    List->Sent.clear();
+    List->Redraws.clear();
+    Combo->Sent.clear();
   }
   std::vector<std::string> ListLines() { return WindowLines(List->Handle(), LB_GETCOUNT, LB_GETTEXT); }
   std::vector<std::string> ComboLines() { return WindowLines(Combo->Handle(), CB_GETCOUNT, CB_GETLBTEXT); }
@@ -80,7 +66,7 @@ protected:
 TEST_F(ListControlTest, EachItemOperationIsOneWindowMessage)
 {
   TStrings* items = List->Items();
-  TSentMessages sent(List->Handle());
+  auto& sent = List->Sent;
   for (int i = 0; i < 1000; ++i) items->AddObject("line " + std::to_string(i), reinterpret_cast<TObject*>(1));
   EXPECT_EQ(sent[LB_INSERTSTRING], 1000);
   EXPECT_EQ(sent[LB_RESETCONTENT], 0);
@@ -100,29 +86,28 @@ TEST_F(ListControlTest, EachItemOperationIsOneWindowMessage)
 
 TEST_F(ListControlTest, UpdateSuspendsDrawingOnceAndPutsItBack)
 {
-  TSentMessages sent(List->Handle());
   List->Items()->BeginUpdate();
   List->Items()->BeginUpdate();
   List->Items()->Add("a");
   List->Items()->EndUpdate();
   List->Items()->Add("b");
   List->Items()->EndUpdate();
-  EXPECT_EQ(sent.Redraws, (std::vector<WPARAM>{FALSE, TRUE}));
+  EXPECT_EQ(List->Redraws, (std::vector<WPARAM>{FALSE, TRUE}));
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"a", "b"}));
   // Assigning a whole list is one update.
   TStringList other;
   other.SetText("x\ny\nz\n");
   List->Items()->Assign(&other);
-  EXPECT_EQ(sent.Redraws.size(), 4u);
+  EXPECT_EQ(List->Redraws.size(), 4u);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"x", "y", "z"}));
   // A reload (here by sorting) draws again afterwards, unless an update holds drawing off.
-  sent.Redraws.clear();
+  List->Redraws.clear();
   List->SetSorted(true);
   List->SetSorted(false);
   List->Items()->BeginUpdate();
   List->SetSorted(true);
   List->Items()->EndUpdate();
-  EXPECT_EQ(sent.Redraws, (std::vector<WPARAM>{FALSE, TRUE, FALSE, TRUE}));
+  EXPECT_EQ(List->Redraws, (std::vector<WPARAM>{FALSE, TRUE, FALSE, TRUE}));
 }
 
 TEST_F(ListControlTest, NewWindowShowsTheItemsObjectsAndSelection)
@@ -156,12 +141,11 @@ TEST_F(ListControlTest, SortedListShowsItsItemsInTheirOrder)
 TEST_F(ListControlTest, ComboBoxItemsFollowTheSameOperations)
 {
   TStrings* items = Combo->Items();
-  TSentMessages sent(Combo->Handle());
   for (const char* s : {"one", "two", "three"}) items->Add(s);
   items->Put(0, "uno");
   items->Delete(1);
   Combo->SetItemIndex(1);
-  EXPECT_EQ(sent[CB_RESETCONTENT], 0);
+  EXPECT_EQ(Combo->Sent[CB_RESETCONTENT], 0);
   EXPECT_EQ(ComboLines(), (std::vector<std::string>{"uno", "three"}));
   Combo->RecreateWnd();
   EXPECT_EQ(ComboLines(), (std::vector<std::string>{"uno", "three"}));
