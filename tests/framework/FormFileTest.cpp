@@ -60,8 +60,6 @@ TEST(FormFile, ResourcesAreFoundByClassNameAndBinaryFormIsAccepted)
   TGadget gadget(nullptr);
   EXPECT_FALSE(InitComponentFromResources(&gadget, TComponent::StaticClass()));
 
-  std::string data;
-  ASSERT_TRUE(FindFormResource("TPANELFORM", data));
   SetFormResourceFinder([](const std::string& name, std::string& out) {
     out = "object G: TGadget\r\n  Number = 7\r\nend\r\n";
     return name == "TGADGET";

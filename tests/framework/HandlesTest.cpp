@@ -34,9 +34,7 @@ TEST(HandlesTest, GdiObjectOrMenuIsFreedOnceByItsLastOwnerUnlessReleased)
 
 TEST(HandlesTest, FindHandleEmptyIsInvalidHandleValue)
 {
-  TFindHandle none;
-  EXPECT_EQ(INVALID_HANDLE_VALUE, none.get());
-  EXPECT_FALSE(none);
+  EXPECT_FALSE(TFindHandle());
   WIN32_FIND_DATAA data;
   TFindHandle missing(FindFirstFileA("Z:\\no\\such\\dir\\*", &data));
   EXPECT_FALSE(missing);

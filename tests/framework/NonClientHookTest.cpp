@@ -13,11 +13,7 @@
 namespace {
 
 // Who saw which watched message, in order: "before", "form" or "after".
-std::vector<std::pair<std::string, UINT>>& Trace()
-{
-  static std::vector<std::pair<std::string, UINT>> trace;
-  return trace;
-}
+std::vector<std::pair<std::string, UINT>> trace;
 
 const UINT Watched[] = {WM_NCPAINT, WM_NCACTIVATE, WM_NCHITTEST, WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_GETMINMAXINFO};
 
@@ -29,7 +25,7 @@ public:
   explicit TNcForm(TComponent* AOwner) : TForm(AOwner) { SetBounds(100, 100, 300, 200); }
   void WndProc(TMessage& Message) override
   {
-    if (IsWatched(Message.Msg)) Trace().emplace_back("form", Message.Msg);
+    if (IsWatched(Message.Msg)) trace.emplace_back("form", Message.Msg);
     inherited::WndProc(Message);
     // The form's own answer, which a hook after it must be able to see.
     if (Message.Msg == WM_GETMINMAXINFO) reinterpret_cast<MINMAXINFO*>(Message.LParam)->ptMinTrackSize.x = 111;
@@ -41,9 +37,9 @@ int hookMinWidthSeen = 0;
 
 LRESULT CALLBACK Hook(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
-  if (IsWatched(Msg)) Trace().emplace_back("before", Msg);
+  if (IsWatched(Msg)) trace.emplace_back("before", Msg);
   LRESULT result = CallWindowProcA(previous, Window, Msg, WParam, LParam);
-  if (IsWatched(Msg)) Trace().emplace_back("after", Msg);
+  if (IsWatched(Msg)) trace.emplace_back("after", Msg);
   if (Msg == WM_GETMINMAXINFO) {
     auto* info = reinterpret_cast<MINMAXINFO*>(LParam);
     hookMinWidthSeen = info->ptMinTrackSize.x;
@@ -66,14 +62,14 @@ protected:
     qvtest::PumpMessagesFor(100);
     previous =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Hook)));
-    Trace().clear();
+    trace.clear();
   }
   void TearDown() override { SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)); }
   // Each watched message passed the hook, then the form, then the hook again.
   void ExpectWrapped(UINT Msg)
   {
     std::vector<std::string> seen;
-    for (const auto& [who, msg] : Trace())
+    for (const auto& [who, msg] : trace)
       if (msg == Msg && seen.size() < 3) seen.push_back(who);
     EXPECT_EQ((std::vector<std::string>{"before", "form", "after"}), seen) << "message " << Msg;
   }
@@ -104,13 +100,13 @@ TEST_F(NonClientHookTest, RealPointerOverTheCaptionReachesTheHookWhichMayChangeT
   EXPECT_EQ(HTSYSMENU, SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
   ExpectWrapped(WM_NCHITTEST);
 
-  Trace().clear();
+  trace.clear();
   qvtest::MovePointerTo(POINT{caption.x + 5, caption.y});
   const std::pair<std::string, UINT> moved("after", WM_NCMOUSEMOVE);
-  qvtest::PumpUntil([&] { return std::find(Trace().begin(), Trace().end(), moved) != Trace().end(); }, 2000);
+  qvtest::PumpUntil([&] { return std::find(trace.begin(), trace.end(), moved) != trace.end(); }, 2000);
   ExpectWrapped(WM_NCMOUSEMOVE);
 
-  Trace().clear();
+  trace.clear();
   SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(caption.x, caption.y));
   ExpectWrapped(WM_NCLBUTTONDOWN);
 }

@@ -52,7 +52,6 @@ TEST(FileStream, CreateWriteReopenAndRead)
     TFileStream f(name, fmCreate);
     f.WriteBuffer("0123456789", 10);
     f.SetSize(6);
-    EXPECT_EQ(6, f.Size());
   }
   EXPECT_TRUE(FileExists(name));
   TFileStream f(name, fmOpenRead | fmShareDenyNone);

@@ -40,7 +40,6 @@ TEST(TypInfo, KindsAndTypeNamesFoundIgnoringCase)
     EXPECT_EQ(expected.first, p->Kind()) << name;
     EXPECT_EQ(expected.second, p->PropType->Name) << name;
   }
-  EXPECT_EQ("TFlag", GetPropInfo(g, "Flags")->PropType->CompType->Name);
   EXPECT_EQ(&TFont::StaticClass(), GetPropInfo(g, "Font")->PropType->ClassType);
   EXPECT_EQ(nullptr, GetPropInfo(g, "Fonts"));
   EXPECT_THROW(FindPropInfo(g, "Nope"), EPropertyError);

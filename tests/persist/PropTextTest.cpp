@@ -39,7 +39,6 @@ protected:
 
 TEST_F(PropText, ComponentTextsByKind)
 {
-  EXPECT_EQ("clBtnFace", GetPropAsString(G, FindPropInfo(G, "Color")));
   Run(
       {
           {"Number", "", "7"},  // empty: unchanged

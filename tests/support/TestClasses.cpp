@@ -127,7 +127,6 @@ void TPanelForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComp
 void TPanelForm::Loaded()
 {
   TComponent::Loaded();
-  Log.push_back("Loaded");
   LoadedOrder().push_back(Name());
 }
 

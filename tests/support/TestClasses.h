@@ -94,7 +94,6 @@ public:
   explicit TPanelForm(TComponent* AOwner) : TComponent(AOwner) {}
   std::string FCaption;
   int FLeft = 0;
-  std::vector<std::string> Log;
   int Clicks = 0;
   void ButtonClick(TObject*) { ++Clicks; }
   void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
