@@ -62,13 +62,8 @@ inline qvtest::Pixels Shot(HWND Window)
 {
   RECT r;
   GetWindowRect(Window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
   const qv::WindowDC screen(nullptr);
-  const qv::MemoryDC memory(CreateCompatibleDC(screen.get()));
-  const qv::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), w, h));
-  const qv::SelectionGuard selected(memory.get(), bitmap.get());
-  BitBlt(memory.get(), 0, 0, w, h, screen.get(), r.left, r.top, SRCCOPY);
-  return qvtest::CaptureDC(memory.get(), w, h);
+  return qvtest::CaptureDC(screen.get(), r.right - r.left, r.bottom - r.top, r.left, r.top);
 }
 
 // Action fails with an E whose message is Text.

@@ -134,7 +134,6 @@ TEST_F(SubClassTest, ARecreatedWindowIsHookedAgainOneTickLaterInTheSameOrder)
   EXPECT_NE(nullptr, a->Timer());
   EXPECT_NE(nullptr, b->Timer());
   EXPECT_TRUE(a->Enabled());
-  trail.clear();
   EXPECT_EQ(7, SendMessageA(form->Handle(), kProbe, 0, 0));  // not yet
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !a->Timer() && !b->Timer(); }, 2000));
   EXPECT_EQ(0, TProbeHook::Retries);

@@ -12,6 +12,8 @@ struct TestRect {
   bool operator==(const TestRect&) const = default;
 };
 
+using TPixelMap = std::map<std::pair<int, int>, TColor>;
+
 // Rasterises horizontal and vertical lines the way GDI does: from the
 // current point up to, not including, the end point.
 class RecordingCanvas {
@@ -25,7 +27,7 @@ public:
     for (int x = FX, y = FY; x != X || y != Y; x += dx, y += dy) Pixels[{x, y}] = FColor;
     MoveTo(X, Y);
   }
-  std::map<std::pair<int, int>, TColor> Pixels;
+  TPixelMap Pixels;
   int Width = 0;
 
 private:
@@ -34,6 +36,16 @@ private:
 };
 
 constexpr TColor kTop = 0x111111, kBottom = 0x222222;
+
+// A ring through the pixels (L, T) and (R, B): top and left edges in kTop,
+// then right and bottom in kBottom, which take the corners they share.
+void AddRing(TPixelMap& M, int L, int T, int R, int B)
+{
+  for (int i = T; i <= B; ++i) M[{L, i}] = kTop;
+  for (int i = L; i <= R; ++i) M[{i, T}] = kTop;
+  for (int i = T; i <= B; ++i) M[{R, i}] = kBottom;
+  for (int i = L; i <= R; ++i) M[{i, B}] = kBottom;
+}
 
 }  // namespace
 
@@ -44,13 +56,8 @@ TEST(Frame3D, NegativeWidthDrawsOneRingAndLeavesTheRectangleAlone)
   Frame3D(canvas, r, kTop, kBottom, -1);
   EXPECT_EQ(r, (TestRect{0, 0, 10, 10}));
   EXPECT_EQ(canvas.Width, 1);
-  std::map<std::pair<int, int>, TColor> expected;
-  for (int i = 0; i <= 9; ++i) expected[{0, i}] = kTop;     // left edge (0,9)..(0,0)
-  for (int i = 0; i <= 9; ++i) expected[{i, 0}] = kTop;     // top edge (0,0)..(9,0)
-  for (int i = 0; i <= 9; ++i) expected[{9, i}] = kBottom;  // right edge (9,0)..(9,9)
-  for (int i = 0; i <= 9; ++i) expected[{i, 9}] = kBottom;  // bottom edge (9,9)..(0,9)
-  expected[{0, 9}] = kBottom;                               // the bottom line, drawn last, ends on the left column
-  expected[{9, 0}] = kBottom;                               // the right line starts on the top row
+  TPixelMap expected;
+  AddRing(expected, 0, 0, 9, 9);
   EXPECT_EQ(canvas.Pixels, expected);
 }
 
@@ -67,11 +74,8 @@ TEST(Frame3D, PositiveWidthShrinksTheRectangleByTheWidthAndZeroDrawsNothing)
   Frame3D(two, s, kTop, kBottom, 2);
   EXPECT_EQ(s, (TestRect{7, 7, 13, 11}));
   // The second ring sits one pixel inside the first; the inner area is untouched.
-  EXPECT_EQ(two.Pixels.at({6, 10}), kTop);
-  EXPECT_EQ(two.Pixels.at({6, 6}), kTop);
-  EXPECT_EQ(two.Pixels.at({13, 6}), kBottom);
-  EXPECT_EQ(two.Pixels.at({7, 11}), kBottom);
-  EXPECT_EQ(two.Pixels.at({14, 12}), kBottom);
-  EXPECT_EQ(two.Pixels.count({7, 7}), 0u);
-  EXPECT_EQ(two.Pixels.size(), 32u + 24u);  // the rings of a 10 x 8 and an 8 x 6 box
+  TPixelMap rings;
+  AddRing(rings, 5, 5, 14, 12);
+  AddRing(rings, 6, 6, 13, 11);
+  EXPECT_EQ(two.Pixels, rings);
 }
