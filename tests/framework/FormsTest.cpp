@@ -342,7 +342,6 @@ protected:
 
 TEST_F(HintTest, ReplacedHintWindowShowsTheWholeHintOfTheControlUnderThePoint)
 {
-  ASSERT_NE(nullptr, dynamic_cast<RecordingHint*>(Application->HintWindow()));
   dynamic_cast<TLabel*>(form->FindComponent("Title"))->SetHint("Scan & compare | both");
   const std::pair<POINT, std::string> cases[] = {{kOnTitle, "Scan & compare | both"},
                                                  {kOnAdd, "Add a directory"},
